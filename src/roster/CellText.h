@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace quindaro2 {
+
+// The leading integer of a cell: leading white space skipped, an optional sign,
+// then digits up to the first other character; 0 when there are none. Never
+// fails; values beyond 32 bits saturate.
+int LeadingInteger(const QString& text);
+
+// The cell as a whole number, or none when any of it is not: the empty text,
+// blanks, or a trailing character all fail.
+std::optional<int> StrictInteger(const QString& text);
+
+// The text a grid cell holds for a number.
+inline QString DecimalText(int value)
+{
+    return QString::number(value);
+}
+
+} // namespace quindaro2

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace quindaro2 {
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+// The questions and warnings of saving, as the save commands use them. The
+// editor shows message boxes and the save dialog; tests give scripted answers.
+class SavePrompts {
+public:
+    virtual ~SavePrompts() = default;
+
+    // "データが変更されています．保存しますか？"; a third button "キャンセル" when offered.
+    virtual SaveAnswer AskToSaveChanges(bool offerCancel) = 0;
+    // The save dialog preset with a folder and a file name; none when cancelled.
+    virtual std::optional<QString> AskSaveTarget(const QString& folder, const QString& fileName) = 0;
+    // A warning box titled "警告".
+    virtual void Warn(const QString& text) = 0;
+};
+
+} // namespace quindaro2
