@@ -1,0 +1,12 @@
+#include "edit/NesColor.h"
+
+#include "edit/NesPalette.h"
+
+namespace quindaro2 {
+
+QColor NesColor(int code)
+{
+    return QColor::fromRgb(static_cast<QRgb>(NesPalette(code)));
+}
+
+} // namespace quindaro2

@@ -1,0 +1,93 @@
+#include "edit/TListForm.h"
+
+#include "dialogs/JapaneseFont.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace quindaro2 {
+
+TListForm::TListForm(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("List"));
+    setFont(JapaneseFont(12));
+
+    Label = new QLabel(QStringLiteral("Label"), this);
+    Label->setObjectName(QStringLiteral("Label"));
+    Label->setFont(JapaneseFont(21));
+    Label->setTextFormat(Qt::PlainText);
+    Label->setAlignment(Qt::AlignCenter);
+    Label->setGeometry(8, 8, 168, 32);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(96, 48, 75, 25);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setGeometry(96, 80, 75, 25);
+    for (QPushButton* button : {OKButton, CancelButton})
+        button->setAutoDefault(false);
+
+    // Created after the buttons so that OK comes first in the tab order; the
+    // list is reached by the mouse only.
+    ListBox = new QListWidget(this);
+    ListBox->setObjectName(QStringLiteral("ListBox"));
+    ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox->setFocusPolicy(Qt::ClickFocus);
+    ListBox->setGeometry(8, 48, 81, 57);
+    setTabOrder(OKButton, CancelButton);
+
+    connect(OKButton, &QPushButton::clicked, this, &TListForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ListBox, &QListWidget::itemDoubleClicked, this, &TListForm::OKButtonClick);
+
+    setFixedSize(184, 112);
+}
+
+std::optional<QString> TListForm::ChooseItem(const QString& caption, const QString& label, const QStringList& choices)
+{
+    ListBox->clear();
+    setWindowTitle(caption);
+    Label->setText(label);
+    ListBox->addItems(choices);
+    ListBox->setCurrentRow(-1);
+    ListBox->clearSelection();
+    OKButton->setFocus();
+
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QList<QListWidgetItem*> selected = ListBox->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.front()->text();
+}
+
+bool TListForm::HasChoice() const
+{
+    return !ListBox->selectedItems().isEmpty();
+}
+
+void TListForm::OKButtonClick()
+{
+    // Without a choice there is nothing to write, so the dialog waits for one.
+    if (HasChoice())
+        accept();
+}
+
+void TListForm::keyPressEvent(QKeyEvent* event)
+{
+    // No button is the default: Enter presses the focused button, or takes
+    // the chosen entry when the list has the focus.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else if (focusWidget() == ListBox)
+            OKButtonClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace quindaro2

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QPushButton;
+
+namespace quindaro2 {
+
+// Edits a name one character per box. Each box offers the edition's list of
+// entry characters but takes any typed text as well.
+class TNameForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TNameForm(QWidget* parent = nullptr);
+
+    // The joined texts of the boxes (four boxes for 1986 and 1987, five
+    // later), exactly as typed or chosen; none after Cancel.
+    std::optional<QString> EditName(int edition, const QString& name);
+
+    // The characters the boxes offer for an edition, one entry per line.
+    static QStringList NameEntryCharacters(int edition);
+
+    QComboBox* First = nullptr;
+    QComboBox* Second = nullptr;
+    QComboBox* Third = nullptr;
+    QComboBox* Fourth = nullptr;
+    QComboBox* Fifth = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::array<QComboBox*, 5> Boxes() const { return {First, Second, Third, Fourth, Fifth}; }
+};
+
+} // namespace quindaro2
