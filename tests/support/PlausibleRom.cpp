@@ -1,0 +1,73 @@
+#include "support/PlausibleRom.h"
+
+#include "rom/NameCodec.h"
+#include "roster/ColumnTable.h"
+#include "roster/FieldCodec.h"
+
+namespace quindaro2::test {
+
+namespace {
+
+int Between(std::mt19937& random, int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+} // namespace
+
+QString PlausibleName(int edition, std::mt19937& random)
+{
+    const QString table = CharTable(edition);
+    QString unique;
+    for (QChar c : table) {
+        if (table.indexOf(c) == table.lastIndexOf(c))
+            unique += c;
+    }
+    QString name;
+    for (int i = 0; i < (edition <= 1987 ? 4 : 5); ++i)
+        name += unique[Between(random, 0, static_cast<int>(unique.size()) - 1)];
+    return name;
+}
+
+Record PlausibleRecord(RecordKind kind, int edition, std::mt19937& random)
+{
+    Record record = MakeRecord(kind, edition);
+    for (int i = 0; i < record.size; ++i)
+        record[i] = static_cast<std::uint8_t>(Between(random, 0, 255));
+    for (const ColumnDescriptor& column : Columns(kind, edition)) {
+        if (column.kind == kNameKind) {
+            EncodeName(edition, PlausibleName(edition, random), record);
+        } else if (column.choices) {
+            std::vector<int> withCode;
+            for (int j = 0; j < kChoiceCount; ++j) {
+                if (column.choices->codes[static_cast<std::size_t>(j)])
+                    withCode.push_back(j);
+            }
+            EncodeField(kind, edition, withCode[static_cast<std::size_t>(Between(random, 0, static_cast<int>(withCode.size()) - 1))],
+                        record, column.kind);
+        } else if (column.kind == kTypeKind) {
+            // The type shares its byte: batters keep the position below it, pitchers a 1.
+            const int type = Between(random, column.range->minimum, column.range->maximum);
+            const int low = kind == RecordKind::Batter ? (record[column.byte] & 0x0F) : 1;
+            EncodeField(kind, edition, 16 * type + low, record, column.kind);
+        } else {
+            EncodeField(kind, edition, Between(random, column.range->minimum, column.range->maximum), record, column.kind);
+        }
+    }
+    return record;
+}
+
+void FillPlausibleRoster(SyntheticRom& rom, int edition, unsigned seed)
+{
+    std::mt19937 random(seed);
+    for (int team = 0; team < TeamCount(edition); ++team) {
+        for (RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+            for (int i = 0; i < RecordsPerTeam(kind, edition).value_or(0); ++i)
+                rom.setRecord(kind, edition, team, i, PlausibleRecord(kind, edition, random));
+        }
+        rom.setColors(edition, team,
+                      {static_cast<std::uint8_t>(Between(random, 0, 255)), static_cast<std::uint8_t>(Between(random, 0, 255))});
+    }
+}
+
+} // namespace quindaro2::test
