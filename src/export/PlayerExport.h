@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quindaro2 {
+
+// One file for all teams, or one file per team.
+enum class ExportMode { OneFile, PerTeam };
+
+struct [[nodiscard]] ExportResult {
+    QStringList writtenFiles;  // complete files, in the order they were written
+    QString error;             // names the file and the reason; empty on success
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Writes the batters and pitchers of every team of the edition as
+// comma-separated Shift-JIS text with CR LF line ends, read straight from the
+// ROM file (never from grids). Every record is read before any file is
+// written, so a ROM that cannot be read completely leaves no file behind. In
+// per-team mode a file that cannot be written stops the export; the files of
+// the teams before it are complete and stay. The opened ROM is never written.
+ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode);
+
+// The team's code as the export texts show it: "G " becomes "G", "Bu" stays.
+QString TeamLabel(int edition, int team);
+
+// The per-team file: the chosen path without its file name's extension, "_",
+// the team label, then the extension with its dot. A label that an earlier
+// team of the list already has gets its occurrence number ("C2"), so that no
+// team's file replaces another's.
+QString TeamFileName(const QString& chosen, int edition, int team);
+
+// The text of one team as it appears in the files (team line, both heading
+// lines, one line per record slot), before the conversion to Shift-JIS. The
+// error names the record that could not be read completely.
+struct [[nodiscard]] TeamText {
+    QString text;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+TeamText ExportTeamText(const QString& romPath, int edition, int team);
+
+} // namespace quindaro2
