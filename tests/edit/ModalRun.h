@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quindaro2::testing {
+
+// Runs `open`, which shows `dialog` modally, and `act` once the dialog's own
+// event loop runs. A dialog still open two seconds later is rejected, so a
+// case that fails to close it fails instead of hanging.
+template <typename Open>
+auto RunModal(QDialog& dialog, const std::function<void()>& act, Open open)
+{
+    bool acted = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        acted = true;
+        EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+        // Focus and key handling need the dialog to be the active window.
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        act();
+    });
+    bool timedOut = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &dialog, [&] {
+        timedOut = true;
+        dialog.done(QDialog::Rejected);
+    });
+    guard.start(2000);
+    auto result = open();
+    guard.stop();
+    EXPECT_TRUE(acted) << "the dialog never ran its event loop";
+    EXPECT_FALSE(timedOut) << "the dialog was left open";
+    EXPECT_FALSE(dialog.isVisible());
+    return result;
+}
+
+// Types text as key presses that carry the characters; QTest's own typing
+// knows only ASCII.
+inline void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+} // namespace quindaro2::testing
