@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quindaro2 {
+
+// Asks where the player data export goes and whether all teams share one file.
+// Kept for the whole run: the chosen file and the file option stay from one
+// export to the next, only the name field starts empty each time.
+class TOutputForm : public QDialog {
+    Q_OBJECT
+
+public:
+    // Asks for the file to write; an empty answer means the user cancelled.
+    using FileQuestion = std::function<QString(QWidget* parent, const QString& startPath)>;
+
+    explicit TOutputForm(QWidget* parent = nullptr);
+
+    // Empties the name field and shows the dialog modally; true for OK.
+    bool Execute();
+
+    // The file last chosen with the "..." button, full path; empty when none
+    // was ever chosen. The export writes here, not to the field's text.
+    QString ChosenFileName() const;
+
+    // 0: one file for all teams; 1: one file per team.
+    int OutputOptionIndex() const;
+
+    // The save-file question of the "..." button: comma-separated text or any
+    // file, no suffix added, no overwrite question. Tests put a scripted one here.
+    FileQuestion askFileName;
+
+public Q_SLOTS:
+    void FileButtonClick();
+
+private:
+    QLabel* Label1;
+    QLineEdit* FileEdit;
+    QPushButton* FileButton;
+    QPushButton* OpenButton;
+    QPushButton* CancelButton;
+    QGroupBox* OutputOption;
+    QButtonGroup* outputButtons;
+    QString chosenFileName;
+};
+
+} // namespace quindaro2
