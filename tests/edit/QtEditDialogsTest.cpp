@@ -1,0 +1,104 @@
+#include "edit/QtEditDialogs.h"
+#include "edit/TListForm.h"
+#include "edit/TNameForm.h"
+#include "edit/TValueForm.h"
+
+#include "ModalRun.h"
+#include "support/QtPrinters.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace quindaro2 {
+namespace {
+
+using testing::RunModal;
+
+class QtEditDialogsTest : public ::testing::Test {
+protected:
+    QWidget window;
+    TNameForm nameForm{&window};
+    TListForm listForm{&window};
+    TValueForm valueForm{&window};
+    QtEditDialogs dialogs{nameForm, listForm, valueForm, &window};
+};
+
+TEST_F(QtEditDialogsTest, EachOperationOpensItsFormWithTheGivenTexts)
+{
+    QString caption, label, range, memo;
+    const std::optional<int> value = RunModal(
+        valueForm,
+        [&] {
+            caption = valueForm.windowTitle();
+            label = valueForm.Label->text();
+            range = valueForm.Range->text();
+            memo = valueForm.MemoLabel->text();
+            QTest::mouseClick(valueForm.OKButton, Qt::LeftButton);
+        },
+        [&] {
+            return dialogs.EnterValue(QStringLiteral("走力"), QStringLiteral("やまだ"), ValueRange{0, 70, 1}, 33,
+                                      QStringLiteral("ヒント"));
+        });
+    EXPECT_EQ(value, std::optional<int>(33));
+    EXPECT_EQ(caption, QStringLiteral("走力"));
+    EXPECT_EQ(label, QStringLiteral("やまだ"));
+    EXPECT_EQ(range, QStringLiteral("（0～70）"));
+    EXPECT_EQ(memo, QStringLiteral("ヒント"));
+
+    const std::optional<QString> chosen = RunModal(
+        listForm,
+        [&] {
+            caption = listForm.windowTitle();
+            label = listForm.Label->text();
+            listForm.ListBox->setCurrentRow(1);
+            QTest::mouseClick(listForm.OKButton, Qt::LeftButton);
+        },
+        [&] {
+            return dialogs.ChooseItem(QStringLiteral("打　席"), QStringLiteral("すずき"),
+                                      {QStringLiteral("右"), QStringLiteral("左")});
+        });
+    EXPECT_EQ(chosen, std::optional<QString>(QStringLiteral("左")));
+    EXPECT_EQ(caption, QStringLiteral("打　席"));
+    EXPECT_EQ(label, QStringLiteral("すずき"));
+
+    bool fifthEnabled = true;
+    const std::optional<QString> name = RunModal(
+        nameForm,
+        [&] {
+            fifthEnabled = nameForm.Fifth->isEnabled();
+            QTest::mouseClick(nameForm.OkButton, Qt::LeftButton);
+        },
+        [&] { return dialogs.EditName(1987, QStringLiteral("あいうえお")); });
+    EXPECT_FALSE(fifthEnabled);
+    EXPECT_EQ(name, std::optional<QString>(QStringLiteral("あいうえ")));
+}
+
+TEST_F(QtEditDialogsTest, ShowErrorShowsACriticalBoxWithTheMessage)
+{
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool sawBox = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        sawBox = true;
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    });
+    dialogs.ShowError(QStringLiteral("'abc' は数値ではありません"));
+    EXPECT_TRUE(sawBox);
+    EXPECT_EQ(text, QStringLiteral("'abc' は数値ではありません"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+} // namespace
+} // namespace quindaro2
