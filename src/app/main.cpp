@@ -1,12 +1,23 @@
+#include "app/GuardedApplication.h"
 #include "app/TMainForm.h"
+#include "dialogs/JapaneseFont.h"
 
-#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    quindaro2::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QUINDARO2"));
-    QApplication::setApplicationDisplayName(QStringLiteral("QUINDARO2"));
+    QApplication::setFont(quindaro2::JapaneseFont(12));
+
+    // Every text of the editor is Japanese; so are the file dialogs' buttons.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
+
     quindaro2::TMainForm window;
     window.show();
     return QApplication::exec();
