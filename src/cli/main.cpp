@@ -1,3 +1,5 @@
+#include "cli/Cli.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -6,8 +8,12 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
+    QTextStream out(stdout);
     QTextStream err(stderr);
-    err << "usage: quindaro2-cli <command> [options]\n";
-    return arguments.size() > 1 && arguments[1] == QStringLiteral("--help") ? 0 : 2;
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    const int code = quindaro2::cli::RunCli(QCoreApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return code;
 }

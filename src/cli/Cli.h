@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace quindaro2::cli {
+
+enum ExitCode {
+    kExitOk = 0,
+    kExitFileError = 1,  // a file could not be read or written
+    kExitUsage = 2,      // a usage error or a refused value
+};
+
+// Runs quindaro2-cli with its arguments (the program name left out): results
+// go to `out`, messages to `err`. Returns the exit code.
+int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// The tool's usage text, and the help of one command (empty for an unknown one).
+QString UsageText();
+QString CommandHelp(const QString& command);
+
+} // namespace quindaro2::cli

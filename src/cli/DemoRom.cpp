@@ -1,0 +1,257 @@
+#include "cli/DemoRom.h"
+
+#include "rom/Edition.h"
+#include "rom/EditionLayout.h"
+#include "rom/NameCodec.h"
+#include "rom/RomFieldAccess.h"
+#include "roster/ColumnTable.h"
+#include "roster/FieldCodec.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace quindaro2::cli {
+
+namespace {
+
+// A whole number from low to high, both included; the same on every platform.
+int Draw(std::mt19937& random, int low, int high)
+{
+    if (high <= low)
+        return low;
+    return low + static_cast<int>(random() % static_cast<std::uint32_t>(high - low + 1));
+}
+
+const QString& Syllables()
+{
+    static const QString syllables = QStringLiteral(
+        "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわ"
+        "がぎぐげござじずぜぞだでどばびぶべぼぱぴぷぺぽ");
+    return syllables;
+}
+
+// Colours that suit a cap or a uniform; none of them is a cell the palette
+// picker refuses.
+constexpr int kTeamColors[] = {0x00, 0x01, 0x02, 0x05, 0x06, 0x07, 0x09, 0x0C, 0x0F, 0x11, 0x12, 0x15,
+                               0x16, 0x17, 0x19, 0x1A, 0x1C, 0x20, 0x21, 0x27, 0x28, 0x2A, 0x2C, 0x30};
+
+// Where in a column's range an invented player's value lies, in percent of
+// the range: batting averages between weak and strong, few home runs, and so on.
+struct Window {
+    int low;
+    int high;
+};
+
+Window PlausibleWindow(RecordKind grid, ColumnKind kind)
+{
+    if (grid == RecordKind::Batter) {
+        switch (kind) {
+        case 4: return {30, 80};    // batting average
+        case 8: return {0, 40};     // home runs
+        case 16: return {30, 80};   // shown batting average
+        case 32: return {0, 40};    // shown home runs
+        case 64: return {20, 80};   // running
+        case 256: return {30, 90};  // fielding
+        case 512: return {30, 90};  // arm
+        case 2048: return {0, 90};  // uniform number
+        default: return {0, 100};
+        }
+    }
+    if (grid == RecordKind::Pitcher) {
+        switch (kind) {
+        case 4: return {20, 50};    // earned-run average
+        case 64: return {30, 90};   // stamina
+        case 128:
+        case 256:
+        case 512: return {0, 60};   // breaking balls
+        case 2048: return {10, 50};
+        default: return {0, 100};
+        }
+    }
+    return kind == 2048 ? Window{60, 90} : Window{0, 100};
+}
+
+int AtPercent(const ValueRange& range, int percent)
+{
+    return range.minimum + (range.maximum - range.minimum) * percent / 100;
+}
+
+// The value moved into the range and onto the steps of its dialog's arrows.
+int Snap(const ValueRange& range, int value)
+{
+    const int step = std::max(range.step, 1);
+    const int inside = std::clamp(value, range.minimum, range.maximum);
+    return range.minimum + (inside - range.minimum) / step * step;
+}
+
+int DrawIn(std::mt19937& random, const ValueRange& range, Window window)
+{
+    return Snap(range, Draw(random, AtPercent(range, window.low), AtPercent(range, window.high)));
+}
+
+// Mostly the first offered choice (right-handed), often the second.
+int DrawChoice(std::mt19937& random, const ChoiceList& choices)
+{
+    const std::vector<int>& offered = choices.offered;
+    const int roll = Draw(random, 0, 99);
+    if (roll < 60 || offered.size() == 1)
+        return offered[0];
+    if (roll < 90)
+        return offered[1];
+    return offered[static_cast<std::size_t>(Draw(random, 0, static_cast<int>(offered.size()) - 1))];
+}
+
+struct TeamStyle {
+    std::mt19937& random;
+    int uniform;           // every player and the manager wear the team's uniform
+    QSet<QString> names;   // no two members of a team share a name
+};
+
+// The pitcher's fastest ball; the slower columns lie below it.
+int SpeedFor(const ColumnDescriptor& column, int fast, int average, int slow)
+{
+    if (column.header.contains(QStringLiteral("（遅）")))
+        return slow;
+    if (column.header.contains(QStringLiteral("（平）")))
+        return average;
+    return fast;
+}
+
+Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
+{
+    std::mt19937& random = team.random;
+    Record record;
+    record.size = RecordSize(grid, edition).value_or(0);
+
+    QString name;
+    do {
+        name = InventedName(edition, random);
+    } while (team.names.contains(name));
+    team.names.insert(name);
+
+    const std::span<const ColumnDescriptor> columns = Columns(grid, edition);
+    int fast = 0;
+    int average = 0;
+    int slow = 0;
+    for (const ColumnDescriptor& column : columns) {
+        if (column.range && (column.kind == 8 || column.kind == 16 || column.kind == 32) && grid == RecordKind::Pitcher) {
+            const ValueRange& range = *column.range;
+            const int span = range.maximum - range.minimum;
+            fast = DrawIn(random, range, {55, 90});
+            average = Snap(range, fast - span * Draw(random, 5, 10) / 100);
+            slow = Snap(range, fast - span * Draw(random, 15, 25) / 100);
+            break;
+        }
+    }
+
+    int position = 0;
+    for (const ColumnDescriptor& column : columns) {
+        if (column.kind == kNameKind) {
+            EncodeName(edition, name, record);
+            continue;
+        }
+        if (column.choices) {
+            EncodeField(grid, edition, DrawChoice(random, *column.choices), record, column.kind);
+            continue;
+        }
+        const ValueRange range = column.range.value_or(ValueRange{});
+        int value = 0;
+        if (column.kind == kPositionKind && grid != RecordKind::Pitcher) {
+            // Every position of the range in turn, so that a team can field a side.
+            position = Snap(range, range.minimum + slot % (range.maximum - range.minimum + 1));
+            value = position;
+        } else if (column.kind == kTypeKind) {
+            // The type shares its byte: with the fielding position for batters,
+            // with 1 in the low four bits for pitchers, as a save stores it.
+            const int type = grid == RecordKind::Batter ? Snap(range, Draw(random, 1, 7)) : Snap(range, Draw(random, 8, 10));
+            value = grid == RecordKind::Batter ? 16 * type + position : 16 * type + 1;
+        } else if (column.kind == 4096) {
+            value = Snap(range, team.uniform);
+        } else if (grid == RecordKind::Pitcher && (column.kind == 8 || column.kind == 16 || column.kind == 32)) {
+            value = SpeedFor(column, fast, average, slow);
+        } else {
+            value = DrawIn(random, range, PlausibleWindow(grid, column.kind));
+        }
+        EncodeField(grid, edition, value, record, column.kind);
+    }
+    return record;
+}
+
+void Put(QByteArray& image, qint64 offset, const std::uint8_t* bytes, int size)
+{
+    if (offset < 0 || offset + size > image.size())
+        return;
+    std::memcpy(image.data() + offset, bytes, static_cast<std::size_t>(size));
+}
+
+} // namespace
+
+QString InventedName(int edition, std::mt19937& random)
+{
+    QString usable;
+    for (const QChar c : Syllables()) {
+        Record scratch;
+        if (EncodeName(edition, QString(c), scratch))
+            usable += c;
+    }
+    const int length = Draw(random, 2, NameLength(edition));
+    QString name;
+    for (int i = 0; i < length; ++i)
+        name += usable[Draw(random, 0, static_cast<int>(usable.size()) - 1)];
+    return name;
+}
+
+QByteArray DemoRomImage(int edition)
+{
+    QByteArray image(kDemoRomSize, '\0');
+    // "NES" and the end-of-file mark, sixteen 16 KiB program banks, no
+    // character banks, mapper 1 and no trainer.
+    const char header[16] = {'N', 'E', 'S', '\x1A', 16, 0, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::memcpy(image.data(), header, sizeof header);
+    if (!IsEdition(edition))
+        return image;
+
+    std::mt19937 random(static_cast<std::uint32_t>(edition));
+    for (int team = 0; team < TeamCount(edition); ++team) {
+        TeamStyle style{random, Draw(random, 0, 15), {}};
+        for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+            for (int slot = 0; slot < RecordsPerTeam(grid, edition).value_or(0); ++slot) {
+                const Record record = MemberRecord(grid, edition, slot, style);
+                Put(image, RecordOffset(grid, edition, team, slot, 0).value_or(-1), record.bytes.data(), record.size);
+            }
+        }
+        constexpr int colorCount = static_cast<int>(std::size(kTeamColors));
+        const std::uint8_t helmet = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
+        const std::uint8_t uniform = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
+        if (const std::optional<TeamColorOffsets> at = ColorOffsets(edition, team, 0)) {
+            Put(image, at->helmet, &helmet, 1);
+            Put(image, at->uniform, &uniform, 1);
+        }
+    }
+    return image;
+}
+
+Status WriteDemoRom(const QString& path, int edition)
+{
+    if (!IsEdition(edition))
+        return Status::Failed(QStringLiteral("%1 は版ではありません（1986～1994）").arg(edition));
+    const QByteArray image = DemoRomImage(edition);
+    QFile file(path);
+    if (QFile::exists(path))
+        return Status::Failed(QStringLiteral("%1 は既にあります。上書きしません").arg(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Status::Failed(QStringLiteral("%1 を作れません（%2）").arg(path, file.errorString()));
+    if (file.write(image) != image.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.close();
+        file.remove();
+        return Status::Failed(QStringLiteral("%1 に書き込めません（%2）").arg(path, reason));
+    }
+    return Status::Ok();
+}
+
+} // namespace quindaro2::cli

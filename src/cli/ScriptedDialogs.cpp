@@ -1,0 +1,86 @@
+#include "cli/ScriptedDialogs.h"
+
+#include "rom/Edition.h"
+#include "rom/NameCodec.h"
+#include "roster/CellText.h"
+
+#include <utility>
+
+namespace quindaro2::cli {
+
+namespace {
+
+QString RangeText(const ValueRange& range)
+{
+    return QStringLiteral("%1～%2").arg(range.minimum).arg(range.maximum);
+}
+
+// The characters of the edition's table, each once, in table order.
+QString UsableCharacters(int edition)
+{
+    QString usable;
+    for (const QChar c : CharTable(edition)) {
+        if (!usable.contains(c))
+            usable += c;
+    }
+    return usable;
+}
+
+} // namespace
+
+QString NameProblem(int edition, const QString& name)
+{
+    const int length = NameLength(edition);
+    if (name.size() > length)
+        return QStringLiteral("名前「%1」は長すぎます（%2年版の名前は %3 文字まで）").arg(name).arg(edition).arg(length);
+    for (const QChar c : name) {
+        Record scratch;
+        if (!EncodeName(edition, QString(c), scratch))
+            return QStringLiteral("名前「%1」の「%2」は%3年版の名前に使えません。使える文字：%4")
+                .arg(name, QString(c))
+                .arg(edition)
+                .arg(UsableCharacters(edition));
+    }
+    return {};
+}
+
+ScriptedDialogs::ScriptedDialogs(QString answer) : answer_(std::move(answer)) {}
+
+std::optional<QString> ScriptedDialogs::EditName(int edition, const QString&)
+{
+    refusal_ = NameProblem(edition, answer_);
+    if (!refusal_.isEmpty())
+        return std::nullopt;
+    return answer_;
+}
+
+std::optional<QString> ScriptedDialogs::ChooseItem(const QString& caption, const QString&, const QStringList& choices)
+{
+    if (choices.contains(answer_))
+        return answer_;
+    refusal_ = QStringLiteral("「%1」に「%2」は選べません。選べるもの：%3")
+                   .arg(caption, answer_, choices.join(QStringLiteral("、")));
+    return std::nullopt;
+}
+
+std::optional<int> ScriptedDialogs::EnterValue(const QString& caption, const QString&, const ValueRange& range, int,
+                                               const QString&)
+{
+    const std::optional<int> value = StrictInteger(answer_);
+    if (!value) {
+        refusal_ = QStringLiteral("「%1」の値「%2」は整数ではありません。範囲：%3").arg(caption, answer_, RangeText(range));
+        return std::nullopt;
+    }
+    if (!range.contains(*value)) {
+        refusal_ = QStringLiteral("「%1」の値 %2 は範囲外です。範囲：%3").arg(caption).arg(*value).arg(RangeText(range));
+        return std::nullopt;
+    }
+    return value;
+}
+
+void ScriptedDialogs::ShowError(const QString& message)
+{
+    refusal_ = message;
+}
+
+} // namespace quindaro2::cli

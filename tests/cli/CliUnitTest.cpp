@@ -1,0 +1,165 @@
+#include "cli/CommandLine.h"
+#include "cli/ScriptedDialogs.h"
+#include "cli/TerminalText.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace quindaro2::cli {
+namespace {
+
+struct EditionCase {
+    const char* text;
+    std::optional<int> edition;
+};
+
+void PrintTo(const EditionCase& c, std::ostream* out)
+{
+    *out << '"' << c.text << '"';
+}
+
+class EditionTest : public ::testing::TestWithParam<EditionCase> {};
+
+TEST_P(EditionTest, TakesTwoOrFourDigitYears)
+{
+    EXPECT_EQ(ParseEdition(QString::fromUtf8(GetParam().text)), GetParam().edition);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EditionTest,
+                         ::testing::Values(EditionCase{"86", 1986}, EditionCase{"94", 1994}, EditionCase{"1986", 1986},
+                                           EditionCase{"1994", 1994}, EditionCase{"85", std::nullopt},
+                                           EditionCase{"95", std::nullopt}, EditionCase{"1995", std::nullopt},
+                                           EditionCase{"086", std::nullopt}, EditionCase{"+86", std::nullopt},
+                                           EditionCase{"", std::nullopt}, EditionCase{"８６", std::nullopt}));
+
+struct TeamCase {
+    int edition;
+    const char* text;
+    int team;              // -1: refused
+    const char* inError;   // part of the message when refused
+};
+
+void PrintTo(const TeamCase& c, std::ostream* out)
+{
+    *out << c.edition << " \"" << c.text << '"';
+}
+
+class TeamTest : public ::testing::TestWithParam<TeamCase> {};
+
+TEST_P(TeamTest, TakesAnIndexOrAUniqueCode)
+{
+    const TeamCase& c = GetParam();
+    const TeamChoice choice = ParseTeam(c.edition, QString::fromUtf8(c.text));
+    EXPECT_EQ(choice.team, c.team);
+    EXPECT_EQ(choice.error.isEmpty(), c.team >= 0);
+    EXPECT_TRUE(choice.error.contains(QString::fromUtf8(c.inError))) << choice.error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TeamTest,
+                         ::testing::Values(TeamCase{1986, "0", 0, ""}, TeamCase{1986, "9", 9, ""},
+                                           TeamCase{1986, "10", -1, "0～9"}, TeamCase{1986, "G", 0, ""},
+                                           TeamCase{1986, "G ", 0, ""}, TeamCase{1986, "g", -1, "g"},
+                                           TeamCase{1989, "Bu", 1, ""}, TeamCase{1994, "AC", 13, ""},
+                                           TeamCase{1993, "13", 13, ""}, TeamCase{1993, "C", -1, "3、13"},
+                                           TeamCase{1993, "C ", -1, "3、13"}, TeamCase{1992, "X", -1, "14=Dy"},
+                                           TeamCase{1990, "-1", -1, ""}));
+
+TEST(CommandLine, ReadsOptionsFlagsAndPositionals)
+{
+    const std::vector<OptionSpec> options{{QStringLiteral("--edition"), true}, {QStringLiteral("--per-team"), false}};
+    const CommandLine line = ParseCommandLine(
+        {QStringLiteral("a.nes"), QStringLiteral("--edition=86"), QStringLiteral("-5"), QStringLiteral("--per-team"),
+         QStringLiteral("--"), QStringLiteral("--edition")},
+        options);
+    EXPECT_TRUE(line.error.isEmpty());
+    EXPECT_EQ(line.values.value(QStringLiteral("--edition")), QStringLiteral("86"));
+    EXPECT_EQ(line.flags, QStringList{QStringLiteral("--per-team")});
+    EXPECT_EQ(line.positionals,
+              QStringList({QStringLiteral("a.nes"), QStringLiteral("-5"), QStringLiteral("--edition")}));
+    EXPECT_FALSE(line.help);
+}
+
+TEST(CommandLine, RefusesWhatItDoesNotKnow)
+{
+    const std::vector<OptionSpec> options{{QStringLiteral("--edition"), true}, {QStringLiteral("--per-team"), false}};
+    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--bogus")}, options).error.isEmpty());
+    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--edition")}, options).error.isEmpty());
+    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--edition"), QStringLiteral("86"), QStringLiteral("--edition=87")},
+                                  options)
+                     .error.isEmpty());
+    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--per-team=1")}, options).error.isEmpty());
+    EXPECT_TRUE(ParseCommandLine({QStringLiteral("-h")}, options).help);
+}
+
+struct NameCase {
+    int edition;
+    const char* name;
+    const char* problem;  // part of the message; nullptr when the name is fine
+};
+
+void PrintTo(const NameCase& c, std::ostream* out)
+{
+    *out << c.edition << " \"" << c.name << '"';
+}
+
+class NameProblemTest : public ::testing::TestWithParam<NameCase> {};
+
+// A name is refused when it is longer than the edition keeps or holds a
+// character without a code in the edition.
+TEST_P(NameProblemTest, ChecksLengthAndCharacters)
+{
+    const NameCase& c = GetParam();
+    const QString problem = NameProblem(c.edition, QString::fromUtf8(c.name));
+    if (!c.problem) {
+        EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+    } else {
+        EXPECT_TRUE(problem.contains(QString::fromUtf8(c.problem))) << problem.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NameProblemTest,
+    ::testing::Values(NameCase{1986, "ＡＢＣＤ", nullptr}, NameCase{1986, "ＡＢＣＤＥ", "4 文字"},
+                      NameCase{1988, "ＡＢＣＤＥ", nullptr}, NameCase{1988, "ＡＢＣＤＥＦ", "5 文字"},
+                      NameCase{1988, "ｕ゛", nullptr}, NameCase{1990, "あーい", "「ー」"},
+                      NameCase{1992, "ＡＪ", "「Ｊ」"}, NameCase{1992, "ゅー", nullptr},
+                      NameCase{1993, "がぱヴっ", nullptr}, NameCase{1993, "を", "「を」"},
+                      NameCase{1986, "A", "「A」"}, NameCase{1994, "", nullptr}));
+
+struct WidthCase {
+    const char* text;
+    int width;
+};
+
+void PrintTo(const WidthCase& c, std::ostream* out)
+{
+    *out << '"' << c.text << '"';
+}
+
+class DisplayWidthTest : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(DisplayWidthTest, CountsWideCharactersTwice)
+{
+    EXPECT_EQ(DisplayWidth(QString::fromUtf8(GetParam().text)), GetParam().width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DisplayWidthTest,
+                         ::testing::Values(WidthCase{"", 0}, WidthCase{"-56", 3}, WidthCase{"名　前　　", 10},
+                                           WidthCase{"ＡＢｕ", 6}, WidthCase{"ｱｲ", 2}, WidthCase{"か\u3099", 2},
+                                           WidthCase{"平均打率：.283", 14}, WidthCase{"\U00020B9F", 2}));
+
+TEST(FormatGrid, AlignsNumbersRightAndTextLeft)
+{
+    TextGrid grid;
+    grid.reset(4, 3);
+    const char* cells[3][4] = {{"", "名　前", "打席", "率"}, {"1", "あい", "右", "288"}, {"2", "ＡＢＣ", "", "-2"}};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column)
+            grid.setCell(column, row, QString::fromUtf8(cells[row][column]));
+    EXPECT_EQ(FormatGrid(grid), QStringList({QStringLiteral("   名　前  打席   率"),
+                                             QStringLiteral("1  あい    右    288"),
+                                             QStringLiteral("2  ＡＢＣ         -2")}));
+}
+
+} // namespace
+} // namespace quindaro2::cli

@@ -1,0 +1,145 @@
+#include "cli/DemoRom.h"
+#include "cli/ScriptedDialogs.h"
+#include "rom/Edition.h"
+#include "roster/CellText.h"
+#include "roster/ColumnTable.h"
+#include "roster/GridFill.h"
+#include "save/SaveRom.h"
+#include "support/SyntheticRom.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+namespace quindaro2::cli {
+namespace {
+
+using test::ReadFile;
+using test::RomFolder;
+
+// The palette cells the colour picker refuses.
+const QSet<int> kCrossedColors{0x0D, 0x0E, 0x1D, 0x1E, 0x1F, 0x2E, 0x2F, 0x3E, 0x3F};
+
+class DemoRomTest : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        image = DemoRomImage(GetParam());
+        path = folder.write(QStringLiteral("demo.nes"), image);
+    }
+
+    ShownTeam Open(int team) const
+    {
+        ShownTeam shown;
+        shown.state.RomPath = path;
+        shown.state.SaveTarget = path;
+        shown.state.Edition = GetParam();
+        shown.state.TeamIndex = team;
+        return shown;
+    }
+
+    RomFolder folder;
+    QByteArray image;
+    QString path;
+};
+
+TEST_P(DemoRomTest, IsAnNesImageWithoutTrainer)
+{
+    ASSERT_EQ(image.size(), 0x40010);
+    EXPECT_EQ(image.left(4), QByteArray("NES\x1A", 4));
+    EXPECT_EQ(image[6] & 0x04, 0);
+    EXPECT_EQ(image, DemoRomImage(GetParam()));
+}
+
+// Every team opens without a warning, and every cell holds what its edit
+// dialog would accept: names the edition stores, offered choices, numbers in range.
+TEST_P(DemoRomTest, EveryTeamOpensWithValuesTheDialogsAccept)
+{
+    const int edition = GetParam();
+    for (int team = 0; team < TeamCount(edition); ++team) {
+        SCOPED_TRACE(team);
+        ShownTeam shown = Open(team);
+        const TeamFillReport report = FillTeam(shown);
+        EXPECT_TRUE(report.warnings.isEmpty()) << report.warnings.join(u' ').toStdString();
+        EXPECT_TRUE(report.readProblems.isEmpty()) << report.readProblems.join(u' ').toStdString();
+
+        QSet<QString> names;
+        for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+            const TextGrid& grid = shown.grid(kind);
+            const std::span<const ColumnDescriptor> columns = Columns(kind, edition);
+            EXPECT_EQ(grid.rowCount(), RecordsPerTeam(kind, edition).value_or(-1) + 1);
+            for (int row = 1; row < grid.rowCount(); ++row) {
+                for (int column = 1; column < grid.columnCount(); ++column) {
+                    const ColumnDescriptor& descriptor = columns[static_cast<std::size_t>(column - 1)];
+                    const QString& text = grid.cell(column, row);
+                    if (descriptor.kind == kNameKind) {
+                        EXPECT_TRUE(NameProblem(edition, text).isEmpty()) << text.toStdString();
+                        EXPECT_GE(QString(text).remove(u'　').size(), 2) << text.toStdString();
+                        EXPECT_FALSE(names.contains(text)) << text.toStdString();
+                        names.insert(text);
+                    } else if (descriptor.choices) {
+                        EXPECT_TRUE(descriptor.choices->OfferedTexts().contains(text)) << text.toStdString();
+                    } else {
+                        const std::optional<int> value = StrictInteger(text);
+                        ASSERT_TRUE(value) << text.toStdString();
+                        EXPECT_TRUE(descriptor.range->contains(*value))
+                            << descriptor.header.toStdString() << ' ' << *value;
+                    }
+                }
+            }
+        }
+        if (edition >= 1993) {
+            EXPECT_EQ(shown.VisorGrid.cell(2, 1), QStringLiteral("11"));
+        }
+        for (const int color : {shown.state.HelmetColorCode, shown.state.UniformColorCode}) {
+            EXPECT_LT(color, 64);
+            EXPECT_FALSE(kCrossedColors.contains(color)) << color;
+        }
+    }
+}
+
+// The image holds values exactly as a save stores them: saving any team
+// without an edit changes no byte, so an edit changes only its own cell.
+TEST_P(DemoRomTest, SavingATeamWithoutEditsChangesNothing)
+{
+    const int edition = GetParam();
+    for (int team = 0; team < TeamCount(edition); ++team) {
+        SCOPED_TRACE(team);
+        ShownTeam shown = Open(team);
+        ASSERT_TRUE(FillTeam(shown).readProblems.isEmpty());
+        const QString copy = folder.path(QStringLiteral("copy.nes"));
+        const SaveResult saved = SaveShownTeam(shown, copy);
+        ASSERT_TRUE(saved.ok()) << saved.error.toStdString();
+        EXPECT_EQ(ReadFile(copy), image);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEdition, DemoRomTest, ::testing::Range(kFirstEdition, kLastEdition + 1));
+
+TEST(DemoRom, EditionsDiffer)
+{
+    EXPECT_NE(DemoRomImage(1990), DemoRomImage(1991));
+    EXPECT_NE(DemoRomImage(1993), DemoRomImage(1994));
+}
+
+TEST(DemoRom, NeverReplacesAFile)
+{
+    RomFolder folder;
+    const QString existing = folder.write(QStringLiteral("game.nes"), QByteArray("mine"));
+    const Status refused = WriteDemoRom(existing, 1986);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.reason().contains(existing));
+    EXPECT_EQ(ReadFile(existing), QByteArray("mine"));
+
+    const QString fresh = folder.path(QStringLiteral("demo.nes"));
+    ASSERT_TRUE(WriteDemoRom(fresh, 1986).ok());
+    EXPECT_EQ(ReadFile(fresh), DemoRomImage(1986));
+
+    const QString nowhere = folder.path(QStringLiteral("missing/demo.nes"));
+    const Status failed = WriteDemoRom(nowhere, 1986);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.reason().contains(nowhere));
+}
+
+} // namespace
+} // namespace quindaro2::cli
