@@ -98,6 +98,30 @@ QString WriteFile(const QString& path, const QByteArray& bytes)
     return {};
 }
 
+// The text of one team as it appears in the files (team line, both heading
+// lines, one line per record slot), before the conversion to Shift-JIS.
+struct TeamText {
+    QString text;
+    QString error;  // names the record that could not be read completely
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+TeamText TeamLines(const QString& romPath, int edition, int team)
+{
+    TeamText result;
+    if (team < 0 || team >= TeamCount(edition)) {
+        result.error = QStringLiteral("%1 年版にチーム %2 はありません").arg(edition).arg(team);
+        return result;
+    }
+    QString text = QStringLiteral("%1チーム").arg(TeamLabel(edition, team)) + kLineEnd;
+    if (!AppendRecords(RecordKind::Batter, romPath, edition, team, text, result.error)
+        || !AppendRecords(RecordKind::Pitcher, romPath, edition, team, text, result.error))
+        return result;
+    result.text = text;
+    return result;
+}
+
 } // namespace
 
 QString TeamLabel(int edition, int team)
@@ -129,21 +153,6 @@ QString TeamFileName(const QString& chosen, int edition, int team)
     return base + u'_' + label + suffix + extension;
 }
 
-TeamText ExportTeamText(const QString& romPath, int edition, int team)
-{
-    TeamText result;
-    if (team < 0 || team >= TeamCount(edition)) {
-        result.error = QStringLiteral("%1 年版にチーム %2 はありません").arg(edition).arg(team);
-        return result;
-    }
-    QString text = QStringLiteral("%1チーム").arg(TeamLabel(edition, team)) + kLineEnd;
-    if (!AppendRecords(RecordKind::Batter, romPath, edition, team, text, result.error)
-        || !AppendRecords(RecordKind::Pitcher, romPath, edition, team, text, result.error))
-        return result;
-    result.text = text;
-    return result;
-}
-
 ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode)
 {
     ExportResult result;
@@ -156,7 +165,7 @@ ExportResult ExportPlayerData(const QString& romPath, int edition, const QString
     const int teams = TeamCount(edition);
     std::vector<QByteArray> texts;
     for (int team = 0; team < teams; ++team) {
-        const TeamText text = ExportTeamText(romPath, edition, team);
+        const TeamText text = TeamLines(romPath, edition, team);
         if (!text.ok())
             return Failed(result, text.error);
         QByteArray bytes;

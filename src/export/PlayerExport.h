@@ -32,15 +32,4 @@ QString TeamLabel(int edition, int team);
 // team's file replaces another's.
 QString TeamFileName(const QString& chosen, int edition, int team);
 
-// The text of one team as it appears in the files (team line, both heading
-// lines, one line per record slot), before the conversion to Shift-JIS. The
-// error names the record that could not be read completely.
-struct [[nodiscard]] TeamText {
-    QString text;
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-};
-TeamText ExportTeamText(const QString& romPath, int edition, int team);
-
 } // namespace quindaro2
