@@ -1,5 +1,6 @@
 #include "edit/QtEditDialogs.h"
 
+#include "dialogs/JapaneseFont.h"
 #include "edit/TListForm.h"
 #include "edit/TNameForm.h"
 #include "edit/TValueForm.h"
@@ -33,7 +34,10 @@ std::optional<int> QtEditDialogs::EnterValue(const QString& caption, const QStri
 
 void QtEditDialogs::ShowError(const QString& message)
 {
-    QMessageBox::critical(parent_, QGuiApplication::applicationDisplayName(), message);
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,
+                    parent_);
+    box.setFont(JapaneseFont(12));
+    box.exec();
 }
 
 } // namespace quindaro2

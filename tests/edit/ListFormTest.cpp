@@ -20,15 +20,10 @@ const QStringList kSides{QStringLiteral("右"), QStringLiteral("左"), QStringLi
 
 void ClickEntry(TListForm& form, int row)
 {
+    form.ListBox->scrollToItem(form.ListBox->item(row));
     const QRect place = form.ListBox->visualItemRect(form.ListBox->item(row));
     ASSERT_TRUE(place.isValid());
     QTest::mouseClick(form.ListBox->viewport(), Qt::LeftButton, {}, place.center());
-}
-
-void ScrollAndClick(TListForm& form, int row)
-{
-    form.ListBox->scrollToItem(form.ListBox->item(row));
-    ClickEntry(form, row);
 }
 
 class ListFormChoice : public ::testing::TestWithParam<int> {};
@@ -40,7 +35,7 @@ TEST_P(ListFormChoice, OkReturnsTheClickedEntry)
     const std::optional<QString> result = RunModal(
         form,
         [&] {
-            ScrollAndClick(form, row);
+            ClickEntry(form, row);
             QTest::mouseClick(form.OKButton, Qt::LeftButton);
         },
         [&] { return form.ChooseItem(QStringLiteral("打　席"), QStringLiteral("やまだ"), kSides); });
