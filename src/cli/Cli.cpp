@@ -203,6 +203,46 @@ QString ColumnList(RecordKind grid, int edition)
     return columns.join(QStringLiteral(", "));
 }
 
+// A name keeps its trailing blanks in the record, whatever length was entered.
+QString Comparable(const ColumnDescriptor& column, QString text)
+{
+    if (column.kind == kNameKind) {
+        while (text.endsWith(u'　'))
+            text.chop(1);
+    }
+    return text;
+}
+
+// Some values cannot be stored as entered (the record's format keeps only
+// certain steps, or a clamp applies): say which cells now read otherwise.
+void ReportStoredDifferently(Io& io, const ShownTeam& saved, const QString& target)
+{
+    ShownTeam stored;
+    stored.state = saved.state;
+    stored.state.RomPath = target;
+    const TeamFillReport report = FillTeam(stored);
+    for (const QString& problem : report.readProblems)
+        io.err << target << QStringLiteral("：") << problem << '\n';
+    for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+        const std::span<const ColumnDescriptor> columns = Columns(kind, saved.state.Edition);
+        const TextGrid& before = saved.grid(kind);
+        const TextGrid& after = stored.grid(kind);
+        for (int row = 1; row < before.rowCount(); ++row) {
+            for (int column = 1; column < before.columnCount(); ++column) {
+                const ColumnDescriptor& descriptor = columns[static_cast<std::size_t>(column - 1)];
+                const QString& entered = before.cell(column, row);
+                const QString& kept = after.cell(column, row);
+                if (Comparable(descriptor, entered) != Comparable(descriptor, kept))
+                    io.err << QStringLiteral("注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました")
+                                  .arg(KindName(kind))
+                                  .arg(row)
+                                  .arg(descriptor.header, entered, kept)
+                           << '\n';
+            }
+        }
+    }
+}
+
 int Set(const QStringList& arguments, Io& io)
 {
     const QString command = QStringLiteral("set");
@@ -279,6 +319,7 @@ int Set(const QStringList& arguments, Io& io)
     const SaveResult saved = SaveShownTeam(team, target);
     if (!saved.ok())
         return FileError(io, QStringLiteral("%1。%2 は元のままです").arg(saved.error, target));
+    ReportStoredDifferently(io, team, target);
     const ColumnDescriptor* edited = Column(*grid, edition, *column);
     io.out << QStringLiteral("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
                   .arg(edition)

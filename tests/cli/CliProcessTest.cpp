@@ -322,6 +322,22 @@ TEST(CliSet, IntoOutputLeavesTheRomAlone)
     EXPECT_EQ(Opened(out, 1993, 3).PitcherGrid, Opened(rom, 1993, 3).PitcherGrid);
 }
 
+// A value the record's format cannot hold as entered is saved as the editor
+// saves it, and the tool says what the cell now reads.
+TEST(CliSet, SaysWhenAValueIsStoredDifferently)
+{
+    RomFolder folder;
+    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1986));
+    const Outcome outcome = RunTool({QStringLiteral("set"), QStringLiteral("--edition"), QStringLiteral("86"),
+                                     QStringLiteral("--team"), QStringLiteral("1"), QStringLiteral("--grid"),
+                                     QStringLiteral("batter"), QStringLiteral("--row"), QStringLiteral("1"),
+                                     QStringLiteral("--column"), QStringLiteral("3"), QStringLiteral("158"), rom});
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("バッター 1 行目「実打率」は「158」ではなく「156」"))) << outcome.err.toStdString();
+    EXPECT_EQ(outcome.err.count(u'\n'), 1) << outcome.err.toStdString();
+    EXPECT_EQ(Opened(rom, 1986, 1).BatterGrid.cell(3, 1), QStringLiteral("156"));
+}
+
 // --- demo, show, export -------------------------------------------------------
 
 class DemoProcessTest : public ::testing::TestWithParam<int> {};
