@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace quindaro2 {
 
@@ -31,7 +34,7 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent)
         button->setAutoDefault(false);
 
     // Created after the buttons so that OK comes first in the tab order; the
-    // list is reached by the mouse only.
+    // list is no tab stop, but the arrow keys choose from it.
     ListBox = new QListWidget(this);
     ListBox->setObjectName(QStringLiteral("ListBox"));
     ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -42,6 +45,11 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &TListForm::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ListBox, &QListWidget::itemDoubleClicked, this, &TListForm::OKButtonClick);
+    // The list is no tab stop, so the arrow keys choose from anywhere in the dialog.
+    for (auto [key, step] : {std::pair{Qt::Key_Up, -1}, std::pair{Qt::Key_Down, 1}}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { StepChoice(step); });
+    }
 
     setFixedSize(184, 112);
 }
@@ -62,6 +70,16 @@ std::optional<QString> TListForm::ChooseItem(const QString& caption, const QStri
     if (selected.isEmpty())
         return std::nullopt;
     return selected.front()->text();
+}
+
+void TListForm::StepChoice(int step)
+{
+    if (ListBox->count() == 0)
+        return;
+    const int row = ListBox->currentRow() < 0 || !HasChoice()
+                        ? (step > 0 ? 0 : ListBox->count() - 1)
+                        : std::clamp(ListBox->currentRow() + step, 0, ListBox->count() - 1);
+    ListBox->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
 bool TListForm::HasChoice() const

@@ -34,6 +34,7 @@ protected:
 private:
     void OKButtonClick();
     bool HasChoice() const;
+    void StepChoice(int step);
 };
 
 } // namespace quindaro2

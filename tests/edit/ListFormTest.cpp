@@ -154,6 +154,23 @@ TEST(ListForm, EnterTakesTheSelectedEntryOnlyWhenThereIsOne)
     EXPECT_EQ(result, std::optional<QString>(kSides[1]));
 }
 
+// The list is no tab stop; the arrow keys choose from it wherever the focus is.
+TEST(ListForm, ArrowKeysChooseWithoutTheMouse)
+{
+    TListForm form;
+    const std::optional<QString> result = RunModal(
+        form,
+        [&] {
+            QTest::keyClick(form.OKButton, Qt::Key_Down);
+            QTest::keyClick(form.OKButton, Qt::Key_Down);
+            QTest::keyClick(form.OKButton, Qt::Key_Down);
+            QTest::keyClick(form.OKButton, Qt::Key_Up);
+            QTest::keyClick(form.OKButton, Qt::Key_Return);
+        },
+        [&] { return form.ChooseItem(QStringLiteral("c"), QStringLiteral("l"), kSides); });
+    EXPECT_EQ(result, std::optional<QString>(kSides[1]));
+}
+
 TEST(ListForm, FixedDesignSizeAndTabOrder)
 {
     TListForm form;
