@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/EditDialogs.h"
+#include "edit/NameProblem.h"
 
 #include <QString>
 
@@ -28,8 +29,5 @@ private:
     QString answer_;
     QString refusal_;
 };
-
-// Why `name` cannot be stored as a name of the edition; empty when it can.
-QString NameProblem(int edition, const QString& name);
 
 } // namespace quindaro2::cli

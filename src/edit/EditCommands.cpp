@@ -1,5 +1,6 @@
 #include "edit/EditCommands.h"
 
+#include "edit/NameProblem.h"
 #include "roster/CellText.h"
 #include "roster/ColumnTable.h"
 #include "roster/TeamStatistics.h"
@@ -19,10 +20,16 @@ void EditCell(ShownTeam& team, RecordKind grid, int column, int row, EditDialogs
     const QString& name = cells.cell(1, row);
 
     if (descriptor->kind == kNameKind) {
-        if (const std::optional<QString> edited = dialogs.EditName(edition, name)) {
-            cells.setCell(column, row, *edited);
-            team.state.DataChanged = true;
+        const std::optional<QString> edited = dialogs.EditName(edition, name);
+        if (!edited)
+            return;
+        // A name the edition cannot store would be cut by the next Save.
+        if (const QString problem = NameProblem(edition, *edited); !problem.isEmpty()) {
+            dialogs.ShowError(problem);
+            return;
         }
+        cells.setCell(column, row, *edited);
+        team.state.DataChanged = true;
         return;
     }
     if (descriptor->choices) {

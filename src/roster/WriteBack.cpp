@@ -45,7 +45,16 @@ Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind)
             const ColumnDescriptor& column = columns[static_cast<std::size_t>(c - 1)];
             const QString& text = grid.cell(c, row);
             if (column.kind == kNameKind) {
-                EncodeName(edition, text, record);
+                // A name left as the ROM shows it keeps its bytes, also codes
+                // that no character or only a repeated one stands for.
+                if (text == DecodeName(edition, record))
+                    continue;
+                if (!EncodeName(edition, text, record))
+                    return Result<std::vector<Record>>::Failed(
+                        QStringLiteral("%1の%2行目の名前「%3」には、この版の名前に使えない文字があります")
+                            .arg(KindName(kind))
+                            .arg(row)
+                            .arg(text));
                 continue;
             }
             if (column.choices) {

@@ -330,6 +330,24 @@ TEST(EditCommands, ANumberCellThatIsNoNumberIsSaidBeforeAnyDialog)
     EXPECT_FALSE(editor.figuresRecomputed());
 }
 
+// A name the edition cannot store would be cut by the next Save: it is refused
+// with a message, and the cell keeps its name.
+TEST(EditCommands, ANameTheEditionCannotStoreIsRefused)
+{
+    for (auto [edition, name] : {std::pair{1990, "ーあ"}, std::pair{1992, "ＪＡ"}, std::pair{1993, "をあ"},
+                                 std::pair{1987, "あいうえお"}, std::pair{1994, "あいうえおか"}}) {
+        Editor editor(edition);
+        const QString before = editor.team.BatterGrid.cell(1, 1);
+        ScriptedDialogs dialogs;
+        dialogs.nameAnswer = QString::fromUtf8(name);
+        BatterGridDblClick(editor.team, 1, 1, dialogs);
+        EXPECT_EQ(dialogs.shown, QStringLiteral("error")) << edition << ' ' << name;
+        EXPECT_TRUE(dialogs.caption.contains(QString::fromUtf8(name)));
+        EXPECT_EQ(editor.team.BatterGrid.cell(1, 1), before);
+        EXPECT_FALSE(editor.team.state.DataChanged);
+    }
+}
+
 TEST(EditCommands, OddNumbersInsideARangeWithStepTwoAreAccepted)
 {
     Editor editor(1986);

@@ -138,6 +138,38 @@ TEST(WriteBackTeam, CellsAreReadByTheirLeadingInteger)
     EXPECT_EQ(batter[13], 0xFF);
 }
 
+// A name shown as the ROM holds it keeps its bytes, also codes that no
+// character stands for (shown as "？") or that share a character with another.
+TEST(WriteBackTeam, AnUnchangedNameKeepsItsBytes)
+{
+    for (auto [edition, codes] : {std::pair{1993, std::vector<int>{0x08, 0x3C, 0x09, 0xA6, 0x0A}},
+                                  std::pair{1990, std::vector<int>{40, 200, 39, 41, 42}},
+                                  std::pair{1986, std::vector<int>{0x0A, 0xFF, 0x58, 0x0B}}}) {
+        SyntheticRom rom;
+        test::FillPlausibleRoster(rom, edition, 5);
+        Record batter = rom.record(RecordKind::Batter, edition, 0, 4);
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            batter[1 + static_cast<int>(i)] = static_cast<std::uint8_t>(codes[i]);
+        rom.setRecord(RecordKind::Batter, edition, 0, 4, batter);
+        Session session(rom, edition, 0);
+        session.team.BatterGrid.setCell(4, 1, QStringLiteral("3"));
+        ASSERT_TRUE(session.writeBack().ok());
+        EXPECT_EQ(session.written(RecordKind::Batter, 4).bytes, batter.bytes) << edition;
+    }
+}
+
+TEST(WriteBackTeam, AChangedNameWithACharacterWithoutCodeWritesNothing)
+{
+    SyntheticRom rom;
+    test::FillPlausibleRoster(rom, 1993, 5);
+    Session session(rom, 1993, 0);
+    session.team.PitcherGrid.setCell(1, 2, QStringLiteral("あＡい"));
+    const WriteBackResult result = session.writeBack();
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(QStringLiteral("あＡい")));
+    EXPECT_EQ(ReadFile(session.target), rom.bytes());
+}
+
 TEST(WriteBackTeam, AListTextThatMatchesNothingKeepsItsByte)
 {
     SyntheticRom rom;
