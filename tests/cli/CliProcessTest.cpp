@@ -3,11 +3,11 @@
 #include "rom/Edition.h"
 #include "roster/GridFill.h"
 #include "support/SyntheticRom.h"
+#include "ToolProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
 
 #include <set>
 #include <vector>
@@ -20,31 +20,6 @@ using test::MakeRecord;
 using test::ReadFile;
 using test::RomFolder;
 using test::SyntheticRom;
-
-struct Outcome {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the real tool and collects what it prints.
-Outcome RunTool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QString::fromUtf8(QUINDARO2_CLI), arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(120000)) {
-        ADD_FAILURE() << "quindaro2-cli did not finish";
-        process.kill();
-        process.waitForFinished();
-        return outcome;
-    }
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    outcome.code = process.exitCode();
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.err = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
-}
 
 // Offsets at which two images differ.
 std::set<qint64> Differences(const QByteArray& a, const QByteArray& b)
