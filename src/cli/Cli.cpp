@@ -8,6 +8,7 @@
 #include "export/PlayerExport.h"
 #include "roster/ColumnTable.h"
 #include "roster/GridFill.h"
+#include "roster/GridName.h"
 #include "save/SaveRom.h"
 
 #include <QFile>
@@ -44,16 +45,6 @@ QString CannotRead(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 を読み込めません（%2）").arg(path, file.errorString());
-    return {};
-}
-
-QString KindName(RecordKind kind)
-{
-    switch (kind) {
-    case RecordKind::Batter: return QStringLiteral("バッター");
-    case RecordKind::Pitcher: return QStringLiteral("ピッチャー");
-    case RecordKind::Manager: return QStringLiteral("監督");
-    }
     return {};
 }
 
@@ -176,7 +167,7 @@ int Show(const QStringList& arguments, Io& io)
         const TextGrid& grid = team.grid(kind);
         if (grid.rowCount() == 0)
             continue;
-        io.out << '\n' << KindName(kind) << '\n';
+        io.out << '\n' << GridName(kind) << '\n';
         for (const QString& text : FormatGrid(grid))
             io.out << text << '\n';
     }
@@ -234,7 +225,7 @@ void ReportStoredDifferently(Io& io, const ShownTeam& saved, const QString& targ
                 const QString& kept = after.cell(column, row);
                 if (Comparable(descriptor, entered) != Comparable(descriptor, kept))
                     io.err << QStringLiteral("注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました")
-                                  .arg(KindName(kind))
+                                  .arg(GridName(kind))
                                   .arg(row)
                                   .arg(descriptor.header, entered, kept)
                            << '\n';
@@ -292,12 +283,12 @@ int Set(const QStringList& arguments, Io& io)
         return UsageError(io, command, QStringLiteral("%1年版には監督のデータがありません（1993年版と1994年版だけ）").arg(edition));
     if (*row < 1 || *row >= cells.rowCount())
         return UsageError(io, command, QStringLiteral("%1の行は 1～%2 です（0 は見出しの行）：%3")
-                                           .arg(KindName(*grid))
+                                           .arg(GridName(*grid))
                                            .arg(cells.rowCount() - 1)
                                            .arg(*row));
     if (*column < 1 || *column >= cells.columnCount())
         return UsageError(io, command, QStringLiteral("%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4")
-                                           .arg(KindName(*grid))
+                                           .arg(GridName(*grid))
                                            .arg(cells.columnCount() - 1)
                                            .arg(*column)
                                            .arg(ColumnList(*grid, edition)));
@@ -324,7 +315,7 @@ int Set(const QStringList& arguments, Io& io)
     io.out << QStringLiteral("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
                   .arg(edition)
                   .arg(teamIndex)
-                  .arg(TeamLabel(edition, teamIndex), KindName(*grid))
+                  .arg(TeamLabel(edition, teamIndex), GridName(*grid))
                   .arg(*row)
                   .arg(edited ? edited->header : QString(), team.grid(*grid).cell(*column, *row), target)
            << '\n';

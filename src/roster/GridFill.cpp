@@ -5,25 +5,16 @@
 #include "roster/CellText.h"
 #include "roster/ColumnTable.h"
 #include "roster/FieldCodec.h"
+#include "roster/GridName.h"
 #include "roster/TeamStatistics.h"
 
 namespace quindaro2 {
 
 namespace {
 
-QString KindName(RecordKind kind)
-{
-    switch (kind) {
-    case RecordKind::Batter: return QStringLiteral("バッター");
-    case RecordKind::Pitcher: return QStringLiteral("ピッチャー");
-    case RecordKind::Manager: return QStringLiteral("監督");
-    }
-    return {};
-}
-
 QString Warning(RecordKind kind)
 {
-    return KindName(kind) + QStringLiteral("データにエラーの可能性があります．");
+    return GridName(kind) + QStringLiteral("データにエラーの可能性があります．");
 }
 
 // The text of one data cell; `suspect` is set when the decoded value is impossible.
@@ -55,7 +46,7 @@ FillReport FillRecords(RecordKind kind, ShownTeam& team)
         grid.setCell(0, i + 1, DecimalText(i + 1));
         const RecordRead read = ReadRecord(state.RomPath, kind, state.Edition, state.TeamIndex, i);
         if (!read.complete())
-            report.readProblems << QStringLiteral("%1の%2行目：%3").arg(KindName(kind)).arg(i + 1).arg(read.reason);
+            report.readProblems << QStringLiteral("%1の%2行目：%3").arg(GridName(kind)).arg(i + 1).arg(read.reason);
         if (!read)
             continue;
         for (int c = 1; c <= static_cast<int>(columns.size()); ++c)

@@ -5,22 +5,13 @@
 #include "roster/CellText.h"
 #include "roster/ColumnTable.h"
 #include "roster/FieldCodec.h"
+#include "roster/GridName.h"
 
 #include <vector>
 
 namespace quindaro2 {
 
 namespace {
-
-QString KindName(RecordKind kind)
-{
-    switch (kind) {
-    case RecordKind::Batter: return QStringLiteral("バッター");
-    case RecordKind::Pitcher: return QStringLiteral("ピッチャー");
-    case RecordKind::Manager: return QStringLiteral("監督");
-    }
-    return {};
-}
 
 // The encoded records of one kind, slot by slot, or why they cannot be built.
 Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind)
@@ -39,7 +30,7 @@ Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind)
         RecordRead read = ReadRecord(state.RomPath, kind, edition, state.TeamIndex, slot);
         if (!read.complete())
             return Result<std::vector<Record>>::Failed(
-                QStringLiteral("%1の%2行目のデータを読み込めません（%3）").arg(KindName(kind)).arg(row).arg(read.reason));
+                QStringLiteral("%1の%2行目のデータを読み込めません（%3）").arg(GridName(kind)).arg(row).arg(read.reason));
         Record& record = read.record;
         for (int c = 1; c <= static_cast<int>(columns.size()); ++c) {
             const ColumnDescriptor& column = columns[static_cast<std::size_t>(c - 1)];
@@ -52,7 +43,7 @@ Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind)
                 if (!EncodeName(edition, text, record))
                     return Result<std::vector<Record>>::Failed(
                         QStringLiteral("%1の%2行目の名前「%3」には、この版の名前に使えない文字があります")
-                            .arg(KindName(kind))
+                            .arg(GridName(kind))
                             .arg(row)
                             .arg(text));
                 continue;
@@ -88,7 +79,7 @@ Status WriteRows(const QString& target, RecordKind kind, const ShownTeam& team, 
                                           records[static_cast<std::size_t>(slot)]);
         if (!status)
             return Status::Failed(
-                QStringLiteral("%1の%2行目を書き込めません（%3）").arg(KindName(kind)).arg(slot + 1).arg(status.reason()));
+                QStringLiteral("%1の%2行目を書き込めません（%3）").arg(GridName(kind)).arg(slot + 1).arg(status.reason()));
         ++written;
     }
     return Status::Ok();
