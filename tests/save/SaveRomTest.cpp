@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 namespace quindaro2 {
 namespace {
 
@@ -142,6 +144,18 @@ TEST_F(SaveFailureTest, TheTargetsFolderDoesNotExist)
     const QString nowhere = folder.path(QStringLiteral("missing/out.nes"));
     ExpectNothingChanged(SaveShownTeam(shown, nowhere));
     EXPECT_FALSE(test::FileExists(nowhere));
+}
+
+TEST_F(SaveFailureTest, TheTargetsFolderIsReadOnly)
+{
+    ASSERT_TRUE(QFile::setPermissions(folder.path(QString()), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (geteuid() == 0) {
+        QFile::setPermissions(folder.path(QString()), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "root may write into a read-only folder";
+    }
+    const SaveResult result = SaveShownTeam(shown, target);
+    QFile::setPermissions(folder.path(QString()), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ExpectNothingChanged(result);
 }
 
 TEST_F(SaveFailureTest, TheTargetIsAFolder)
