@@ -14,7 +14,7 @@ int DecodeField(RecordKind grid, int edition, const Record& record, ColumnKind k
     return -1;
 }
 
-void EncodeField(RecordKind grid, int edition, std::int64_t value, Record& record, ColumnKind kind)
+void EncodeField(RecordKind grid, int edition, int value, Record& record, ColumnKind kind)
 {
     const ColumnDescriptor* column = ColumnOfKind(grid, edition, kind);
     if (!column)

@@ -3,8 +3,6 @@
 #include "rom/Record.h"
 #include "roster/ColumnTable.h"
 
-#include <cstdint>
-
 namespace quindaro2 {
 
 // The shown value of the field of `kind` in a record: the list position for the
@@ -25,19 +23,20 @@ inline int DecodeManagerField(int edition, const Record& record, ColumnKind kind
     return DecodeField(RecordKind::Manager, edition, record, kind);
 }
 
-// Stores `value` into the field of `kind`. For the list column the value is the
-// list position; a position outside the list, or one the edition has no code
-// for, stores nothing. A kind the edition lacks changes nothing.
-void EncodeField(RecordKind grid, int edition, std::int64_t value, Record& record, ColumnKind kind);
-inline void EncodeBatterField(int edition, std::int64_t value, Record& record, ColumnKind kind)
+// Stores `value`, a signed 32-bit number, into the field of `kind`. For the
+// list column the value is the list position; a position outside the list, or
+// one the edition has no code for, stores nothing. A kind the edition lacks
+// changes nothing.
+void EncodeField(RecordKind grid, int edition, int value, Record& record, ColumnKind kind);
+inline void EncodeBatterField(int edition, int value, Record& record, ColumnKind kind)
 {
     EncodeField(RecordKind::Batter, edition, value, record, kind);
 }
-inline void EncodePitcherField(int edition, std::int64_t value, Record& record, ColumnKind kind)
+inline void EncodePitcherField(int edition, int value, Record& record, ColumnKind kind)
 {
     EncodeField(RecordKind::Pitcher, edition, value, record, kind);
 }
-inline void EncodeManagerField(int edition, std::int64_t value, Record& record, ColumnKind kind)
+inline void EncodeManagerField(int edition, int value, Record& record, ColumnKind kind)
 {
     EncodeField(RecordKind::Manager, edition, value, record, kind);
 }

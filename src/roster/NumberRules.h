@@ -9,7 +9,8 @@ namespace quindaro2 {
 // How a number column turns stored bytes into the value shown and back.
 // Arithmetic is on whole numbers: division truncates toward zero, the
 // remainder takes the sign of the dividend, and a byte keeps the low 8 bits of
-// the computed number. Only the clamps named in a rule limit values.
+// the computed number. Only the clamps named in a rule limit values. Values are
+// 32-bit; the rules compute in 64 bits, so no product of a value overflows.
 struct NumberRule {
     int (*decode)(const Record& record, int byte);
     void (*encode)(Record& record, int byte, std::int64_t value);

@@ -64,7 +64,8 @@ Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind)
             } else if (column.kind == kTypeKind) {
                 value = 16 * value + 1;
             }
-            EncodeField(kind, edition, value, record, column.kind);
+            // The arithmetic is 32-bit: only the low 8 bits of the sum are stored.
+            EncodeField(kind, edition, static_cast<int>(value), record, column.kind);
         }
         records.push_back(record);
     }
