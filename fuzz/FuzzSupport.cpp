@@ -26,12 +26,6 @@ std::uint32_t FuzzInput::uint32()
     return low | (static_cast<std::uint32_t>(uint16()) << 16);
 }
 
-std::int64_t FuzzInput::int64()
-{
-    const std::uint64_t low = uint32();
-    return static_cast<std::int64_t>(low | (static_cast<std::uint64_t>(uint32()) << 32));
-}
-
 QByteArray FuzzInput::bytes(std::size_t count)
 {
     const std::size_t taken = std::min(count, remaining());

@@ -20,7 +20,6 @@ public:
     std::uint8_t byte();
     std::uint16_t uint16();
     std::uint32_t uint32();
-    std::int64_t int64();
     // Up to `bytes` bytes, fewer when the input ends.
     QByteArray bytes(std::size_t bytes);
     QByteArray rest();
