@@ -56,22 +56,6 @@ void Violation(const char* property, const QString& detail)
     __builtin_trap();
 }
 
-namespace {
-
-bool checkKnownFaults = false;
-
-} // namespace
-
-bool CheckKnownFaults()
-{
-    return checkKnownFaults;
-}
-
-void SetCheckKnownFaults(bool on)
-{
-    checkKnownFaults = on;
-}
-
 QString ScratchPath(const QString& name)
 {
     static QTemporaryDir folder;

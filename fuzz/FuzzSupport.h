@@ -52,13 +52,6 @@ void Require(bool holds, const char* property, Detail&& detail)
         Violation(property, detail());
 }
 
-// Faults of the core that the fuzzers found and that are not fixed yet. While
-// this is false the targets step around them, so that fuzzing goes on finding
-// new faults instead of the same one; the disabled regression tests turn it on
-// to show each one still there.
-bool CheckKnownFaults();
-void SetCheckKnownFaults(bool on);
-
 // A folder of this process for the files one input needs; it outlives every
 // input and vanishes at exit.
 QString ScratchPath(const QString& name);
