@@ -1,5 +1,5 @@
 #include "app/TVersionForm.h"
-#include "dialogs/ModalDriver.h"
+#include "support/ModalRun.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,7 +10,7 @@
 namespace quindaro2 {
 namespace {
 
-using testing::DriveModal;
+using testing::RunModal;
 using testing::KeyTarget;
 
 QRadioButton* Item(TVersionForm& form, const QString& text)
@@ -53,7 +53,7 @@ void CloseBy(TVersionForm& form, Closing how)
 
 int ChooseBy(TVersionForm& form, const QString& item, Closing how)
 {
-    return DriveModal(
+    return RunModal(
         form,
         [&] {
             Pick(form, item);
@@ -114,7 +114,7 @@ TEST(TVersionForm, OpensWithTheEditionChosenLast)
     EXPECT_EQ(ChooseBy(form, QStringLiteral("92"), Closing::OkButton), 1992);
 
     bool preselected = false;
-    const int again = DriveModal(
+    const int again = RunModal(
         form,
         [&] {
             preselected = Item(form, QStringLiteral("92"))->isChecked();
@@ -131,7 +131,7 @@ TEST(TVersionForm, ArrowKeysMoveTheSelectionAndEnterConfirms)
     EXPECT_EQ(ChooseBy(form, QStringLiteral("88"), Closing::OkButton), 1988);
 
     QString focusedAtStart;
-    const int edition = DriveModal(
+    const int edition = RunModal(
         form,
         [&] {
             EXPECT_TRUE(QTest::qWaitForWindowActive(&form));

@@ -1,4 +1,4 @@
-#include "dialogs/ModalDriver.h"
+#include "support/ModalRun.h"
 #include "dialogs/TAboutForm.h"
 #include "support/QtPrinters.h"
 
@@ -56,7 +56,7 @@ TEST(TAboutForm, FixedSizeBoxClosedByItsFocusedOk)
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
 
     QWidget* focused = nullptr;
-    const int result = testing::DriveModal(
+    const int result = testing::RunModal(
         form,
         [&] {
             EXPECT_TRUE(QTest::qWaitForWindowActive(&form));

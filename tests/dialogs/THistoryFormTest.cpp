@@ -1,4 +1,4 @@
-#include "dialogs/ModalDriver.h"
+#include "support/ModalRun.h"
 #include "dialogs/THistoryForm.h"
 #include "support/QtPrinters.h"
 
@@ -14,7 +14,7 @@
 namespace quindaro2 {
 namespace {
 
-using testing::DriveModal;
+using testing::RunModal;
 
 QStringList ListLines(THistoryForm& form)
 {
@@ -110,7 +110,7 @@ class HistoryClosingTest : public ::testing::TestWithParam<HistoryClosing> {};
 TEST_P(HistoryClosingTest, EndsWithOk)
 {
     THistoryForm form;
-    const int result = DriveModal(form, [&] { GetParam().close(form); }, [&] { return form.exec(); });
+    const int result = RunModal(form, [&] { GetParam().close(form); }, [&] { return form.exec(); });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(form.isVisible());
 }
@@ -132,7 +132,7 @@ TEST(THistoryForm, OkHasTheFocusAndTheListIsNoTabStop)
 {
     THistoryForm form;
     QWidget* focused = nullptr;
-    DriveModal(
+    RunModal(
         form,
         [&] {
             EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -153,7 +153,7 @@ TEST(THistoryForm, KeepsTheScrollPositionBetweenShowings)
     ASSERT_NE(list, nullptr);
 
     int scrolledTo = -1;
-    DriveModal(
+    RunModal(
         form,
         [&] {
             QScrollBar* bar = list->verticalScrollBar();
@@ -166,7 +166,7 @@ TEST(THistoryForm, KeepsTheScrollPositionBetweenShowings)
     EXPECT_GT(scrolledTo, 0);
 
     int shownAgainAt = -1;
-    DriveModal(
+    RunModal(
         form,
         [&] {
             shownAgainAt = list->verticalScrollBar()->value();

@@ -1,4 +1,4 @@
-#include "dialogs/ModalDriver.h"
+#include "support/ModalRun.h"
 #include "dialogs/TOutputForm.h"
 #include "support/QtPrinters.h"
 
@@ -12,7 +12,7 @@
 namespace quindaro2 {
 namespace {
 
-using testing::DriveModal;
+using testing::RunModal;
 using testing::KeyTarget;
 
 template <typename T>
@@ -54,7 +54,7 @@ struct ScriptedFileQuestion {
 // Shows the dialog, runs `act` in it, and returns what Execute returned.
 bool ExecuteWith(TOutputForm& form, const std::function<void()>& act)
 {
-    return DriveModal(form, act, [&] { return form.Execute(); });
+    return RunModal(form, act, [&] { return form.Execute(); });
 }
 
 void Press(TOutputForm& form, const char* button)

@@ -2,7 +2,7 @@
 #include "edit/NesPalette.h"
 #include "edit/TColorForm.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 
 #include <QLabel>
 #include <QPushButton>

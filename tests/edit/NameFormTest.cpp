@@ -1,6 +1,6 @@
 #include "edit/TNameForm.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 #include "support/QtPrinters.h"
 
 #include <QComboBox>

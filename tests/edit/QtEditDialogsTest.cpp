@@ -3,7 +3,7 @@
 #include "edit/TNameForm.h"
 #include "edit/TValueForm.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 #include "support/QtPrinters.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "edit/TValueForm.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 #include "support/QtPrinters.h"
 
 #include <QLabel>

@@ -12,7 +12,7 @@
 namespace quindaro2::testing {
 
 // Runs `open`, which shows `dialog` modally, and `act` once the dialog's own
-// event loop runs. A dialog still open two seconds later is rejected, so a
+// event loop runs. A dialog still open five seconds later is rejected, so a
 // case that fails to close it fails instead of hanging.
 template <typename Open>
 auto RunModal(QDialog& dialog, const std::function<void()>& act, Open open)
@@ -33,7 +33,7 @@ auto RunModal(QDialog& dialog, const std::function<void()>& act, Open open)
         timedOut = true;
         dialog.done(QDialog::Rejected);
     });
-    guard.start(2000);
+    guard.start(5000);
     auto result = open();
     guard.stop();
     EXPECT_TRUE(acted) << "the dialog never ran its event loop";
@@ -48,6 +48,13 @@ inline void TypeText(QWidget* widget, const QString& text)
 {
     for (const QChar character : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+// The widget a key press goes to, as a user would type it.
+inline QWidget* KeyTarget(QWidget& window)
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr ? focus : &window;
 }
 
 } // namespace quindaro2::testing
