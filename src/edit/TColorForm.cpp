@@ -1,6 +1,7 @@
 #include "edit/TColorForm.h"
 
 #include "dialogs/JapaneseFont.h"
+#include "edit/FocusedButton.h"
 #include "edit/NesColor.h"
 
 #include <QKeyEvent>
@@ -118,13 +119,8 @@ bool TColorForm::eventFilter(QObject* watched, QEvent* event)
 
 void TColorForm::keyPressEvent(QKeyEvent* event)
 {
-    // No button is the default: Enter presses only the button that has the focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!PressFocusedButton(focusWidget(), event))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace quindaro2

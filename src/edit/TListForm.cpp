@@ -1,6 +1,7 @@
 #include "edit/TListForm.h"
 
 #include "dialogs/JapaneseFont.h"
+#include "edit/FocusedButton.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -96,16 +97,11 @@ void TListForm::OKButtonClick()
 
 void TListForm::keyPressEvent(QKeyEvent* event)
 {
-    // No button is the default: Enter presses the focused button, or takes
-    // the chosen entry when the list has the focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        else if (focusWidget() == ListBox)
-            OKButtonClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    // Enter on the list takes the chosen entry.
+    if (focusWidget() == ListBox && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        OKButtonClick();
+    else if (!PressFocusedButton(focusWidget(), event))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace quindaro2

@@ -1,6 +1,7 @@
 #include "edit/TValueForm.h"
 
 #include "dialogs/JapaneseFont.h"
+#include "edit/FocusedButton.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -147,13 +148,8 @@ void TValueForm::PlaceControls()
 
 void TValueForm::keyPressEvent(QKeyEvent* event)
 {
-    // No button is the default: Enter presses only the button that has the focus.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!PressFocusedButton(focusWidget(), event))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace quindaro2
