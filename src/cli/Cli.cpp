@@ -84,6 +84,34 @@ int RequireTeam(Io& io, const QString& command, const CommandLine& line, int edi
     return choice.team;
 }
 
+// What every command does first: its help, a parse error, the edition and,
+// when asked, the team. `exitCode` is set when the command ends there.
+struct CommandStart {
+    std::optional<int> exitCode;
+    int edition = 0;
+    int team = -1;
+};
+
+CommandStart StartCommand(Io& io, const QString& command, const CommandLine& line, bool withTeam)
+{
+    if (line.help) {
+        io.out << CommandHelp(command);
+        return {kExitOk};
+    }
+    if (!line.error.isEmpty())
+        return {UsageError(io, command, line.error)};
+    CommandStart start;
+    start.edition = RequireEdition(io, command, line);
+    if (start.edition == 0)
+        return {kExitUsage};
+    if (withTeam) {
+        start.team = RequireTeam(io, command, line, start.edition);
+        if (start.team < 0)
+            return {kExitUsage};
+    }
+    return start;
+}
+
 // Opens the shown team as the editor does after choosing it. False when the
 // ROM could not be read completely; the problems have been reported.
 bool FillShownTeam(Io& io, ShownTeam& team, const QString& rom, int edition, int teamIndex)
@@ -105,15 +133,10 @@ int Export(const QStringList& arguments, Io& io)
     const QString command = QStringLiteral("export");
     const CommandLine line = ParseCommandLine(
         arguments, {{QStringLiteral("--edition"), true}, {QStringLiteral("--per-team"), false}});
-    if (line.help) {
-        io.out << CommandHelp(command);
-        return kExitOk;
-    }
-    if (!line.error.isEmpty())
-        return UsageError(io, command, line.error);
-    const int edition = RequireEdition(io, command, line);
-    if (edition == 0)
-        return kExitUsage;
+    const CommandStart start = StartCommand(io, command, line, false);
+    if (start.exitCode)
+        return *start.exitCode;
+    const int edition = start.edition;
     if (line.positionals.size() != 2)
         return UsageError(io, command, QStringLiteral("ROM と OUT の2つのファイル名が必要です"));
     const QString& rom = line.positionals[0];
@@ -134,18 +157,11 @@ int Show(const QStringList& arguments, Io& io)
     const QString command = QStringLiteral("show");
     const CommandLine line =
         ParseCommandLine(arguments, {{QStringLiteral("--edition"), true}, {QStringLiteral("--team"), true}});
-    if (line.help) {
-        io.out << CommandHelp(command);
-        return kExitOk;
-    }
-    if (!line.error.isEmpty())
-        return UsageError(io, command, line.error);
-    const int edition = RequireEdition(io, command, line);
-    if (edition == 0)
-        return kExitUsage;
-    const int teamIndex = RequireTeam(io, command, line, edition);
-    if (teamIndex < 0)
-        return kExitUsage;
+    const CommandStart start = StartCommand(io, command, line, true);
+    if (start.exitCode)
+        return *start.exitCode;
+    const int edition = start.edition;
+    const int teamIndex = start.team;
     if (line.positionals.size() != 1)
         return UsageError(io, command, QStringLiteral("ROM のファイル名が1つ必要です"));
     const QString& rom = line.positionals[0];
@@ -172,17 +188,6 @@ int Show(const QStringList& arguments, Io& io)
             io.out << text << '\n';
     }
     return complete ? kExitOk : kExitFileError;
-}
-
-std::optional<RecordKind> GridOf(const QString& name)
-{
-    if (name == QStringLiteral("batter"))
-        return RecordKind::Batter;
-    if (name == QStringLiteral("pitcher"))
-        return RecordKind::Pitcher;
-    if (name == QStringLiteral("manager"))
-        return RecordKind::Manager;
-    return std::nullopt;
 }
 
 QString ColumnList(RecordKind grid, int edition)
@@ -240,23 +245,16 @@ int Set(const QStringList& arguments, Io& io)
     const CommandLine line = ParseCommandLine(
         arguments, {{QStringLiteral("--edition"), true}, {QStringLiteral("--team"), true}, {QStringLiteral("--grid"), true},
                     {QStringLiteral("--row"), true}, {QStringLiteral("--column"), true}, {QStringLiteral("--output"), true}});
-    if (line.help) {
-        io.out << CommandHelp(command);
-        return kExitOk;
-    }
-    if (!line.error.isEmpty())
-        return UsageError(io, command, line.error);
-    const int edition = RequireEdition(io, command, line);
-    if (edition == 0)
-        return kExitUsage;
-    const int teamIndex = RequireTeam(io, command, line, edition);
-    if (teamIndex < 0)
-        return kExitUsage;
+    const CommandStart start = StartCommand(io, command, line, true);
+    if (start.exitCode)
+        return *start.exitCode;
+    const int edition = start.edition;
+    const int teamIndex = start.team;
     for (const QString& option : {QStringLiteral("--grid"), QStringLiteral("--row"), QStringLiteral("--column")}) {
         if (!line.values.contains(option))
             return UsageError(io, command, QStringLiteral("%1 がありません").arg(option));
     }
-    const std::optional<RecordKind> grid = GridOf(line.values.value(QStringLiteral("--grid")));
+    const std::optional<RecordKind> grid = ParseGrid(line.values.value(QStringLiteral("--grid")));
     if (!grid)
         return UsageError(io, command, QStringLiteral("表は batter、pitcher、manager のどれかです：%1")
                                            .arg(line.values.value(QStringLiteral("--grid"))));
@@ -326,15 +324,10 @@ int Demo(const QStringList& arguments, Io& io)
 {
     const QString command = QStringLiteral("demo");
     const CommandLine line = ParseCommandLine(arguments, {{QStringLiteral("--edition"), true}});
-    if (line.help) {
-        io.out << CommandHelp(command);
-        return kExitOk;
-    }
-    if (!line.error.isEmpty())
-        return UsageError(io, command, line.error);
-    const int edition = RequireEdition(io, command, line);
-    if (edition == 0)
-        return kExitUsage;
+    const CommandStart start = StartCommand(io, command, line, false);
+    if (start.exitCode)
+        return *start.exitCode;
+    const int edition = start.edition;
     if (line.positionals.size() != 1)
         return UsageError(io, command, QStringLiteral("OUT のファイル名が1つ必要です"));
     const Status written = WriteDemoRom(line.positionals[0], edition);

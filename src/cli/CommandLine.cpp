@@ -2,7 +2,6 @@
 
 #include "export/PlayerExport.h"
 #include "rom/Edition.h"
-#include "rom/EditionLayout.h"
 
 #include <algorithm>
 
@@ -85,6 +84,17 @@ std::optional<int> ParseIndex(const QString& text)
             return std::nullopt;
     }
     return text.toInt();
+}
+
+std::optional<RecordKind> ParseGrid(const QString& name)
+{
+    if (name == QStringLiteral("batter"))
+        return RecordKind::Batter;
+    if (name == QStringLiteral("pitcher"))
+        return RecordKind::Pitcher;
+    if (name == QStringLiteral("manager"))
+        return RecordKind::Manager;
+    return std::nullopt;
 }
 
 std::optional<int> ParseEdition(const QString& text)

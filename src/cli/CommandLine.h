@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rom/EditionLayout.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -43,5 +45,8 @@ TeamChoice ParseTeam(int edition, const QString& text);
 
 // A non-negative whole number written with digits only.
 std::optional<int> ParseIndex(const QString& text);
+
+// The grid named "batter", "pitcher" or "manager"; none for anything else.
+std::optional<RecordKind> ParseGrid(const QString& name);
 
 } // namespace quindaro2::cli

@@ -1,3 +1,4 @@
+#include "cli/CommandLine.h"
 #include "cli/DemoRom.h"
 #include "export/PlayerExport.h"
 #include "rom/Edition.h"
@@ -41,17 +42,6 @@ ShownTeam Opened(const QString& path, int edition, int team)
     const TeamFillReport report = FillTeam(shown);
     EXPECT_TRUE(report.readProblems.isEmpty());
     return shown;
-}
-
-std::optional<RecordKind> GridNamed(const QString& name)
-{
-    if (name == QStringLiteral("batter"))
-        return RecordKind::Batter;
-    if (name == QStringLiteral("pitcher"))
-        return RecordKind::Pitcher;
-    if (name == QStringLiteral("manager"))
-        return RecordKind::Manager;
-    return std::nullopt;
 }
 
 // --- exit codes -------------------------------------------------------------
@@ -227,7 +217,7 @@ class SetInPlaceTest : public ::testing::TestWithParam<EditCase> {};
 TEST_P(SetInPlaceTest, ChangesOnlyTheCellsBytes)
 {
     const EditCase& c = GetParam();
-    const RecordKind grid = *GridNamed(QString::fromUtf8(c.grid));
+    const RecordKind grid = *cli::ParseGrid(QString::fromUtf8(c.grid));
     RomFolder folder;
     const QByteArray image = cli::DemoRomImage(c.edition);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
