@@ -68,15 +68,21 @@ void LoadTeamColors(ShownTeam& team, FillReport& report)
     team.state.UniformColorCode = colors->uniform;
 }
 
+// The batter and manager fills load the team colours before their records.
+FillReport FillWithColors(RecordKind kind, ShownTeam& team)
+{
+    FillReport colors;
+    LoadTeamColors(team, colors);
+    FillReport report = FillRecords(kind, team);
+    report.readProblems = colors.readProblems + report.readProblems;
+    return report;
+}
+
 } // namespace
 
 FillReport FillBatterGrid(ShownTeam& team)
 {
-    FillReport colors;
-    LoadTeamColors(team, colors);
-    FillReport report = FillRecords(RecordKind::Batter, team);
-    report.readProblems = colors.readProblems + report.readProblems;
-    return report;
+    return FillWithColors(RecordKind::Batter, team);
 }
 
 FillReport FillPitcherGrid(ShownTeam& team)
@@ -90,11 +96,7 @@ FillReport FillVisorGrid(ShownTeam& team)
         team.VisorGrid.reset(0, 0);
         return {};
     }
-    FillReport colors;
-    LoadTeamColors(team, colors);
-    FillReport report = FillRecords(RecordKind::Manager, team);
-    report.readProblems = colors.readProblems + report.readProblems;
-    return report;
+    return FillWithColors(RecordKind::Manager, team);
 }
 
 TeamFillReport FillTeam(ShownTeam& team)
