@@ -1,11 +1,11 @@
 #include "cli/DemoRom.h"
-#include "export/PlayerExport.h"
-#include "rom/Edition.h"
-#include "rom/EditionLayout.h"
-#include "roster/GridFill.h"
-#include "roster/ShownTeam.h"
-#include "roster/TeamStatistics.h"
-#include "roster/WriteBack.h"
+#include "core/export/PlayerExport.h"
+#include "core/rom/Edition.h"
+#include "core/rom/EditionLayout.h"
+#include "core/roster/GridFill.h"
+#include "core/roster/ShownTeam.h"
+#include "core/roster/TeamStatistics.h"
+#include "core/roster/WriteBack.h"
 
 #include <QFile>
 #include <QTemporaryDir>

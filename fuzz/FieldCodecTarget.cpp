@@ -1,12 +1,12 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "rom/Edition.h"
-#include "rom/EditionLayout.h"
-#include "rom/Record.h"
-#include "roster/ColumnTable.h"
-#include "roster/FieldCodec.h"
-#include "roster/NumberRules.h"
+#include "core/rom/Edition.h"
+#include "core/rom/EditionLayout.h"
+#include "core/rom/Record.h"
+#include "core/roster/ColumnTable.h"
+#include "core/roster/FieldCodec.h"
+#include "core/roster/NumberRules.h"
 
 #include <array>
 #include <limits>

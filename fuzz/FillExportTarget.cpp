@@ -1,13 +1,13 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "export/PlayerExport.h"
-#include "rom/Edition.h"
-#include "rom/EditionLayout.h"
-#include "roster/CellText.h"
-#include "roster/ColumnTable.h"
-#include "roster/GridFill.h"
-#include "roster/ShownTeam.h"
+#include "core/export/PlayerExport.h"
+#include "core/rom/Edition.h"
+#include "core/rom/EditionLayout.h"
+#include "core/roster/CellText.h"
+#include "core/roster/ColumnTable.h"
+#include "core/roster/GridFill.h"
+#include "core/roster/ShownTeam.h"
 
 #include <QFile>
 #include <QStringDecoder>

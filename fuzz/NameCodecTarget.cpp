@@ -1,9 +1,9 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "rom/Edition.h"
-#include "rom/NameCodec.h"
-#include "rom/Record.h"
+#include "core/rom/Edition.h"
+#include "core/rom/NameCodec.h"
+#include "core/rom/Record.h"
 
 namespace quindaro2::fuzz {
 

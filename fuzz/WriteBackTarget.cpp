@@ -2,15 +2,15 @@
 #include "FuzzTargets.h"
 
 #include "cli/DemoRom.h"
-#include "rom/Edition.h"
-#include "rom/EditionLayout.h"
-#include "rom/NameCodec.h"
-#include "roster/CellText.h"
-#include "roster/ColumnTable.h"
-#include "roster/GridFill.h"
-#include "roster/ShownTeam.h"
-#include "roster/TeamStatistics.h"
-#include "roster/WriteBack.h"
+#include "core/rom/Edition.h"
+#include "core/rom/EditionLayout.h"
+#include "core/rom/NameCodec.h"
+#include "core/roster/CellText.h"
+#include "core/roster/ColumnTable.h"
+#include "core/roster/GridFill.h"
+#include "core/roster/ShownTeam.h"
+#include "core/roster/TeamStatistics.h"
+#include "core/roster/WriteBack.h"
 
 #include <array>
 #include <vector>

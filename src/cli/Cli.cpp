@@ -4,12 +4,12 @@
 #include "cli/DemoRom.h"
 #include "cli/ScriptedDialogs.h"
 #include "cli/TerminalText.h"
-#include "edit/EditCommands.h"
-#include "export/PlayerExport.h"
-#include "roster/ColumnTable.h"
-#include "roster/GridFill.h"
-#include "roster/GridName.h"
-#include "save/SaveRom.h"
+#include "core/edit/EditCommands.h"
+#include "core/export/PlayerExport.h"
+#include "core/roster/ColumnTable.h"
+#include "core/roster/GridFill.h"
+#include "core/roster/GridName.h"
+#include "core/save/SaveRom.h"
 
 #include <QFile>
 

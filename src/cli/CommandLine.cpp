@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 
-#include "export/PlayerExport.h"
-#include "rom/Edition.h"
+#include "core/export/PlayerExport.h"
+#include "core/rom/Edition.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rom/EditionLayout.h"
+#include "core/rom/EditionLayout.h"
 
 #include <QMap>
 #include <QString>

@@ -1,11 +1,11 @@
 #include "cli/DemoRom.h"
 
-#include "rom/Edition.h"
-#include "rom/EditionLayout.h"
-#include "rom/NameCodec.h"
-#include "rom/RomFieldAccess.h"
-#include "roster/ColumnTable.h"
-#include "roster/FieldCodec.h"
+#include "core/rom/Edition.h"
+#include "core/rom/EditionLayout.h"
+#include "core/rom/NameCodec.h"
+#include "core/rom/RomFieldAccess.h"
+#include "core/roster/ColumnTable.h"
+#include "core/roster/FieldCodec.h"
 
 #include <QFile>
 #include <QSet>

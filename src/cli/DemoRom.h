@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rom/Result.h"
+#include "core/rom/Result.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "cli/ScriptedDialogs.h"
 
-#include "rom/Edition.h"
-#include "edit/NameProblem.h"
-#include "rom/NameCodec.h"
-#include "roster/CellText.h"
+#include "core/rom/Edition.h"
+#include "core/edit/NameProblem.h"
+#include "core/rom/NameCodec.h"
+#include "core/roster/CellText.h"
 
 #include <utility>
 

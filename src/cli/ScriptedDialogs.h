@@ -1,7 +1,7 @@
 #pragma once
 
-#include "edit/EditDialogs.h"
-#include "edit/NameProblem.h"
+#include "core/edit/EditDialogs.h"
+#include "core/edit/NameProblem.h"
 
 #include <QString>
 

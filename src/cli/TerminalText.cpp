@@ -1,6 +1,6 @@
 #include "cli/TerminalText.h"
 
-#include "roster/CellText.h"
+#include "core/roster/CellText.h"
 
 #include <QStringView>
 

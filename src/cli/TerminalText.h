@@ -1,6 +1,6 @@
 #pragma once
 
-#include "roster/TextGrid.h"
+#include "core/roster/TextGrid.h"
 
 #include <QString>
 #include <QStringList>

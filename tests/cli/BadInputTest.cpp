@@ -1,7 +1,7 @@
 #include "cli/DemoRom.h"
-#include "export/PlayerExport.h"
-#include "roster/GridFill.h"
-#include "save/SaveRom.h"
+#include "core/export/PlayerExport.h"
+#include "core/roster/GridFill.h"
+#include "core/save/SaveRom.h"
 #include "support/SyntheticRom.h"
 #include "ToolProcess.h"
 

@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 #include "cli/DemoRom.h"
-#include "export/PlayerExport.h"
-#include "rom/Edition.h"
-#include "roster/GridFill.h"
+#include "core/export/PlayerExport.h"
+#include "core/rom/Edition.h"
+#include "core/roster/GridFill.h"
 #include "support/SyntheticRom.h"
 #include "ToolProcess.h"
 

@@ -1,10 +1,10 @@
 #include "cli/DemoRom.h"
 #include "cli/ScriptedDialogs.h"
-#include "rom/Edition.h"
-#include "roster/CellText.h"
-#include "roster/ColumnTable.h"
-#include "roster/GridFill.h"
-#include "save/SaveRom.h"
+#include "core/rom/Edition.h"
+#include "core/roster/CellText.h"
+#include "core/roster/ColumnTable.h"
+#include "core/roster/GridFill.h"
+#include "core/save/SaveRom.h"
 #include "support/SyntheticRom.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/GuardedApplication.h"
+#include "gui/app/GuardedApplication.h"
 
 #include <gtest/gtest.h>
 

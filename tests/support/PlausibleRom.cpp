@@ -1,8 +1,8 @@
 #include "support/PlausibleRom.h"
 
-#include "rom/NameCodec.h"
-#include "roster/ColumnTable.h"
-#include "roster/FieldCodec.h"
+#include "core/rom/NameCodec.h"
+#include "core/roster/ColumnTable.h"
+#include "core/roster/FieldCodec.h"
 
 namespace quindaro2::test {
 

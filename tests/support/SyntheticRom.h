@@ -1,8 +1,8 @@
 #pragma once
 
-#include "rom/EditionLayout.h"
-#include "rom/Record.h"
-#include "rom/RomFieldAccess.h"
+#include "core/rom/EditionLayout.h"
+#include "core/rom/Record.h"
+#include "core/rom/RomFieldAccess.h"
 #include "support/QtPrinters.h"
 
 #include <QByteArray>

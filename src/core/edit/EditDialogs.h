@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/roster/ValueRange.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quindaro2 {
+
+// The three edit dialogs as the edit commands use them; each answer is none
+// when the user cancels. The editor shows real dialogs, tests and the
+// command-line tool give scripted answers.
+class EditDialogs {
+public:
+    virtual ~EditDialogs() = default;
+
+    // The new name: the joined texts of the character boxes.
+    virtual std::optional<QString> EditName(int edition, const QString& name) = 0;
+    // The chosen text; none also when OK was pressed with nothing chosen.
+    virtual std::optional<QString> ChooseItem(const QString& caption, const QString& label,
+                                              const QStringList& choices) = 0;
+    // A 16-bit signed number, not checked against the range: the caller does that.
+    virtual std::optional<int> EnterValue(const QString& caption, const QString& label, const ValueRange& range,
+                                          int start, const QString& hint) = 0;
+    // A command that cannot run, said before any dialog opens.
+    virtual void ShowError(const QString& message) = 0;
+};
+
+} // namespace quindaro2

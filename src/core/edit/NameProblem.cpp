@@ -1,0 +1,34 @@
+#include "core/edit/NameProblem.h"
+
+#include "core/rom/Edition.h"
+#include "core/rom/NameCodec.h"
+
+namespace quindaro2 {
+
+QString UsableCharacters(int edition)
+{
+    QString usable;
+    for (const QChar c : CharTable(edition)) {
+        if (!usable.contains(c))
+            usable += c;
+    }
+    return usable;
+}
+
+QString NameProblem(int edition, const QString& name)
+{
+    const int length = NameLength(edition);
+    if (name.size() > length)
+        return QStringLiteral("名前「%1」は長すぎます（%2年版の名前は %3 文字まで）").arg(name).arg(edition).arg(length);
+    for (const QChar c : name) {
+        Record scratch;
+        if (!EncodeName(edition, QString(c), scratch))
+            return QStringLiteral("名前「%1」の「%2」は%3年版の名前に使えません。使える文字：%4")
+                .arg(name, QString(c))
+                .arg(edition)
+                .arg(UsableCharacters(edition));
+    }
+    return {};
+}
+
+} // namespace quindaro2

@@ -1,0 +1,119 @@
+#include "core/roster/ChoiceList.h"
+
+namespace quindaro2 {
+
+namespace {
+
+constexpr std::nullopt_t none = std::nullopt;
+
+const QStringList& SideTexts()
+{
+    static const QStringList texts{
+        QStringLiteral("右"),   QStringLiteral("左"),   QStringLiteral("両"),     QStringLiteral("右ソ"),
+        QStringLiteral("左ソ"), QStringLiteral("両ソ"), QStringLiteral("右神"),   QStringLiteral("左神"),
+        QStringLiteral("両神"), QStringLiteral("右ソ神"), QStringLiteral("左ソ神"), QStringLiteral("両ソ神"),
+    };
+    return texts;
+}
+
+const QStringList& FormTexts()
+{
+    static const QStringList texts{
+        QStringLiteral("右上"), QStringLiteral("左上"), QStringLiteral("右下"), QStringLiteral("左下"),
+        QStringLiteral("右横"), QStringLiteral("左横"), QStringLiteral("右背"), QStringLiteral("左背"),
+        QStringLiteral("右ま"), QStringLiteral("左ま"), QStringLiteral("右消"), QStringLiteral("左消"),
+    };
+    return texts;
+}
+
+ChoiceList Sides(std::array<std::optional<int>, kChoiceCount> codes, std::vector<int> offered)
+{
+    return {QStringLiteral("打席"), SideTexts(), codes, std::move(offered)};
+}
+
+ChoiceList Forms(std::array<std::optional<int>, kChoiceCount> codes, std::vector<int> offered)
+{
+    return {QStringLiteral("投法"), FormTexts(), codes, std::move(offered)};
+}
+
+} // namespace
+
+std::optional<int> ChoiceList::IndexOfCode(int byte) const
+{
+    for (int j = 0; j < kChoiceCount; ++j) {
+        if (codes[static_cast<std::size_t>(j)] == byte)
+            return j;
+    }
+    return std::nullopt;
+}
+
+int ChoiceList::IndexOfText(const QString& text) const
+{
+    const qsizetype j = texts.indexOf(text);
+    return j < 0 ? kChoiceCount : static_cast<int>(j);
+}
+
+QStringList ChoiceList::OfferedTexts() const
+{
+    QStringList result;
+    for (int j : offered)
+        result << texts[j];
+    return result;
+}
+
+const ChoiceList& BattingSides(int edition)
+{
+    //                            右 左 両    右ソ  左ソ  両ソ  右神  左神  両神  右ソ神 左ソ神 両ソ神
+    static const ChoiceList k86 = Sides({0, 1, none, none, none, none, none, none, none, none, none, none}, {0, 1});
+    static const ChoiceList k89 = Sides({0, 1, 2, none, none, none, none, none, none, none, none, none}, {0, 1});
+    static const ChoiceList k90 = Sides({0, 1, 2, none, none, none, none, none, none, none, none, none}, {0, 1, 2});
+    static const ChoiceList k93 = Sides({0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14},
+                                        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    if (edition <= 1988)
+        return k86;
+    if (edition == 1989)
+        return k89;
+    if (edition <= 1992)
+        return k90;
+    return k93;
+}
+
+const ChoiceList& PitchingForms(int edition)
+{
+    //                            右上 左上 右下  左下  右横  左横  右背  左背  右ま  左ま  右消  左消
+    static const ChoiceList k86 = Forms({0, 1, 2, 3, none, none, none, none, none, none, none, none}, {0, 1, 2, 3});
+    static const ChoiceList k90 = Forms({0, 1, 192, 193, 128, 129, none, none, none, none, none, none},
+                                        {0, 1, 2, 3, 4, 5});
+    static const ChoiceList k91 = Forms({0, 1, 192, 193, 128, 129, 32, 33, none, none, 16, 17},
+                                        {0, 1, 2, 3, 4, 5, 6, 7, 10, 11});
+    static const ChoiceList k92 = Forms({0, 1, 192, 193, 128, 129, 32, 33, 16, none, none, none},
+                                        {0, 1, 2, 3, 4, 5, 6, 7, 8});
+    static const ChoiceList k93 = Forms({0, 1, 192, 193, 128, 129, 32, 33, none, none, none, none},
+                                        {0, 1, 2, 3, 4, 5, 6, 7});
+    if (edition <= 1989)
+        return k86;
+    if (edition == 1990)
+        return k90;
+    if (edition == 1991)
+        return k91;
+    if (edition == 1992)
+        return k92;
+    return k93;
+}
+
+QString BattingSideText(int j)
+{
+    return j >= 0 && j < kChoiceCount ? SideTexts()[j] : QString();
+}
+
+QString PitchingFormText(int j)
+{
+    return j >= 0 && j < kChoiceCount ? FormTexts()[j] : QString();
+}
+
+std::optional<int> PitchingFormCode(int edition, int j)
+{
+    return j >= 0 && j < kChoiceCount ? PitchingForms(edition).codes[static_cast<std::size_t>(j)] : std::nullopt;
+}
+
+} // namespace quindaro2

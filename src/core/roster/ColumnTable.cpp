@@ -1,0 +1,46 @@
+#include "core/roster/ColumnTable.h"
+
+#include "core/rom/Edition.h"
+#include "core/roster/ColumnTables.h"
+
+namespace quindaro2 {
+
+std::span<const ColumnDescriptor> Columns(RecordKind grid, int edition)
+{
+    if (!IsEdition(edition))
+        return {};
+    switch (grid) {
+    case RecordKind::Batter: return BatterColumns(edition);
+    case RecordKind::Pitcher: return PitcherColumns(edition);
+    case RecordKind::Manager: return ManagerColumns(edition);
+    }
+    return {};
+}
+
+const ColumnDescriptor* Column(RecordKind grid, int edition, int column)
+{
+    const std::span<const ColumnDescriptor> columns = Columns(grid, edition);
+    if (column < 1 || column > static_cast<int>(columns.size()))
+        return nullptr;
+    return &columns[static_cast<std::size_t>(column - 1)];
+}
+
+const ColumnDescriptor* ColumnOfKind(RecordKind grid, int edition, ColumnKind kind, int* column)
+{
+    const std::span<const ColumnDescriptor> columns = Columns(grid, edition);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].kind == kind) {
+            if (column)
+                *column = static_cast<int>(i) + 1;
+            return &columns[i];
+        }
+    }
+    return nullptr;
+}
+
+QString BlankHint()
+{
+    return QString(15, u' ');
+}
+
+} // namespace quindaro2

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/rom/EditionLayout.h"
+#include "core/roster/TeamStatistics.h"
+#include "core/roster/TextGrid.h"
+
+#include <QString>
+
+namespace quindaro2 {
+
+// Which ROM is open, which edition the user says it is, which team is shown and
+// whether the grids hold edits not yet written back.
+struct EditorState {
+    QString RomPath;     // every fill and write-back reads this file
+    QString SaveTarget;  // the file the next write-back writes
+    int Edition = 0;
+    int TeamIndex = 0;
+    bool DataChanged = false;
+    int HelmetColorCode = 0;
+    int UniformColorCode = 0;
+};
+
+// The shown team: the editor state and the three grids that are the editor's
+// only working copy of the team's data.
+struct ShownTeam {
+    EditorState state;
+    TextGrid BatterGrid;
+    TextGrid PitcherGrid;
+    TextGrid VisorGrid;
+    TeamStatistics statistics;
+
+    TextGrid& grid(RecordKind kind);
+    const TextGrid& grid(RecordKind kind) const;
+};
+
+} // namespace quindaro2

@@ -1,0 +1,44 @@
+#include "core/save/SaveCommands.h"
+
+#include "core/save/SaveRom.h"
+
+#include <QFileInfo>
+
+namespace quindaro2 {
+
+namespace {
+
+bool SaveOrWarn(ShownTeam& team, const QString& target, SavePrompts& prompts)
+{
+    const SaveResult saved = SaveShownTeam(team, target);
+    if (!saved.ok())
+        prompts.Warn(QStringLiteral("%1 に保存できませんでした．\n%2").arg(QFileInfo(target).fileName(), saved.error));
+    return saved.ok();
+}
+
+} // namespace
+
+bool MenuSaveClick(ShownTeam& team, SavePrompts& prompts)
+{
+    if (team.state.RomPath.isEmpty())
+        return false;
+    const QFileInfo opened(team.state.RomPath);
+    const std::optional<QString> target = prompts.AskSaveTarget(opened.absolutePath(), opened.fileName());
+    if (!target)
+        return false;
+    return SaveOrWarn(team, *target, prompts);
+}
+
+bool ConfirmDropShownTeam(ShownTeam& team, SavePrompts& prompts, bool offerCancel)
+{
+    if (!team.state.DataChanged)
+        return true;
+    switch (prompts.AskToSaveChanges(offerCancel)) {
+    case SaveAnswer::Yes: return SaveOrWarn(team, team.state.SaveTarget, prompts);
+    case SaveAnswer::No: return true;
+    case SaveAnswer::Cancel: return false;
+    }
+    return false;
+}
+
+} // namespace quindaro2

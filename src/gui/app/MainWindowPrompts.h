@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/export/PlayerExport.h"
+#include "core/save/SavePrompts.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quindaro2 {
+
+// What the export dialog answered: the chosen file and the mode.
+struct ExportChoice {
+    QString fileName;  // empty when no file was ever chosen
+    ExportMode mode = ExportMode::OneFile;
+};
+
+// Every question and notice of the main window. The editor shows the real
+// dialogs and message boxes; tests give scripted answers.
+class MainWindowPrompts : public SavePrompts {
+public:
+    // The open-file dialog; none when cancelled.
+    virtual std::optional<QString> AskRomFile() = 0;
+    // The edition dialog: a year, 1986 to 1994; it cannot be cancelled.
+    virtual int AskEdition() = 0;
+    // The palette picker: the picked colour code, none when cancelled.
+    virtual std::optional<int> PickColor() = 0;
+    // The export dialog; none when cancelled.
+    virtual std::optional<ExportChoice> AskExport() = 0;
+    virtual void ShowHistory() = 0;
+    virtual void ShowAbout() = 0;
+};
+
+} // namespace quindaro2

@@ -1,0 +1,101 @@
+#include "gui/app/QtMainWindowPrompts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quindaro2 {
+
+QtMainWindowPrompts::QtMainWindowPrompts(QWidget* window)
+    : window_(window),
+      NameForm(window),
+      ListForm(window),
+      ValueForm(window),
+      VersionForm(window),
+      AboutForm(window),
+      OutputForm(window),
+      HistoryForm(window),
+      ColorForm(window),
+      editDialogs_(NameForm, ListForm, ValueForm, window)
+{
+}
+
+std::optional<QString> QtMainWindowPrompts::AskRomFile()
+{
+    QFileDialog dialog(window_, QStringLiteral("開く"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("NES ROM(*.nes)"), QStringLiteral("全てのファイル(*.*)")});
+    dialog.setDefaultSuffix(QStringLiteral("nes"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+int QtMainWindowPrompts::AskEdition()
+{
+    return VersionForm.ChooseEdition();
+}
+
+std::optional<int> QtMainWindowPrompts::PickColor()
+{
+    if (ColorForm.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ColorForm.SelectedCode();
+}
+
+std::optional<ExportChoice> QtMainWindowPrompts::AskExport()
+{
+    if (!OutputForm.Execute())
+        return std::nullopt;
+    return ExportChoice{OutputForm.ChosenFileName(),
+                        OutputForm.OutputOptionIndex() == 1 ? ExportMode::PerTeam : ExportMode::OneFile};
+}
+
+void QtMainWindowPrompts::ShowHistory()
+{
+    HistoryForm.exec();
+}
+
+void QtMainWindowPrompts::ShowAbout()
+{
+    AboutForm.exec();
+}
+
+SaveAnswer QtMainWindowPrompts::AskToSaveChanges(bool offerCancel)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"),
+                    QStringLiteral("データが変更されています．保存しますか？"), QMessageBox::NoButton, window_);
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton* cancel = offerCancel ? box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel ? cancel : no);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return SaveAnswer::Yes;
+    if (box.clickedButton() == no || !offerCancel)
+        return SaveAnswer::No;
+    return SaveAnswer::Cancel;
+}
+
+std::optional<QString> QtMainWindowPrompts::AskSaveTarget(const QString& folder, const QString& fileName)
+{
+    QFileDialog dialog(window_, QStringLiteral("保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("NES ROM (*.nes)"), QStringLiteral("その他のファイル (*.*)")});
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDirectory(folder);
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtMainWindowPrompts::Warn(const QString& text)
+{
+    QMessageBox::warning(window_, QStringLiteral("警告"), text, QMessageBox::Ok);
+}
+
+} // namespace quindaro2

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "gui/app/MainWindowPrompts.h"
+#include "gui/app/TVersionForm.h"
+#include "gui/dialogs/TAboutForm.h"
+#include "gui/dialogs/THistoryForm.h"
+#include "gui/dialogs/TOutputForm.h"
+#include "gui/edit/QtEditDialogs.h"
+#include "gui/edit/TColorForm.h"
+#include "gui/edit/TListForm.h"
+#include "gui/edit/TNameForm.h"
+#include "gui/edit/TValueForm.h"
+
+namespace quindaro2 {
+
+// The real dialogs of the editor, created once in the order the program has
+// always created them and reused for the whole run, so each remembers its last
+// state (the edition chosen, the export file, the history's scroll position).
+class QtMainWindowPrompts : public MainWindowPrompts {
+public:
+    explicit QtMainWindowPrompts(QWidget* window);
+
+    EditDialogs& editDialogs() { return editDialogs_; }
+
+    std::optional<QString> AskRomFile() override;
+    int AskEdition() override;
+    std::optional<int> PickColor() override;
+    std::optional<ExportChoice> AskExport() override;
+    void ShowHistory() override;
+    void ShowAbout() override;
+    SaveAnswer AskToSaveChanges(bool offerCancel) override;
+    std::optional<QString> AskSaveTarget(const QString& folder, const QString& fileName) override;
+    void Warn(const QString& text) override;
+
+private:
+    QWidget* window_;
+    TNameForm NameForm;
+    TListForm ListForm;
+    TValueForm ValueForm;
+    TVersionForm VersionForm;
+    TAboutForm AboutForm;
+    TOutputForm OutputForm;
+    THistoryForm HistoryForm;
+    TColorForm ColorForm;
+    QtEditDialogs editDialogs_;
+};
+
+} // namespace quindaro2

@@ -1,0 +1,385 @@
+#include "gui/app/TMainForm.h"
+
+#include "gui/app/GridTableModel.h"
+#include "gui/app/QtMainWindowPrompts.h"
+#include "gui/app/RosterGridView.h"
+#include "core/edit/EditCommands.h"
+#include "gui/edit/NesColor.h"
+#include "core/export/PlayerExport.h"
+#include "core/roster/GridFill.h"
+#include "core/save/SaveCommands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quindaro2 {
+
+namespace {
+
+constexpr int kManagerTab = 2;
+constexpr int kMaxProblemsListed = 8;
+
+QLabel* ValueLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-------")));
+    return label;
+}
+
+QLabel* ColorSquare(QWidget* parent)
+{
+    auto* square = new QLabel(parent);
+    square->setFixedSize(25, 25);
+    square->setFrameShape(QFrame::Box);
+    return square;
+}
+
+void Paint(QLabel* square, int code)
+{
+    square->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #404040;").arg(NesColor(code).name()));
+    square->setToolTip(QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, u'0'));
+}
+
+} // namespace
+
+TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidget* parent)
+    : QMainWindow(parent),
+      ownPrompts_(prompts ? nullptr : std::make_unique<QtMainWindowPrompts>(this)),
+      prompts_(prompts ? *prompts : *ownPrompts_),
+      editDialogs_(editDialogs ? *editDialogs : ownPrompts_->editDialogs())
+{
+    setWindowTitle(QStringLiteral("QUINDARO2"));
+    setAcceptDrops(true);
+    createMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 0, 4, 4);
+    layout->addWidget(createTopPanel());
+    layout->addWidget(createDataPage(), 1);
+    setCentralWidget(central);
+    showColors();
+    // Wide enough for every column of the widest grid, tall enough for 13 rows.
+    resize(800, 560);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    MenuOpen = file->addAction(QStringLiteral("開く...(&O)"), this, &TMainForm::MenuOpenClick);
+    MenuOpen->setShortcut(Qt::Key_F1);
+    file->addSeparator();
+    MenuSave = file->addAction(QStringLiteral("保存...(&S)"), this, &TMainForm::MenuSaveClick);
+    MenuExit = file->addAction(QStringLiteral("終了(&X)"), this, &TMainForm::MenuExitClick);
+
+    QMenu* output = menuBar()->addMenu(QStringLiteral("出力(&O)"));
+    MenuOutput = output->addAction(QStringLiteral("選手データ出力(&P)..."), this, &TMainForm::MenuOutputClick);
+
+    QMenu* information = menuBar()->addMenu(QStringLiteral("情報(&I)"));
+    MenuHistory = information->addAction(QStringLiteral("履歴(&H)..."), this, &TMainForm::MenuHistoryClick);
+    MenuVersion = information->addAction(QStringLiteral("バージョン(&V)..."), this, &TMainForm::MenuVersionClick);
+}
+
+QWidget* TMainForm::createTopPanel()
+{
+    auto* panel = new QWidget(this);
+    panel->setFixedHeight(65);
+    auto* rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(4, 4, 4, 4);
+
+    auto* figures = new QHBoxLayout;
+    const TeamStatistics dashes;
+    AverageLabel = ValueLabel(dashes.AverageLabel, panel);
+    HomerunLabel = ValueLabel(dashes.HomerunLabel, panel);
+    RunLabel = ValueLabel(dashes.RunLabel, panel);
+    ErrorLabel = ValueLabel(dashes.ErrorLabel, panel);
+    for (auto [caption, value] : {std::pair{QStringLiteral("平均打率："), AverageLabel},
+                                  std::pair{QStringLiteral("総本塁打："), HomerunLabel},
+                                  std::pair{QStringLiteral("平均走力："), RunLabel},
+                                  std::pair{QStringLiteral("平均防御率："), ErrorLabel}}) {
+        figures->addWidget(new QLabel(caption, panel));
+        figures->addWidget(value);
+        figures->addSpacing(12);
+    }
+    figures->addStretch(1);
+    auto* teamCaption = new QLabel(QStringLiteral("チーム："), panel);
+    TeamBox = new QComboBox(panel);
+    TeamBox->setMinimumWidth(57);
+    teamCaption->setBuddy(TeamBox);
+    figures->addWidget(teamCaption);
+    figures->addWidget(TeamBox);
+    connect(TeamBox, &QComboBox::currentIndexChanged, this, &TMainForm::TeamBoxChange);
+    rows->addLayout(figures);
+
+    auto* colors = new QHBoxLayout;
+    HelmetColor = ColorSquare(panel);
+    HelmetButton = new QPushButton(QStringLiteral("帽子の色"), panel);
+    UniformColor = ColorSquare(panel);
+    UniformButton = new QPushButton(QStringLiteral("ユニフォームの色"), panel);
+    connect(HelmetButton, &QPushButton::clicked, this, &TMainForm::HelmetButtonClick);
+    connect(UniformButton, &QPushButton::clicked, this, &TMainForm::UniformButtonClick);
+    colors->addWidget(HelmetColor);
+    colors->addWidget(HelmetButton);
+    colors->addSpacing(16);
+    colors->addWidget(UniformColor);
+    colors->addWidget(UniformButton);
+    colors->addStretch(1);
+    rows->addLayout(colors);
+    return panel;
+}
+
+QWidget* TMainForm::createDataPage()
+{
+    DataPage = new QTabWidget(this);
+    BatterGrid = new RosterGridView({true, true}, DataPage);
+    PitcherGrid = new RosterGridView({true, false}, DataPage);
+    VisorGrid = new RosterGridView({false, true}, DataPage);
+    batterModel_ = new GridTableModel(team_.BatterGrid, this);
+    pitcherModel_ = new GridTableModel(team_.PitcherGrid, this);
+    visorModel_ = new GridTableModel(team_.VisorGrid, this);
+    BatterGrid->setModel(batterModel_);
+    PitcherGrid->setModel(pitcherModel_);
+    VisorGrid->setModel(visorModel_);
+    DataPage->addTab(BatterGrid, QStringLiteral("バッター"));
+    DataPage->addTab(PitcherGrid, QStringLiteral("ピッチャー"));
+    DataPage->addTab(VisorGrid, QStringLiteral("監督"));
+
+    connect(BatterGrid, &RosterGridView::editRequested, this, &TMainForm::BatterGridDblClick);
+    connect(PitcherGrid, &RosterGridView::editRequested, this, &TMainForm::PitcherGridClick);
+    // The manager's cells open their dialog on a single click.
+    connect(VisorGrid, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { VisorGridClick(index.column() + 1, index.row() + 1); });
+    connect(VisorGrid, &RosterGridView::editRequested, this, &TMainForm::VisorGridClick);
+    connect(BatterGrid, &RosterGridView::rowDragged, this, &TMainForm::BatterGridRowMove);
+    connect(PitcherGrid, &RosterGridView::rowDragged, this, &TMainForm::PitcherGridRowMove);
+    return DataPage;
+}
+
+void TMainForm::MenuOpenClick()
+{
+    if (const std::optional<QString> path = prompts_.AskRomFile())
+        OpenRomFile(*path);
+}
+
+void TMainForm::OpenRomFile(const QString& path)
+{
+    if (!ConfirmDropShownTeam(team_, prompts_, true))
+        return;
+    EditorState& state = team_.state;
+    state.RomPath = path;
+    state.Edition = prompts_.AskEdition();
+    // Saving before any Save goes into the file that is open, and never into a
+    // file saved from another ROM.
+    state.SaveTarget = path;
+    state.TeamIndex = 0;
+    state.DataChanged = false;
+    showCaption(path);
+    {
+        const QSignalBlocker blocker(TeamBox);
+        TeamBox->clear();
+        for (int team = 0; team < TeamCount(state.Edition); ++team)
+            TeamBox->addItem(TeamCode(state.Edition, team));
+        TeamBox->setCurrentIndex(0);
+    }
+    DataPage->setTabEnabled(kManagerTab, RecordsPerTeam(RecordKind::Manager, state.Edition).has_value());
+    fillShownTeam();
+}
+
+void TMainForm::TeamBoxChange(int index)
+{
+    EditorState& state = team_.state;
+    if (state.RomPath.isEmpty() || index < 0 || index >= TeamCount(state.Edition) || index == state.TeamIndex)
+        return;
+    if (!ConfirmDropShownTeam(team_, prompts_, false)) {
+        const QSignalBlocker blocker(TeamBox);
+        TeamBox->setCurrentIndex(state.TeamIndex);
+        return;
+    }
+    state.DataChanged = false;
+    state.TeamIndex = index;
+    fillShownTeam();
+}
+
+void TMainForm::fillShownTeam()
+{
+    const TeamFillReport report = FillTeam(team_);
+    batterModel_->gridReset();
+    pitcherModel_->gridReset();
+    visorModel_->gridReset();
+    for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
+        grid->fitColumns();
+    showColors();
+    showStatistics();
+    showFillReport(report);
+}
+
+void TMainForm::showFillReport(const TeamFillReport& report)
+{
+    for (const QString& warning : report.warnings)
+        prompts_.Warn(warning);
+    if (report.readProblems.isEmpty())
+        return;
+    QStringList listed = report.readProblems.mid(0, kMaxProblemsListed);
+    if (report.readProblems.size() > kMaxProblemsListed)
+        listed << QStringLiteral("ほか %1 件").arg(report.readProblems.size() - kMaxProblemsListed);
+    prompts_.Warn(QStringLiteral("ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．\n\n")
+                  + listed.join(u'\n'));
+}
+
+void TMainForm::showStatistics()
+{
+    AverageLabel->setText(team_.statistics.AverageLabel);
+    HomerunLabel->setText(team_.statistics.HomerunLabel);
+    RunLabel->setText(team_.statistics.RunLabel);
+    ErrorLabel->setText(team_.statistics.ErrorLabel);
+}
+
+void TMainForm::showColors()
+{
+    Paint(HelmetColor, team_.state.HelmetColorCode);
+    Paint(UniformColor, team_.state.UniformColorCode);
+}
+
+void TMainForm::showCaption(const QString& path)
+{
+    setWindowTitle(QStringLiteral("QUINDARO2 - ") + QFileInfo(path).fileName());
+}
+
+void TMainForm::MenuSaveClick()
+{
+    if (quindaro2::MenuSaveClick(team_, prompts_)) {
+        showCaption(team_.state.SaveTarget);
+        statusBar()->showMessage(QStringLiteral("%1 に保存しました．").arg(QFileInfo(team_.state.SaveTarget).fileName()), 5000);
+    }
+}
+
+void TMainForm::MenuExitClick()
+{
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (ConfirmDropShownTeam(team_, prompts_, true))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMainForm::MenuOutputClick()
+{
+    const EditorState& state = team_.state;
+    if (state.RomPath.isEmpty())
+        return;
+    const std::optional<ExportChoice> choice = prompts_.AskExport();
+    if (!choice || choice->fileName.isEmpty())
+        return;
+    const ExportResult result = ExportPlayerData(state.RomPath, state.Edition, choice->fileName, choice->mode);
+    if (!result.ok()) {
+        prompts_.Warn(QStringLiteral("選手データを出力できませんでした．\n%1").arg(result.error));
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("選手データを %1 個のファイルに出力しました．").arg(result.writtenFiles.size()), 5000);
+}
+
+void TMainForm::MenuHistoryClick()
+{
+    prompts_.ShowHistory();
+}
+
+void TMainForm::MenuVersionClick()
+{
+    prompts_.ShowAbout();
+}
+
+void TMainForm::HelmetButtonClick()
+{
+    pickColor(team_.state.HelmetColorCode);
+}
+
+void TMainForm::UniformButtonClick()
+{
+    pickColor(team_.state.UniformColorCode);
+}
+
+void TMainForm::pickColor(int& code)
+{
+    if (team_.state.RomPath.isEmpty())
+        return;
+    const std::optional<int> picked = prompts_.PickColor();
+    if (!picked)
+        return;
+    code = *picked;
+    team_.state.DataChanged = true;
+    showColors();
+}
+
+void TMainForm::BatterGridDblClick(int column, int row)
+{
+    quindaro2::BatterGridDblClick(team_, column, row, editDialogs_);
+    refreshAfterEdit(*batterModel_, column, row);
+}
+
+void TMainForm::PitcherGridClick(int column, int row)
+{
+    quindaro2::PitcherGridClick(team_, column, row, editDialogs_);
+    refreshAfterEdit(*pitcherModel_, column, row);
+}
+
+void TMainForm::VisorGridClick(int column, int row)
+{
+    quindaro2::VisorGridClick(team_, column, row, editDialogs_);
+    refreshAfterEdit(*visorModel_, column, row);
+}
+
+void TMainForm::refreshAfterEdit(GridTableModel& model, int column, int row)
+{
+    model.cellChanged(column, row);
+    showStatistics();
+}
+
+void TMainForm::BatterGridRowMove(int from, int to)
+{
+    moveRow(RecordKind::Batter, *batterModel_, from, to);
+}
+
+void TMainForm::PitcherGridRowMove(int from, int to)
+{
+    moveRow(RecordKind::Pitcher, *pitcherModel_, from, to);
+}
+
+void TMainForm::moveRow(RecordKind grid, GridTableModel& model, int from, int to)
+{
+    model.moveRow(from, to, [&] { MoveGridRow(team_, grid, from, to); });
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    OpenRomFile(urls.front().toLocalFile());
+}
+
+} // namespace quindaro2

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "gui/app/MainWindowPrompts.h"
+#include "core/edit/EditDialogs.h"
+#include "core/roster/ShownTeam.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace quindaro2 {
+
+class GridTableModel;
+class QtMainWindowPrompts;
+class RosterGridView;
+struct TeamFillReport;
+
+// The editor's one window: it owns the editor state and the shown team, opens
+// a ROM, switches teams, and hosts the three grids and the team panel. Every
+// question goes through MainWindowPrompts and EditDialogs, which tests replace
+// with scripted answers.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Without prompts or dialogs the window makes the real ones.
+    explicit TMainForm(MainWindowPrompts* prompts = nullptr, EditDialogs* editDialogs = nullptr,
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    const ShownTeam& shownTeam() const { return team_; }
+
+    // Opens `path` as File > Open does after its file dialog: the unsaved-changes
+    // question, then the edition dialog.
+    void OpenRomFile(const QString& path);
+
+    void MenuOpenClick();
+    void MenuSaveClick();
+    void MenuExitClick();
+    void MenuOutputClick();
+    void MenuHistoryClick();
+    void MenuVersionClick();
+    void TeamBoxChange(int index);
+    void HelmetButtonClick();
+    void UniformButtonClick();
+    void BatterGridDblClick(int column, int row);
+    void PitcherGridClick(int column, int row);
+    void VisorGridClick(int column, int row);
+    void BatterGridRowMove(int from, int to);
+    void PitcherGridRowMove(int from, int to);
+
+    QAction* MenuOpen = nullptr;
+    QAction* MenuSave = nullptr;
+    QAction* MenuExit = nullptr;
+    QAction* MenuOutput = nullptr;
+    QAction* MenuHistory = nullptr;
+    QAction* MenuVersion = nullptr;
+    QLabel* AverageLabel = nullptr;
+    QLabel* HomerunLabel = nullptr;
+    QLabel* RunLabel = nullptr;
+    QLabel* ErrorLabel = nullptr;
+    QComboBox* TeamBox = nullptr;
+    QLabel* HelmetColor = nullptr;
+    QLabel* UniformColor = nullptr;
+    QPushButton* HelmetButton = nullptr;
+    QPushButton* UniformButton = nullptr;
+    QTabWidget* DataPage = nullptr;
+    RosterGridView* BatterGrid = nullptr;
+    RosterGridView* PitcherGrid = nullptr;
+    RosterGridView* VisorGrid = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createMenus();
+    QWidget* createTopPanel();
+    QWidget* createDataPage();
+    void fillShownTeam();
+    void showFillReport(const TeamFillReport& report);
+    void showStatistics();
+    void showColors();
+    void showCaption(const QString& path);
+    void pickColor(int& code);
+    void refreshAfterEdit(GridTableModel& model, int column, int row);
+    void moveRow(RecordKind grid, GridTableModel& model, int from, int to);
+
+    std::unique_ptr<QtMainWindowPrompts> ownPrompts_;
+    MainWindowPrompts& prompts_;
+    EditDialogs& editDialogs_;
+    ShownTeam team_;
+    GridTableModel* batterModel_ = nullptr;
+    GridTableModel* pitcherModel_ = nullptr;
+    GridTableModel* visorModel_ = nullptr;
+};
+
+} // namespace quindaro2

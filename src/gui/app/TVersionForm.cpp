@@ -1,0 +1,66 @@
+#include "gui/app/TVersionForm.h"
+
+#include "gui/dialogs/JapaneseFont.h"
+#include "core/rom/Edition.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quindaro2 {
+
+namespace {
+constexpr int kColumns = 3;
+}
+
+TVersionForm::TVersionForm(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("バージョン選択"));
+    setFont(JapaneseFont());
+
+    VersionBox = new QGroupBox(QStringLiteral("バージョン"), this);
+    VersionBox->setObjectName(QStringLiteral("VersionBox"));
+    versionButtons = new QButtonGroup(this);
+    auto* grid = new QGridLayout(VersionBox);
+    grid->setHorizontalSpacing(24);
+    for (int k = 0; k < kEditionCount; ++k) {
+        auto* button = new QRadioButton(QString::number((kFirstEdition + k) % 100), VersionBox);
+        versionButtons->addButton(button, k);
+        grid->addWidget(button, k / kColumns, k % kColumns);
+    }
+    versionButtons->button(0)->setChecked(true);
+
+    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    OkButton->setDefault(true);
+    OkButton->setFixedSize(75, 25);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkButton);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(VersionBox);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int TVersionForm::ChooseEdition()
+{
+    // Keyboard users start on the chosen edition and move with the arrow keys.
+    versionButtons->checkedButton()->setFocus();
+    // OK, Escape and the frame's close button all end here; the radio
+    // buttons hold the answer either way.
+    exec();
+    return kFirstEdition + versionButtons->checkedId();
+}
+
+} // namespace quindaro2

@@ -1,0 +1,101 @@
+#include "gui/dialogs/THistoryForm.h"
+
+#include "gui/dialogs/JapaneseFont.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quindaro2 {
+
+namespace {
+
+// Newest release first.
+QList<THistoryForm::Release> Releases()
+{
+    return {
+        {QStringLiteral("0.1.0"),
+         QStringLiteral("2026-12-08"),
+         {
+             QStringLiteral("・最初の公開版"),
+             QStringLiteral("・86～94の各版のROMを開いて編集"),
+             QStringLiteral("・バッター、ピッチャー、監督を表で表示"),
+             QStringLiteral("・名前、打席、投法、能力値の編集"),
+             QStringLiteral("・守備位置、背番号、ユニフォームの編集"),
+             QStringLiteral("・帽子とユニフォームの色の変更"),
+             QStringLiteral("・行のドラッグで選手を並べ替え"),
+             QStringLiteral("・チームの平均打率、総本塁打などを表示"),
+             QStringLiteral("・保存は一括置き換え（失敗しても元のまま）"),
+             QStringLiteral("・別の名前での保存"),
+             QStringLiteral("・チーム切り替え時に未保存の変更を確認"),
+             QStringLiteral("・全チームの選手データをコンマ区切りで出力"),
+             QStringLiteral("・出力先は1ファイルかチームごとを選択"),
+         }},
+    };
+}
+
+} // namespace
+
+QStringList THistoryForm::NoteLines(const QString& title, const QList<Release>& releases)
+{
+    QStringList lines{title};
+    for (qsizetype i = 0; i < releases.size(); ++i) {
+        if (i > 0)
+            lines << QString();
+        lines << QStringLiteral("Ver %1  %2").arg(releases[i].version, releases[i].date);
+        lines << releases[i].changes;
+    }
+    return lines;
+}
+
+THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("履歴"));
+    setFont(JapaneseFont());
+
+    auto* panel = new QLabel(QStringLiteral("更新履歴"), this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFixedHeight(41);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setFocusPolicy(Qt::ClickFocus);
+    ListBox1->setMinimumHeight(100);
+    ListBox1->addItems(NoteLines(QStringLiteral("QUINDARO2 更新履歴"), Releases()));
+
+    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    OkButton->setFixedSize(75, 25);
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 8, 0, 8);
+    buttons->addStretch();
+    buttons->addWidget(OkButton);
+    buttons->addStretch();
+
+    // The list takes what the window grows by; at the first size it is 368 high.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel);
+    layout->addWidget(ListBox1, 1);
+    layout->addLayout(buttons);
+
+    // 302 x 480 with an ordinary title bar and frame around it.
+    resize(294, 41 + 368 + 41);
+    OkButton->setFocus();
+}
+
+void THistoryForm::reject()
+{
+    accept();
+}
+
+} // namespace quindaro2

@@ -1,0 +1,112 @@
+#include "gui/dialogs/TOutputForm.h"
+
+#include "gui/dialogs/JapaneseFont.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quindaro2 {
+
+namespace {
+
+QString AskTeamDataFile(QWidget* parent, const QString& startPath)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("名前を付けて保存"), startPath,
+                                        QStringLiteral("コンマ区切り(*.txt);;その他(*.*)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, const QRect& place)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+TOutputForm::TOutputForm(QWidget* parent) : QDialog(parent), askFileName(AskTeamDataFile)
+{
+    setWindowTitle(QStringLiteral("データ出力"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFont(JapaneseFont());
+    setFixedSize(492, 160);
+
+    Label1 = new QLabel(QStringLiteral("保存（ベース）ファイル名："), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(8, 8);
+
+    // Only shows the chosen file: typing a name here would be ignored by the
+    // export, so the field does not take typing.
+    FileEdit = new QLineEdit(this);
+    FileEdit->setObjectName(QStringLiteral("FileEdit"));
+    FileEdit->setGeometry(8, 32, 441, 20);
+    FileEdit->setReadOnly(true);
+    Label1->setBuddy(FileEdit);
+
+    FileButton = AddButton(this, "FileButton", QStringLiteral("..."), QRect(456, 32, 25, 25));
+    OpenButton = AddButton(this, "OpenButton", QStringLiteral("OK"), QRect(408, 72, 75, 25));
+    CancelButton = AddButton(this, "CancelButton", QStringLiteral("Cancel"), QRect(408, 120, 75, 25));
+    OpenButton->setDefault(true);
+    connect(FileButton, &QPushButton::clicked, this, &TOutputForm::FileButtonClick);
+    connect(OpenButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    OutputOption = new QGroupBox(QStringLiteral("出力ファイルの設定"), this);
+    OutputOption->setObjectName(QStringLiteral("OutputOption"));
+    OutputOption->setGeometry(256, 72, 137, 81);
+    outputButtons = new QButtonGroup(this);
+    auto* options = new QVBoxLayout(OutputOption);
+    const QString optionTexts[] = {QStringLiteral("全チーム共通"), QStringLiteral("チームごと")};
+    const char* const optionNames[] = {"OneFileOption", "PerTeamOption"};
+    for (int index = 0; index < 2; ++index) {
+        auto* option = new QRadioButton(optionTexts[index], OutputOption);
+        option->setObjectName(QString::fromLatin1(optionNames[index]));
+        outputButtons->addButton(option, index);
+        options->addWidget(option);
+    }
+    outputButtons->button(0)->setChecked(true);
+
+    setTabOrder(FileEdit, FileButton);
+    setTabOrder(FileButton, OpenButton);
+    setTabOrder(OpenButton, CancelButton);
+    setTabOrder(CancelButton, outputButtons->button(0));
+    setTabOrder(outputButtons->button(0), outputButtons->button(1));
+}
+
+bool TOutputForm::Execute()
+{
+    FileEdit->clear();
+    // The field is read-only, so a keyboard user starts on the button that fills it.
+    FileButton->setFocus();
+    return exec() == QDialog::Accepted;
+}
+
+QString TOutputForm::ChosenFileName() const
+{
+    return chosenFileName;
+}
+
+int TOutputForm::OutputOptionIndex() const
+{
+    return outputButtons->checkedId();
+}
+
+void TOutputForm::FileButtonClick()
+{
+    const QString fileName = askFileName ? askFileName(this, chosenFileName) : QString();
+    if (fileName.isEmpty())
+        return;
+    chosenFileName = fileName;
+    FileEdit->setText(fileName);
+}
+
+} // namespace quindaro2

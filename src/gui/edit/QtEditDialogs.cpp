@@ -1,0 +1,43 @@
+#include "gui/edit/QtEditDialogs.h"
+
+#include "gui/dialogs/JapaneseFont.h"
+#include "gui/edit/TListForm.h"
+#include "gui/edit/TNameForm.h"
+#include "gui/edit/TValueForm.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace quindaro2 {
+
+QtEditDialogs::QtEditDialogs(TNameForm& nameForm, TListForm& listForm, TValueForm& valueForm, QWidget* parent)
+    : nameForm_(nameForm), listForm_(listForm), valueForm_(valueForm), parent_(parent)
+{
+}
+
+std::optional<QString> QtEditDialogs::EditName(int edition, const QString& name)
+{
+    return nameForm_.EditName(edition, name);
+}
+
+std::optional<QString> QtEditDialogs::ChooseItem(const QString& caption, const QString& label,
+                                                 const QStringList& choices)
+{
+    return listForm_.ChooseItem(caption, label, choices);
+}
+
+std::optional<int> QtEditDialogs::EnterValue(const QString& caption, const QString& label, const ValueRange& range,
+                                             int start, const QString& hint)
+{
+    return valueForm_.EnterValue(caption, label, range, start, hint);
+}
+
+void QtEditDialogs::ShowError(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,
+                    parent_);
+    box.setFont(JapaneseFont(12));
+    box.exec();
+}
+
+} // namespace quindaro2

@@ -1,0 +1,147 @@
+#include "gui/edit/TNameForm.h"
+
+#include "gui/dialogs/JapaneseFont.h"
+#include "gui/edit/FocusedButton.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
+
+namespace quindaro2 {
+
+namespace {
+
+// 1986 to 1992: digits, capitals, space, period, long vowel, the hiragana, the
+// two voicing marks and the long vowel once more.
+const QString kEarlyCharacters = QStringLiteral(
+    "０１２３４５６７８９ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ　．ー"
+    "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをん゛゜ー");
+
+// 1993 and 1994: hiragana with small and voiced syllables, three spaces.
+const QString kLateCharacters = QStringLiteral(
+    "っあいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわぇんゃゅょーヴ　　"
+    "がぎぐげござじずぜぞだぢづでど　ばびぶべぼぱぴぷぺぽ");
+
+constexpr int kDesignBoxWidth = 49;
+constexpr int kDesignBoxHeight = 20;
+constexpr int kMargin = 8;
+constexpr int kGap = 7;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+
+// A box must show two full-width characters next to its arrow: typing two
+// characters into one box is allowed and should stay readable.
+QSize BoxSize(const QComboBox& box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    option.editable = true;
+    const QFontMetrics metrics(box.font());
+    const QSize text(metrics.horizontalAdvance(QStringLiteral("ＷＷ")), metrics.height());
+    const QSize needed = box.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &box);
+    return {std::max(kDesignBoxWidth, needed.width()), std::max(kDesignBoxHeight, needed.height())};
+}
+
+} // namespace
+
+TNameForm::TNameForm(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("選手名の入力"));
+    setFont(JapaneseFont(12));
+
+    const std::array<QString, 5> names{QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third"),
+                                       QStringLiteral("Fourth"), QStringLiteral("Fifth")};
+    std::array<QComboBox*, 5> boxes{};
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(names[k]);
+        box->setEditable(true);
+        // The boxes take text as typed: no completion, and Enter must not add
+        // the typed text to the list.
+        box->setCompleter(nullptr);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setEditText(QStringLiteral("　"));
+        boxes[k] = box;
+    }
+    First = boxes[0];
+    Second = boxes[1];
+    Third = boxes[2];
+    Fourth = boxes[3];
+    Fifth = boxes[4];
+
+    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    for (QPushButton* button : {OkButton, CancelButton})
+        button->setAutoDefault(false);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The design places the boxes 49 pixels wide, 7 apart; wider boxes keep
+    // the gaps and push the buttons and the window edge to the right.
+    const QSize box = BoxSize(*First);
+    int left = kMargin;
+    for (QComboBox* combo : boxes) {
+        combo->setGeometry(left, kMargin, box.width(), box.height());
+        left += box.width() + kGap;
+    }
+    OkButton->setGeometry(left, 8, kButtonWidth, kButtonHeight);
+    CancelButton->setGeometry(left, 40, kButtonWidth, kButtonHeight);
+    setFixedSize(left + kButtonWidth + kGap, 72);
+
+    QWidget* previous = First;
+    for (QWidget* next : std::initializer_list<QWidget*>{Second, Third, Fourth, Fifth, OkButton, CancelButton}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+QStringList TNameForm::NameEntryCharacters(int edition)
+{
+    const QString& characters = edition >= 1993 ? kLateCharacters : kEarlyCharacters;
+    QStringList entries;
+    entries.reserve(characters.size());
+    for (const QChar character : characters)
+        entries.append(QString(character));
+    return entries;
+}
+
+std::optional<QString> TNameForm::EditName(int edition, const QString& name)
+{
+    const bool fiveCharacters = edition >= 1988;
+    const QStringList entries = NameEntryCharacters(edition);
+    const std::array<QComboBox*, 5> boxes = Boxes();
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        QComboBox* box = boxes[k];
+        box->clear();
+        box->addItems(entries);
+        const bool used = k < 4 || fiveCharacters;
+        const qsizetype index = static_cast<qsizetype>(k);
+        box->setEditText(used && index < name.size() ? name.mid(index, 1) : QString());
+    }
+    Fifth->setEnabled(fiveCharacters);
+    First->setFocus();
+    First->lineEdit()->selectAll();
+
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+
+    QString result;
+    for (std::size_t k = 0; k < (fiveCharacters ? 5u : 4u); ++k)
+        result += boxes[k]->currentText();
+    return result;
+}
+
+void TNameForm::keyPressEvent(QKeyEvent* event)
+{
+    if (!PressFocusedButton(focusWidget(), event))
+        QDialog::keyPressEvent(event);
+}
+
+} // namespace quindaro2

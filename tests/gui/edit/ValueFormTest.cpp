@@ -1,0 +1,255 @@
+#include "gui/edit/TValueForm.h"
+
+#include "support/ModalRun.h"
+#include "support/QtPrinters.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quindaro2 {
+namespace {
+
+using testing::RunModal;
+
+const ValueRange kAverage{150, 348, 2};
+
+std::optional<int> EnterWith(TValueForm& form, const ValueRange& range, int start,
+                             const std::function<void()>& act)
+{
+    return RunModal(
+        form,
+        [&] {
+            act();
+            QTest::mouseClick(form.OKButton, Qt::LeftButton);
+        },
+        [&] { return form.EnterValue(QStringLiteral("実打率"), QStringLiteral("やまだ"), range, start, QString()); });
+}
+
+void Retype(TValueForm& form, const QString& text)
+{
+    form.ValueEdit->setFocus();
+    form.ValueEdit->selectAll();
+    QTest::keyClick(form.ValueEdit, Qt::Key_Backspace);
+    QTest::keyClicks(form.ValueEdit, text);
+}
+
+struct RangeCase {
+    ValueRange range;
+    const char* text;
+};
+
+void PrintTo(const RangeCase& c, std::ostream* out)
+{
+    *out << c.text;
+}
+
+class ValueFormRange : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(ValueFormRange, ShowsTheRangeInFullWidthBrackets)
+{
+    EXPECT_EQ(TValueForm::RangeText(GetParam().range), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, ValueFormRange,
+                         ::testing::Values(RangeCase{{150, 348, 2}, "（150～348）"}, RangeCase{{0, 62, 1}, "（0～62）"},
+                                           RangeCase{{-5, 10, 1}, "（-5～10）"}));
+
+TEST(ValueForm, SetsCaptionLabelsAndStartingNumber)
+{
+    TValueForm form;
+    QString caption, label, range, memo, shown;
+    int memoHeight = 0;
+    RunModal(
+        form,
+        [&] {
+            caption = form.windowTitle();
+            label = form.Label->text();
+            range = form.Range->text();
+            memo = form.MemoLabel->text();
+            memoHeight = form.MemoLabel->height();
+            shown = form.ValueEdit->text();
+            form.reject();
+        },
+        [&] {
+            return form.EnterValue(QStringLiteral("守備位置"), QStringLiteral("すずき"), ValueRange{2, 10, 1}, 7,
+                                   QStringLiteral("(8-10)\r（他の値でも動作可能)"));
+        });
+    EXPECT_EQ(caption, QStringLiteral("守備位置"));
+    EXPECT_EQ(label, QStringLiteral("すずき"));
+    EXPECT_EQ(range, QStringLiteral("（2～10）"));
+    // The carriage return starts a second line, and the label has room for it.
+    EXPECT_EQ(memo, QStringLiteral("(8-10)\n（他の値でも動作可能)"));
+    EXPECT_GE(memoHeight, 2 * QFontMetrics(form.MemoLabel->font()).lineSpacing());
+    EXPECT_EQ(shown, QStringLiteral("7"));
+}
+
+TEST(ValueForm, TypedNumberOffTheStepIsTakenAsTyped)
+{
+    TValueForm form;
+    EXPECT_EQ(EnterWith(form, kAverage, 200, [&] { Retype(form, QStringLiteral("151")); }), std::optional<int>(151));
+}
+
+struct StepCase {
+    const char* title;
+    ValueRange range;
+    int start;
+    Qt::Key key;
+    int presses;
+    int expected;
+};
+
+void PrintTo(const StepCase& c, std::ostream* out)
+{
+    *out << c.title;
+}
+
+class ValueFormSteps : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(ValueFormSteps, ArrowKeysMoveByTheStepWithinTheRange)
+{
+    const StepCase& c = GetParam();
+    TValueForm form;
+    const std::optional<int> result = EnterWith(form, c.range, c.start, [&] {
+        form.ValueEdit->setFocus();
+        for (int i = 0; i < c.presses; ++i)
+            QTest::keyClick(form.ValueEdit, c.key);
+    });
+    EXPECT_EQ(result, std::optional<int>(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValueFormSteps,
+    ::testing::Values(StepCase{"UpByTwo", kAverage, 200, Qt::Key_Up, 1, 202},
+                      StepCase{"DownByTwoTwice", kAverage, 200, Qt::Key_Down, 2, 196},
+                      StepCase{"StopsAtTheMaximum", kAverage, 346, Qt::Key_Up, 3, 348},
+                      StepCase{"StopsAtTheMinimumWithoutWrapping", {0, 62, 1}, 1, Qt::Key_Down, 3, 0},
+                      StepCase{"StepZeroDoesNotMoveUp", {0, 15, 0}, 7, Qt::Key_Up, 2, 7},
+                      StepCase{"StepZeroDoesNotMoveDown", {0, 15, 0}, 7, Qt::Key_Down, 2, 7}),
+    [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.title); });
+
+TEST(ValueForm, StepsFromATypedOddNumber)
+{
+    TValueForm form;
+    EXPECT_EQ(EnterWith(form, kAverage, 200,
+                        [&] {
+                            Retype(form, QStringLiteral("151"));
+                            QTest::keyClick(form.ValueEdit, Qt::Key_Up);
+                        }),
+              std::optional<int>(153));
+}
+
+TEST(ValueForm, CancelAndFrameCloseReturnNothing)
+{
+    TValueForm form;
+    const auto open = [&] {
+        return form.EnterValue(QStringLiteral("c"), QStringLiteral("l"), kAverage, 200, QString());
+    };
+    EXPECT_FALSE(RunModal(
+        form,
+        [&] {
+            Retype(form, QStringLiteral("300"));
+            QTest::mouseClick(form.Button1, Qt::LeftButton);
+        },
+        open));
+    EXPECT_FALSE(RunModal(form, [&] { form.close(); }, open));
+}
+
+TEST(ValueForm, EnterInTheNumberBoxDoesNotClose)
+{
+    TValueForm form;
+    bool open = false;
+    EXPECT_EQ(EnterWith(form, kAverage, 200,
+                        [&] {
+                            Retype(form, QStringLiteral("250"));
+                            QTest::keyClick(form.ValueEdit, Qt::Key_Return);
+                            open = form.isVisible();
+                        }),
+              std::optional<int>(250));
+    EXPECT_TRUE(open);
+}
+
+// Out-of-range numbers cannot be finished in the box: digits past the maximum
+// are refused, and a number short of the minimum falls back to the last
+// number the box held when the focus leaves it.
+TEST(ValueForm, NumbersOutsideTheRangeAreNotTaken)
+{
+    TValueForm form;
+    QString afterTyping;
+    EXPECT_EQ(EnterWith(form, kAverage, 200,
+                        [&] {
+                            Retype(form, QStringLiteral("400"));
+                            afterTyping = form.ValueEdit->text();
+                        }),
+              std::optional<int>(200));
+    EXPECT_EQ(afterTyping, QStringLiteral("40"));
+    EXPECT_EQ(EnterWith(form, kAverage, 200, [&] { Retype(form, QStringLiteral("12")); }), std::optional<int>(200));
+}
+
+struct StartCase {
+    const char* title;
+    ValueRange range;
+    int start;
+    int expected;
+};
+
+void PrintTo(const StartCase& c, std::ostream* out)
+{
+    *out << c.title;
+}
+
+class ValueFormStart : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(ValueFormStart, OkReturnsTheShownNumber)
+{
+    const StartCase& c = GetParam();
+    TValueForm form;
+    QString shown;
+    const std::optional<int> result = EnterWith(form, c.range, c.start, [&] { shown = form.ValueEdit->text(); });
+    EXPECT_EQ(result, std::optional<int>(c.expected));
+    EXPECT_EQ(shown, QString::number(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValueFormStart,
+    ::testing::Values(StartCase{"InsideTheRange", kAverage, 151, 151},
+                      StartCase{"BelowMovesToTheMinimum", {0, 62, 1}, -1, 0},
+                      StartCase{"AboveMovesToTheMaximum", {0, 62, 1}, 99, 62},
+                      StartCase{"SixteenBitLimitsHold", {-40000, 40000, 1}, 40000, 32767},
+                      StartCase{"NegativeSixteenBitLimit", {-40000, 40000, 1}, -40000, -32768}),
+    [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.title); });
+
+TEST(ValueForm, FixedWindowKeepsEveryControlInside)
+{
+    TValueForm form;
+    RunModal(
+        form,
+        [&] {
+            EXPECT_EQ(form.minimumSize(), form.maximumSize());
+            EXPECT_GE(form.width(), 212);
+            EXPECT_EQ(form.height(), 199);
+            for (const QWidget* widget : std::initializer_list<const QWidget*>{
+                     form.Label, form.Range, form.MemoLabel, form.ValueEdit, form.OKButton, form.Button1}) {
+                EXPECT_TRUE(form.rect().contains(widget->geometry())) << widget->objectName().toStdString();
+            }
+            // The texts and the widest number are shown whole.
+            for (const QWidget* widget :
+                 std::initializer_list<const QWidget*>{form.Label, form.Range, form.MemoLabel, form.ValueEdit})
+                EXPECT_GE(widget->width(), widget->sizeHint().width()) << widget->objectName().toStdString();
+            EXPECT_FALSE(form.ValueEdit->geometry().intersects(form.OKButton->geometry()));
+            form.reject();
+        },
+        [&] {
+            return form.EnterValue(QStringLiteral("c"), QStringLiteral("l"), ValueRange{-32768, 32767, 1}, -32768,
+                                   QStringLiteral("(内野手:1-3　外野手:4-6　捕手:7\r)（他の値でも動作可能)"));
+        });
+}
+
+} // namespace
+} // namespace quindaro2
