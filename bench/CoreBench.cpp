@@ -1,10 +1,9 @@
 #include "cli/DemoRom.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionLayout.h"
 #include "core/export/PlayerExport.h"
-#include "core/rom/Edition.h"
-#include "core/rom/EditionLayout.h"
 #include "core/roster/GridFill.h"
 #include "core/roster/ShownTeam.h"
-#include "core/roster/TeamStatistics.h"
 #include "core/roster/WriteBack.h"
 
 #include <QFile>
@@ -12,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,37 +27,18 @@ QTemporaryDir& Folder()
     return folder;
 }
 
-// A sample ROM of the edition, written once per run.
-const QString& RomOf(int edition)
-{
-    static std::array<QString, kEditionCount> paths;
-    QString& path = paths[static_cast<std::size_t>(EditionIndex(edition))];
-    if (path.isEmpty()) {
-        path = Folder().filePath(QStringLiteral("sample%1.nes").arg(edition));
-        QFile file(path);
-        const QByteArray image = cli::DemoRomImage(edition);
-        if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size()) {
-            std::fprintf(stderr, "cannot write the sample ROM\n");
-            std::abort();
-        }
-    }
-    return path;
-}
-
-// The last team of the edition: its records lie furthest into the file.
-ShownTeam TeamOf(int edition)
-{
-    ShownTeam team;
-    team.state.RomPath = RomOf(edition);
-    team.state.SaveTarget = team.state.RomPath;
-    team.state.Edition = edition;
-    team.state.TeamIndex = TeamCount(edition) - 1;
-    return team;
-}
-
 int EditionOf(const benchmark::State& state)
 {
     return static_cast<int>(state.range(0));
+}
+
+// The last team of the edition: its records lie furthest into the image.
+ShownTeam TeamOf(int edition)
+{
+    ShownTeam team;
+    team.state.Edition = edition;
+    team.state.TeamIndex = TeamCount(edition) - 1;
+    return team;
 }
 
 void Stop(benchmark::State& state, const QString& why)
@@ -67,68 +46,62 @@ void Stop(benchmark::State& state, const QString& why)
     state.SkipWithError(why.toUtf8().constData());
 }
 
-template <FillReport (*Fill)(ShownTeam&)>
-void FillOneGrid(benchmark::State& state)
+// The four steps after an Open or a team switch, on the image just read.
+void BM_FillTeam(benchmark::State& state)
 {
+    const RomImage image(cli::DemoRomImage(EditionOf(state)));
     ShownTeam team = TeamOf(EditionOf(state));
     for (auto _ : state) {
-        const FillReport report = Fill(team);
-        benchmark::DoNotOptimize(report.warning);
+        const TeamFillReport report = FillTeam(team, image);
+        benchmark::DoNotOptimize(team.statistics);
         if (!report.readProblems.isEmpty())
             return Stop(state, report.readProblems.join(u'\n'));
     }
 }
 
-void BM_FillBatterGrid(benchmark::State& state)
-{
-    FillOneGrid<FillBatterGrid>(state);
-}
-
-void BM_FillPitcherGrid(benchmark::State& state)
-{
-    FillOneGrid<FillPitcherGrid>(state);
-}
-
-void BM_FillVisorGrid(benchmark::State& state)
-{
-    FillOneGrid<FillVisorGrid>(state);
-}
-
-void BM_ShowTeamStatistics(benchmark::State& state)
-{
-    ShownTeam team = TeamOf(EditionOf(state));
-    const TeamFillReport report = FillTeam(team);
-    if (!report.readProblems.isEmpty())
-        return Stop(state, report.readProblems.join(u'\n'));
-    for (auto _ : state) {
-        TeamStatistics figures = ShowTeamStatistics(team.state.Edition, team.BatterGrid, team.PitcherGrid);
-        benchmark::DoNotOptimize(figures);
-    }
-}
-
-// Into a scratch copy of the sample ROM; every round writes the same bytes.
+// A Save's write-back of one edited team into the image read for it.
 void BM_WriteBackTeam(benchmark::State& state)
 {
-    const int edition = EditionOf(state);
-    ShownTeam team = TeamOf(edition);
-    const TeamFillReport report = FillTeam(team);
-    const QString copy = Folder().filePath(QStringLiteral("scratch%1.nes").arg(edition));
-    QFile::remove(copy);
-    if (!report.readProblems.isEmpty() || !QFile::copy(team.state.RomPath, copy))
-        return Stop(state, QStringLiteral("cannot prepare the scratch copy"));
+    const RomImage read(cli::DemoRomImage(EditionOf(state)));
+    ShownTeam team = TeamOf(EditionOf(state));
+    if (!FillTeam(team, read).readProblems.isEmpty())
+        return Stop(state, QStringLiteral("the sample cannot be read"));
+    team.BatterGrid.setCell(4, 1, QStringLiteral("30"));
     for (auto _ : state) {
-        const WriteBackResult result = WriteBackTeam(team, copy);
+        RomImage image = read;
+        const WriteBackResult result = WriteBackTeam(team, image);
         if (!result.ok())
             return Stop(state, result.error);
+        benchmark::DoNotOptimize(image);
     }
 }
 
-void BM_ExportOneFile(benchmark::State& state)
+// Every team of the edition as the text of one file, in memory.
+void BM_ExportAllTeams(benchmark::State& state)
 {
     const int edition = EditionOf(state);
-    const QString out = Folder().filePath(QStringLiteral("players%1.txt").arg(edition));
+    const RomImage image(cli::DemoRomImage(edition));
     for (auto _ : state) {
-        const ExportResult result = ExportPlayerData(RomOf(edition), edition, out, ExportMode::OneFile);
+        const Result<std::vector<ExportFile>> files =
+            PlayerExportFiles(image, QStringLiteral("sample.nes"), edition, QStringLiteral("players.txt"), ExportMode::OneFile);
+        if (!files)
+            return Stop(state, files.reason());
+        benchmark::DoNotOptimize(files->front().bytes);
+    }
+}
+
+// The whole export as the editor runs it: the ROM file read, the text file replaced.
+void BM_ExportToFile(benchmark::State& state)
+{
+    const int edition = EditionOf(state);
+    const QString rom = Folder().filePath(QStringLiteral("sample%1.nes").arg(edition));
+    const QString out = Folder().filePath(QStringLiteral("players%1.txt").arg(edition));
+    QFile file(rom);
+    const QByteArray bytes = cli::DemoRomImage(edition);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+        return Stop(state, QStringLiteral("cannot write the sample ROM"));
+    for (auto _ : state) {
+        const ExportResult result = ExportPlayerData(rom, edition, out, ExportMode::OneFile);
         if (!result.ok())
             return Stop(state, result.error);
     }
@@ -143,11 +116,9 @@ void BM_ExportOneFile(benchmark::State& state)
         ->DenseRange(quindaro2::kFirstEdition, quindaro2::kLastEdition)                                   \
         ->Unit(benchmark::kMicrosecond)
 
-QUINDARO2_PER_EDITION(BM_FillBatterGrid);
-QUINDARO2_PER_EDITION(BM_FillPitcherGrid);
-QUINDARO2_PER_EDITION(BM_FillVisorGrid);
-QUINDARO2_PER_EDITION(BM_ShowTeamStatistics);
+QUINDARO2_PER_EDITION(BM_FillTeam);
 QUINDARO2_PER_EDITION(BM_WriteBackTeam);
-QUINDARO2_PER_EDITION(BM_ExportOneFile);
+QUINDARO2_PER_EDITION(BM_ExportAllTeams);
+QUINDARO2_PER_EDITION(BM_ExportToFile);
 
 BENCHMARK_MAIN();

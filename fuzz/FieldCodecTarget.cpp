@@ -1,12 +1,12 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "core/rom/Edition.h"
-#include "core/rom/EditionLayout.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionLayout.h"
 #include "core/rom/Record.h"
-#include "core/roster/ColumnTable.h"
+#include "core/edition/ColumnTable.h"
 #include "core/roster/FieldCodec.h"
-#include "core/roster/NumberRules.h"
+#include "core/edition/NumberRules.h"
 
 #include <array>
 #include <limits>
@@ -18,8 +18,15 @@ namespace {
 
 constexpr std::array<RecordKind, 3> kGrids{RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager};
 
-// Every kind a grid can name, and some that none does.
-constexpr std::array<ColumnKind, 18> kKinds{0, 1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, 8192, 3, -1, 16384};
+// Every kind there is; each grid of each edition lacks some of them.
+constexpr std::array kKinds{
+    ColumnKind::Name,          ColumnKind::BattingSide, ColumnKind::PitchingForm, ColumnKind::BattingAverage,
+    ColumnKind::HomeRuns,      ColumnKind::ShownAverage, ColumnKind::ShownHomeRuns, ColumnKind::Running,
+    ColumnKind::Position,      ColumnKind::Fielding,    ColumnKind::Arm,          ColumnKind::EarnedRunAverage,
+    ColumnKind::FastSpeed,     ColumnKind::AverageSpeed, ColumnKind::SlowSpeed,    ColumnKind::Stamina,
+    ColumnKind::RightBreak,    ColumnKind::LeftBreak,   ColumnKind::Fork,         ColumnKind::Popularity,
+    ColumnKind::Type,          ColumnKind::UniformNumber, ColumnKind::Uniform,
+};
 
 QString GridName(RecordKind grid)
 {
@@ -33,7 +40,7 @@ QString GridName(RecordKind grid)
 
 QString Where(RecordKind grid, int edition, ColumnKind kind)
 {
-    return QStringLiteral("%1 %2 kind %3").arg(GridName(grid)).arg(edition).arg(kind);
+    return QStringLiteral("%1 %2 kind %3").arg(GridName(grid)).arg(edition).arg(static_cast<int>(kind));
 }
 
 QString Hex(const Record& record)
@@ -147,7 +154,7 @@ void CheckEncoders(RecordKind grid, int edition, const Record& record, const std
     const int size = RecordSize(grid, edition).value_or(0);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const ColumnDescriptor& column = columns[c];
-        if (column.kind == kNameKind)
+        if (column.isName())
             continue;
         Require(column.byte >= 1 && column.byte + FieldWidth(column) <= size, "a field lies inside its record",
                 [&] { return Where(grid, edition, column.kind); });

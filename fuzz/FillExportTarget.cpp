@@ -2,10 +2,11 @@
 #include "FuzzTargets.h"
 
 #include "core/export/PlayerExport.h"
-#include "core/rom/Edition.h"
-#include "core/rom/EditionLayout.h"
+#include "core/edition/Edition.h"
+#include "core/rom/NameCodec.h"
+#include "core/edition/EditionLayout.h"
 #include "core/roster/CellText.h"
-#include "core/roster/ColumnTable.h"
+#include "core/edition/ColumnTable.h"
 #include "core/roster/GridFill.h"
 #include "core/roster/ShownTeam.h"
 
@@ -107,7 +108,7 @@ void CheckRow(RecordKind kind, int edition, const TextGrid& grid, int row, bool 
             Require(text.isEmpty(), "a row whose record cannot be read stays empty", where);
             continue;
         }
-        if (column.kind == kNameKind)
+        if (column.isName())
             Require(text.size() == NameLength(edition), "a name cell has one character per name byte", where);
         else if (column.choices)
             Require(text.isEmpty() || column.choices->texts.contains(text), "a list cell holds a list text or nothing", where);
@@ -175,7 +176,7 @@ void CompareWithGrids(const QStringList& lines, qsizetype first, const ShownTeam
                 const QString& field = fields.value(c - 1);
                 const QString& cell = grid.cell(c, row);
                 const ColumnDescriptor* column = Column(kind, edition, c);
-                const bool same = column && column->kind == kTypeKind ? cell == DecimalText(field.toInt() >> 4)
+                const bool same = column && column->kind == ColumnKind::Type ? cell == DecimalText(field.toInt() >> 4)
                                                                       : cell == field;
                 Require(same, "an exported field is what the grid shows",
                         [&] { return QStringLiteral("edition %1 team %2 column %3 row %4: export '%5', grid '%6'")
@@ -245,7 +246,7 @@ int FuzzFillExport(const std::uint8_t* data, std::size_t size)
     team.state.SaveTarget = romPath;
     team.state.Edition = rom.edition;
     team.state.TeamIndex = rom.team;
-    const TeamFillReport report = FillTeam(team);
+    const TeamFillReport report = FillTeamFromFile(team);
     CheckFill(rom, team, report);
     CheckExport(rom, romPath, team);
     Require(ReadWholeFile(romPath) == rom.bytes, "neither the fill nor the export changes the ROM");

@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "core/rom/Edition.h"
+#include "core/edition/Edition.h"
 #include "core/rom/NameCodec.h"
 #include "core/rom/Record.h"
 

@@ -2,11 +2,12 @@
 #include "FuzzTargets.h"
 
 #include "cli/DemoRom.h"
-#include "core/rom/Edition.h"
-#include "core/rom/EditionLayout.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionLayout.h"
 #include "core/rom/NameCodec.h"
 #include "core/roster/CellText.h"
-#include "core/roster/ColumnTable.h"
+#include "core/roster/FieldCodec.h"
+#include "core/edition/ColumnTable.h"
 #include "core/roster/GridFill.h"
 #include "core/roster/ShownTeam.h"
 #include "core/roster/TeamStatistics.h"
@@ -98,13 +99,20 @@ bool ExpectedToSucceed(const ShownTeam& team, const QByteArray& source)
     const std::optional<TeamColorOffsets> colors = ColorOffsets(edition, team.state.TeamIndex, 0);
     if (!colors || colors->helmet >= source.size() || colors->uniform >= source.size())
         return false;
-    // The 1991 type shares its byte with the fielding position, which must be a whole number.
+    // The 1991 type shares its byte with the fielding position: a new value of
+    // either needs a position that is a whole number.
     int typeColumn = 0;
     int positionColumn = 0;
-    if (ColumnOfKind(RecordKind::Batter, edition, kTypeKind, &typeColumn)
-        && ColumnOfKind(RecordKind::Batter, edition, kPositionKind, &positionColumn)) {
+    if (ColumnOfKind(RecordKind::Batter, edition, ColumnKind::Type, &typeColumn)
+        && ColumnOfKind(RecordKind::Batter, edition, ColumnKind::Position, &positionColumn)) {
+        const std::span<const ColumnDescriptor> columns = Columns(RecordKind::Batter, edition);
         for (int row = 1; row < team.BatterGrid.rowCount(); ++row) {
-            if (!StrictInteger(team.BatterGrid.cell(positionColumn, row)))
+            const Record stored = RomImage(source).record(RecordKind::Batter, edition, team.state.TeamIndex, row - 1).record;
+            const auto changed = [&](int column) {
+                return team.BatterGrid.cell(column, row)
+                    != GridText(edition, columns[static_cast<std::size_t>(column - 1)], stored);
+            };
+            if ((changed(positionColumn) || changed(typeColumn)) && !StrictInteger(team.BatterGrid.cell(positionColumn, row)))
                 return false;
         }
     }
@@ -132,7 +140,7 @@ bool SomeNameUnstorable(const ShownTeam& team)
 }
 
 // The bytes a write-back of the team may change: its records and its colours.
-std::vector<bool> TeamBytes(int edition, int team, qsizetype size)
+std::vector<bool> TeamOffsets(int edition, int team, qsizetype size)
 {
     std::vector<bool> mine(static_cast<std::size_t>(size), false);
     const auto mark = [&](qint64 from, qint64 length) {
@@ -173,17 +181,11 @@ int FuzzWriteBack(const std::uint8_t* data, std::size_t size)
     const int teamIndex = input.byte() % TeamCount(edition);
     const std::uint8_t flags = input.byte();
 
-    const QString sourcePath = ScratchPath(QStringLiteral("source.nes"));
-    const QString copyPath = ScratchPath(QStringLiteral("copy.nes"));
     QByteArray source = PlausibleRom(edition);
-    Require(WriteWholeFile(sourcePath, source), "the source ROM can be written");
-
     ShownTeam team;
-    team.state.RomPath = sourcePath;
-    team.state.SaveTarget = copyPath;
     team.state.Edition = edition;
     team.state.TeamIndex = teamIndex;
-    const TeamFillReport filled = FillTeam(team);
+    const TeamFillReport filled = FillTeam(team, RomImage(source));
     Require(filled.readProblems.isEmpty() && filled.warnings.isEmpty(), "a plausible team fills without a problem",
             [&] { return filled.readProblems.join(u'\n') + filled.warnings.join(u'\n'); });
 
@@ -205,27 +207,24 @@ int FuzzWriteBack(const std::uint8_t* data, std::size_t size)
     const TeamStatistics figures = ShowTeamStatistics(edition, team.BatterGrid, team.PitcherGrid);
     Require(!figures.AverageLabel.isEmpty() && !figures.ErrorLabel.isEmpty(), "the team figures are shown");
 
-    // The opened ROM may have been cut short since it was read.
-    if ((flags & 2) != 0) {
+    // The ROM may have been cut short since the team was read from it.
+    if ((flags & 2) != 0)
         source.truncate(static_cast<qsizetype>(input.uint32() % static_cast<std::uint32_t>(source.size())));
-        Require(WriteWholeFile(sourcePath, source), "the source ROM can be cut");
-    }
-    Require(WriteWholeFile(copyPath, source), "the copy can be written");
 
     const bool expected = ExpectedToSucceed(team, source);
-    const WriteBackResult result = WriteBackTeam(team, copyPath);
-    const QByteArray written = ReadWholeFile(copyPath);
+    RomImage image(source);
+    const WriteBackResult result = WriteBackTeam(team, image);
+    const QByteArray written = image.bytes();
     Require(result.ok() || !expected || SomeNameUnstorable(team),
             "a write-back fails only when a record, a colour, a 1991 position or a name is unusable",
             [&] { return result.error; });
     Require(!result.ok() || expected, "a write-back fails when a record, a colour or a 1991 position is unusable");
-    Require(ReadWholeFile(sourcePath) == source, "a write-back never changes the opened ROM");
     if (!result.ok()) {
         Require(written == source, "a failed write-back leaves the copy byte-identical", [&] { return FirstDifference(source, written); });
         return 0;
     }
     Require(written.size() == source.size(), "a write-back does not change the file's size");
-    const std::vector<bool> mine = TeamBytes(edition, teamIndex, source.size());
+    const std::vector<bool> mine = TeamOffsets(edition, teamIndex, source.size());
     for (qsizetype i = 0; i < source.size(); ++i) {
         if (!mine[static_cast<std::size_t>(i)] && source[i] != written[i])
             Violation("a write-back changes only the shown team's records and colours", FirstDifference(source, written));
@@ -240,14 +239,12 @@ int FuzzWriteBack(const std::uint8_t* data, std::size_t size)
     // Open what was saved and save it again: nothing may move.
     ShownTeam reopened;
     reopened.state = team.state;
-    reopened.state.RomPath = copyPath;
-    const TeamFillReport refilled = FillTeam(reopened);
+    const TeamFillReport refilled = FillTeam(reopened, image);
     Require(refilled.readProblems.isEmpty(), "a saved team can be read again", [&] { return refilled.readProblems.join(u'\n'); });
-    const QString againPath = ScratchPath(QStringLiteral("again.nes"));
-    Require(WriteWholeFile(againPath, written), "the second copy can be written");
-    const WriteBackResult again = WriteBackTeam(reopened, againPath);
-    Require(again.ok(), "a reopened team can be written back", [&] { return again.error; });
-    const QByteArray twice = ReadWholeFile(againPath);
+    RomImage again = image;
+    const WriteBackResult rewritten = WriteBackTeam(reopened, again);
+    Require(rewritten.ok(), "a reopened team can be written back", [&] { return rewritten.error; });
+    const QByteArray twice = again.bytes();
     Require(twice == written, "saving a reopened team again changes no byte", [&] { return FirstDifference(written, twice); });
     return 0;
 }

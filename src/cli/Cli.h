@@ -1,16 +1,12 @@
 #pragma once
 
+#include "cli/Io.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
 namespace quindaro2::cli {
-
-enum ExitCode {
-    kExitOk = 0,
-    kExitFileError = 1,  // a file could not be read or written
-    kExitUsage = 2,      // a usage error or a refused value
-};
 
 // Runs quindaro2-cli with its arguments (the program name left out): results
 // go to `out`, messages to `err`. Returns the exit code.

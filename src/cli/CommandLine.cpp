@@ -1,19 +1,14 @@
 #include "cli/CommandLine.h"
 
+#include "core/edition/Edition.h"
 #include "core/export/PlayerExport.h"
-#include "core/rom/Edition.h"
 
-#include <algorithm>
+#include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace quindaro2::cli {
 
 namespace {
-
-const OptionSpec* FindOption(const std::vector<OptionSpec>& options, const QString& name)
-{
-    const auto found = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
-    return found == options.end() ? nullptr : &*found;
-}
 
 QString TeamList(int edition)
 {
@@ -23,56 +18,83 @@ QString TeamList(int edition)
     return teams.join(QStringLiteral(", "));
 }
 
+// The parser takes "-5" for a bundle of short options; such arguments stand
+// in its input for a mark that no user types, and come back afterwards.
+QString Mark(qsizetype index)
+{
+    return QStringLiteral("\u0001%1").arg(index);
+}
+
+QString Unmark(const QString& text, const QStringList& original)
+{
+    static const QRegularExpression mark(QStringLiteral("^\u0001(\\d+)$"));
+    const QRegularExpressionMatch match = mark.match(text);
+    return match.hasMatch() ? original[match.captured(1).toInt()] : text;
+}
+
+bool LooksLikeANegativeNumber(const QString& argument)
+{
+    return argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit();
+}
+
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments, const std::vector<OptionSpec>& options)
+Arguments Arguments::Parse(const QStringList& arguments, const std::vector<QCommandLineOption>& options)
 {
-    CommandLine line;
-    bool optionsEnded = false;
+    Arguments result;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(help);
+    for (const QCommandLineOption& option : options)
+        parser.addOption(option);
+
+    // Said in the tool's words before the parser says them in its own.
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QStringLiteral("-")) || argument == QStringLiteral("-")
-            || (argument.size() > 1 && argument[1] != u'-' && argument != QStringLiteral("-h"))) {
-            line.positionals << argument;
-            continue;
-        }
-        if (argument == QStringLiteral("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
-            line.help = true;
-            continue;
-        }
-        const qsizetype equals = argument.indexOf(u'=');
-        const QString name = equals < 0 ? argument : argument.left(equals);
-        const OptionSpec* option = FindOption(options, name);
-        if (!option) {
-            line.error = QStringLiteral("不明なオプションです：%1").arg(name);
-            return line;
-        }
-        if (line.has(name)) {
-            line.error = QStringLiteral("%1 が2回あります").arg(name);
-            return line;
-        }
-        if (!option->takesValue) {
-            if (equals >= 0) {
-                line.error = QStringLiteral("%1 は値をとりません").arg(name);
-                return line;
+        for (const QCommandLineOption& option : options) {
+            const QString dashed = QStringLiteral("--") + option.names().constFirst();
+            if (option.valueName().isEmpty() && arguments[i].startsWith(dashed + u'=')) {
+                result.error_ = QStringLiteral("%1 は値をとりません").arg(dashed);
+                return result;
             }
-            line.flags << name;
-            continue;
+            if (!option.valueName().isEmpty() && arguments[i] == dashed && i + 1 == arguments.size()) {
+                result.error_ = QStringLiteral("%1 には値が必要です").arg(dashed);
+                return result;
+            }
         }
-        if (equals >= 0) {
-            line.values.insert(name, argument.mid(equals + 1));
-        } else if (i + 1 < arguments.size()) {
-            line.values.insert(name, arguments[++i]);
-        } else {
-            line.error = QStringLiteral("%1 には値が必要です").arg(name);
-            return line;
-        }
+        if (arguments[i] == QStringLiteral("--"))
+            break;
     }
-    return line;
+
+    QStringList input{QStringLiteral("quindaro2-cli")};
+    for (qsizetype i = 0; i < arguments.size(); ++i)
+        input << (LooksLikeANegativeNumber(arguments[i]) ? Mark(i) : arguments[i]);
+    if (!parser.parse(input)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        result.error_ = unknown.isEmpty()
+            ? QStringLiteral("引数を読めません：%1").arg(parser.errorText())
+            : QStringLiteral("不明なオプションです：%1%2")
+                  .arg(unknown.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), unknown.first());
+        return result;
+    }
+    result.help_ = parser.isSet(help);
+    for (const QCommandLineOption& option : options) {
+        const QString name = option.names().constFirst();
+        const QString dashed = QStringLiteral("--") + name;
+        if (parser.optionNames().count(name) > 1) {
+            result.error_ = QStringLiteral("%1 が2回あります").arg(dashed);
+            return result;
+        }
+        if (!parser.isSet(option))
+            continue;
+        if (option.valueName().isEmpty())
+            result.flags_ << dashed;
+        else
+            result.values_.insert(dashed, Unmark(parser.value(option), arguments));
+    }
+    for (const QString& positional : parser.positionalArguments())
+        result.positionals_ << Unmark(positional, arguments);
+    return result;
 }
 
 std::optional<int> ParseIndex(const QString& text)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/rom/EditionLayout.h"
+#include "core/edition/EditionLayout.h"
 
+#include <QCommandLineOption>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -11,26 +12,29 @@
 
 namespace quindaro2::cli {
 
-struct OptionSpec {
-    QString name;  // with its leading "--"
-    bool takesValue = false;
+// The arguments of one command, read by QCommandLineParser: long options
+// ("--name value" or "--name=value"), flags, and the positional arguments in
+// order. "-h" and "--help" ask for the command's help; "--" ends the options.
+// A negative number ("-5") is a value, never an option, and a lone "-" is a
+// positional argument.
+class Arguments {
+public:
+    static Arguments Parse(const QStringList& arguments, const std::vector<QCommandLineOption>& options);
+
+    bool help() const { return help_; }
+    // Why the arguments cannot be read; empty when they can.
+    const QString& error() const { return error_; }
+    bool isSet(const QString& name) const { return values_.contains(name) || flags_.contains(name); }
+    QString value(const QString& name) const { return values_.value(name); }
+    const QStringList& positionals() const { return positionals_; }
+
+private:
+    bool help_ = false;
+    QString error_;
+    QMap<QString, QString> values_;
+    QStringList flags_;
+    QStringList positionals_;
 };
-
-// The arguments of one command: long options ("--name value" or
-// "--name=value"), flags, and the positional arguments in order. A lone "-"
-// prefix is no option, so negative numbers stay positional; "--" ends the
-// options.
-struct [[nodiscard]] CommandLine {
-    QMap<QString, QString> values;
-    QStringList flags;
-    QStringList positionals;
-    bool help = false;
-    QString error;
-
-    bool has(const QString& name) const { return values.contains(name) || flags.contains(name); }
-};
-
-CommandLine ParseCommandLine(const QStringList& arguments, const std::vector<OptionSpec>& options);
 
 // 86 to 94 or 1986 to 1994, as the year; none for anything else.
 std::optional<int> ParseEdition(const QString& text);

@@ -1,10 +1,10 @@
 #include "cli/DemoRom.h"
 
-#include "core/rom/Edition.h"
-#include "core/rom/EditionLayout.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionLayout.h"
 #include "core/rom/NameCodec.h"
-#include "core/rom/RomFieldAccess.h"
-#include "core/roster/ColumnTable.h"
+#include "core/rom/RomImage.h"
+#include "core/edition/ColumnTable.h"
 #include "core/roster/FieldCodec.h"
 
 #include <QFile>
@@ -48,31 +48,33 @@ struct Window {
 
 Window PlausibleWindow(RecordKind grid, ColumnKind kind)
 {
-    if (grid == RecordKind::Batter) {
-        switch (kind) {
-        case 4: return {30, 80};    // batting average
-        case 8: return {0, 40};     // home runs
-        case 16: return {30, 80};   // shown batting average
-        case 32: return {0, 40};    // shown home runs
-        case 64: return {20, 80};   // running
-        case 256: return {30, 90};  // fielding
-        case 512: return {30, 90};  // arm
-        case 2048: return {0, 90};  // uniform number
-        default: return {0, 100};
+    switch (kind) {
+    case ColumnKind::BattingAverage:
+    case ColumnKind::ShownAverage: return {30, 80};
+    case ColumnKind::HomeRuns:
+    case ColumnKind::ShownHomeRuns: return {0, 40};
+    case ColumnKind::Running: return {20, 80};
+    case ColumnKind::Fielding:
+    case ColumnKind::Arm: return {30, 90};
+    case ColumnKind::EarnedRunAverage: return {20, 50};
+    case ColumnKind::Stamina: return {30, 90};
+    case ColumnKind::RightBreak:
+    case ColumnKind::LeftBreak:
+    case ColumnKind::Fork: return {0, 60};
+    case ColumnKind::UniformNumber:
+        switch (grid) {
+        case RecordKind::Batter: return {0, 90};
+        case RecordKind::Pitcher: return {10, 50};
+        case RecordKind::Manager: return {60, 90};
         }
+        return {0, 100};
+    default: return {0, 100};
     }
-    if (grid == RecordKind::Pitcher) {
-        switch (kind) {
-        case 4: return {20, 50};    // earned-run average
-        case 64: return {30, 90};   // stamina
-        case 128:
-        case 256:
-        case 512: return {0, 60};   // breaking balls
-        case 2048: return {10, 50};
-        default: return {0, 100};
-        }
-    }
-    return kind == 2048 ? Window{60, 90} : Window{0, 100};
+}
+
+bool IsSpeed(ColumnKind kind)
+{
+    return kind == ColumnKind::FastSpeed || kind == ColumnKind::AverageSpeed || kind == ColumnKind::SlowSpeed;
 }
 
 int AtPercent(const ValueRange& range, int percent)
@@ -112,13 +114,13 @@ struct TeamStyle {
 };
 
 // The pitcher's fastest ball; the slower columns lie below it.
-int SpeedFor(const ColumnDescriptor& column, int fast, int average, int slow)
+int SpeedFor(ColumnKind kind, int fast, int average, int slow)
 {
-    if (column.header.contains(QStringLiteral("（遅）")))
-        return slow;
-    if (column.header.contains(QStringLiteral("（平）")))
-        return average;
-    return fast;
+    switch (kind) {
+    case ColumnKind::SlowSpeed: return slow;
+    case ColumnKind::AverageSpeed: return average;
+    default: return fast;
+    }
 }
 
 Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
@@ -138,7 +140,7 @@ Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
     int average = 0;
     int slow = 0;
     for (const ColumnDescriptor& column : columns) {
-        if (column.range && (column.kind == 8 || column.kind == 16 || column.kind == 32) && grid == RecordKind::Pitcher) {
+        if (column.range && IsSpeed(column.kind)) {
             const ValueRange& range = *column.range;
             const int span = range.maximum - range.minimum;
             fast = DrawIn(random, range, {55, 90});
@@ -150,33 +152,33 @@ Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
 
     int position = 0;
     for (const ColumnDescriptor& column : columns) {
-        if (column.kind == kNameKind) {
+        if (column.isName()) {
             EncodeName(edition, name, record);
             continue;
         }
         if (column.choices) {
-            EncodeField(grid, edition, DrawChoice(random, *column.choices), record, column.kind);
+            EncodeColumn(column, DrawChoice(random, *column.choices), record);
             continue;
         }
         const ValueRange range = column.range.value_or(ValueRange{});
         int value = 0;
-        if (column.kind == kPositionKind && grid != RecordKind::Pitcher) {
+        if (column.kind == ColumnKind::Position) {
             // Every position of the range in turn, so that a team can field a side.
             position = Snap(range, range.minimum + slot % (range.maximum - range.minimum + 1));
             value = position;
-        } else if (column.kind == kTypeKind) {
+        } else if (column.kind == ColumnKind::Type) {
             // The type shares its byte: with the fielding position for batters,
             // with 1 in the low four bits for pitchers, as a save stores it.
             const int type = grid == RecordKind::Batter ? Snap(range, Draw(random, 1, 7)) : Snap(range, Draw(random, 8, 10));
             value = grid == RecordKind::Batter ? 16 * type + position : 16 * type + 1;
-        } else if (column.kind == 4096) {
+        } else if (column.kind == ColumnKind::Uniform) {
             value = Snap(range, team.uniform);
-        } else if (grid == RecordKind::Pitcher && (column.kind == 8 || column.kind == 16 || column.kind == 32)) {
-            value = SpeedFor(column, fast, average, slow);
+        } else if (IsSpeed(column.kind)) {
+            value = SpeedFor(column.kind, fast, average, slow);
         } else {
             value = DrawIn(random, range, PlausibleWindow(grid, column.kind));
         }
-        EncodeField(grid, edition, value, record, column.kind);
+        EncodeColumn(column, value, record);
     }
     return record;
 }
@@ -238,7 +240,7 @@ QByteArray DemoRomImage(int edition)
 Status WriteDemoRom(const QString& path, int edition)
 {
     if (!IsEdition(edition))
-        return Status::Failed(QStringLiteral("%1 は版ではありません（1986～1994）").arg(edition));
+        return Status::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
     const QByteArray image = DemoRomImage(edition);
     QFile file(path);
     if (QFile::exists(path))

@@ -1,9 +1,38 @@
 #include "cli/Cli.h"
+#include "cli/Io.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// An argument whose bytes are no valid text in the system's encoding would
+// reach the tool changed (invalid bytes become U+FFFD), and a file of another
+// name would be read or written in its place.
+int RefuseUndecodableArgument(int argc, char* argv[], QTextStream& err)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(raw)) == raw)
+            continue;
+        QString shown;
+        for (const char c : raw)
+            shown += static_cast<unsigned char>(c) < 0x80 ? QString(QChar::fromLatin1(c))
+                                                           : QStringLiteral("\\x%1").arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'));
+        err << "quindaro2-cli: " << quindaro2::cli::TerminalSafe(shown)
+            << QStringLiteral(" は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。別の名前のファイルを使わないよう、何もしません")
+            << '\n';
+        return quindaro2::cli::kExitUsage;
+    }
+    return quindaro2::cli::kExitOk;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -12,8 +41,18 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
-    const int code = quindaro2::cli::RunCli(QCoreApplication::arguments().mid(1), out, err);
+    int code = RefuseUndecodableArgument(argc, argv, err);
+    if (code == quindaro2::cli::kExitOk)
+        code = quindaro2::cli::RunCli(QCoreApplication::arguments().mid(1), out, err);
     out.flush();
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        const QString reason = out.device() && !out.device()->errorString().isEmpty()
+            ? out.device()->errorString()
+            : QString::fromLocal8Bit(std::strerror(error));
+        err << QStringLiteral("quindaro2-cli: 標準出力に書き込めません（%1）").arg(reason) << '\n';
+        code = code == quindaro2::cli::kExitOk ? quindaro2::cli::kExitFileError : code;
+    }
     err.flush();
     return code;
 }

@@ -100,7 +100,7 @@ TEST_P(BadInputTest, TheCoreReportsAndChangesNothing)
     team.state.SaveTarget = path;
     team.state.Edition = 1993;
     team.state.TeamIndex = 0;
-    const TeamFillReport fill = FillTeam(team);
+    const TeamFillReport fill = FillTeamFromFile(team);
     EXPECT_EQ(fill.readProblems.isEmpty(), GetParam().readable) << fill.readProblems.join(u'\n').toStdString();
 
     const SaveResult saved = SaveShownTeam(team, path);
@@ -157,7 +157,7 @@ TEST(BadInput, AFileThatVanishesBetweenOpenAndSave)
     team.state.RomPath = path;
     team.state.SaveTarget = path;
     team.state.Edition = 1991;
-    ASSERT_TRUE(FillTeam(team).readProblems.isEmpty());
+    ASSERT_TRUE(FillTeamFromFile(team).readProblems.isEmpty());
     QFile::remove(path);
     const SaveResult saved = SaveShownTeam(team, path);
     EXPECT_FALSE(saved.ok());

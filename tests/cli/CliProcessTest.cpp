@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DemoRom.h"
 #include "core/export/PlayerExport.h"
-#include "core/rom/Edition.h"
+#include "core/edition/Edition.h"
 #include "core/roster/GridFill.h"
 #include "support/SyntheticRom.h"
 #include "ToolProcess.h"
@@ -39,7 +39,7 @@ ShownTeam Opened(const QString& path, int edition, int team)
     shown.state.RomPath = path;
     shown.state.Edition = edition;
     shown.state.TeamIndex = team;
-    const TeamFillReport report = FillTeam(shown);
+    const TeamFillReport report = FillTeamFromFile(shown);
     EXPECT_TRUE(report.readProblems.isEmpty());
     return shown;
 }

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
-#include "cli/ScriptedDialogs.h"
+#include "cli/Io.h"
 #include "cli/TerminalText.h"
+#include "core/edit/NameProblem.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -64,31 +65,69 @@ INSTANTIATE_TEST_SUITE_P(Cases, TeamTest,
                                            TeamCase{1993, "C ", -1, "3、13"}, TeamCase{1992, "X", -1, "14=Dy"},
                                            TeamCase{1990, "-1", -1, ""}));
 
-TEST(CommandLine, ReadsOptionsFlagsAndPositionals)
+std::vector<QCommandLineOption> ExportOptions()
 {
-    const std::vector<OptionSpec> options{{QStringLiteral("--edition"), true}, {QStringLiteral("--per-team"), false}};
-    const CommandLine line = ParseCommandLine(
-        {QStringLiteral("a.nes"), QStringLiteral("--edition=86"), QStringLiteral("-5"), QStringLiteral("--per-team"),
-         QStringLiteral("--"), QStringLiteral("--edition")},
-        options);
-    EXPECT_TRUE(line.error.isEmpty());
-    EXPECT_EQ(line.values.value(QStringLiteral("--edition")), QStringLiteral("86"));
-    EXPECT_EQ(line.flags, QStringList{QStringLiteral("--per-team")});
-    EXPECT_EQ(line.positionals,
-              QStringList({QStringLiteral("a.nes"), QStringLiteral("-5"), QStringLiteral("--edition")}));
-    EXPECT_FALSE(line.help);
+    return {QCommandLineOption(QStringLiteral("edition"), QString(), QStringLiteral("E")),
+            QCommandLineOption(QStringLiteral("per-team"))};
 }
 
-TEST(CommandLine, RefusesWhatItDoesNotKnow)
+TEST(CommandLine, ReadsOptionsFlagsAndPositionals)
 {
-    const std::vector<OptionSpec> options{{QStringLiteral("--edition"), true}, {QStringLiteral("--per-team"), false}};
-    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--bogus")}, options).error.isEmpty());
-    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--edition")}, options).error.isEmpty());
-    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--edition"), QStringLiteral("86"), QStringLiteral("--edition=87")},
-                                  options)
-                     .error.isEmpty());
-    EXPECT_FALSE(ParseCommandLine({QStringLiteral("--per-team=1")}, options).error.isEmpty());
-    EXPECT_TRUE(ParseCommandLine({QStringLiteral("-h")}, options).help);
+    const Arguments line = Arguments::Parse(
+        {QStringLiteral("a.nes"), QStringLiteral("--edition=86"), QStringLiteral("-5"), QStringLiteral("--per-team"),
+         QStringLiteral("-"), QStringLiteral("--"), QStringLiteral("--edition")},
+        ExportOptions());
+    EXPECT_TRUE(line.error().isEmpty()) << line.error().toStdString();
+    EXPECT_EQ(line.value(QStringLiteral("--edition")), QStringLiteral("86"));
+    EXPECT_TRUE(line.isSet(QStringLiteral("--per-team")));
+    EXPECT_EQ(line.positionals(), QStringList({QStringLiteral("a.nes"), QStringLiteral("-5"), QStringLiteral("-"),
+                                               QStringLiteral("--edition")}));
+    EXPECT_FALSE(line.help());
+
+    const Arguments negative = Arguments::Parse({QStringLiteral("--edition"), QStringLiteral("-12")}, ExportOptions());
+    EXPECT_EQ(negative.value(QStringLiteral("--edition")), QStringLiteral("-12"));
+}
+
+struct RefusedLine {
+    std::vector<const char*> arguments;
+    const char* error;  // part of the message
+};
+
+void PrintTo(const RefusedLine& c, std::ostream* out)
+{
+    for (const char* argument : c.arguments)
+        *out << argument << ' ';
+}
+
+class RefusedLineTest : public ::testing::TestWithParam<RefusedLine> {};
+
+TEST_P(RefusedLineTest, SaysWhatItDoesNotKnow)
+{
+    QStringList arguments;
+    for (const char* argument : GetParam().arguments)
+        arguments << QString::fromUtf8(argument);
+    const Arguments line = Arguments::Parse(arguments, ExportOptions());
+    EXPECT_TRUE(line.error().contains(QString::fromUtf8(GetParam().error))) << line.error().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedLineTest,
+                         ::testing::Values(RefusedLine{{"--bogus"}, "不明なオプションです：--bogus"},
+                                           RefusedLine{{"--edition"}, "--edition には値が必要です"},
+                                           RefusedLine{{"--edition", "86", "--edition=87"}, "--edition が2回あります"},
+                                           RefusedLine{{"--per-team", "--per-team"}, "--per-team が2回あります"},
+                                           RefusedLine{{"--per-team=1"}, "--per-team は値をとりません"}));
+
+TEST(CommandLine, AsksForHelp)
+{
+    EXPECT_TRUE(Arguments::Parse({QStringLiteral("-h")}, ExportOptions()).help());
+    EXPECT_TRUE(Arguments::Parse({QStringLiteral("x"), QStringLiteral("--help")}, ExportOptions()).help());
+}
+
+TEST(TerminalSafe, ShowsControlCharactersEscaped)
+{
+    EXPECT_EQ(TerminalSafe(QStringLiteral("a\x1b[31mb\tc")), QStringLiteral("a\\x1b[31mb\\x09c"));
+    EXPECT_EQ(TerminalSafe(QStringLiteral("選手\u009b.nes")), QStringLiteral("選手\\x9b.nes"));
+    EXPECT_EQ(TerminalSafe(QStringLiteral("plain name.nes")), QStringLiteral("plain name.nes"));
 }
 
 struct NameCase {

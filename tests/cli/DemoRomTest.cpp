@@ -1,8 +1,8 @@
 #include "cli/DemoRom.h"
-#include "cli/ScriptedDialogs.h"
-#include "core/rom/Edition.h"
+#include "core/edit/NameProblem.h"
+#include "core/edition/Edition.h"
 #include "core/roster/CellText.h"
-#include "core/roster/ColumnTable.h"
+#include "core/edition/ColumnTable.h"
 #include "core/roster/GridFill.h"
 #include "core/save/SaveRom.h"
 #include "support/SyntheticRom.h"
@@ -59,7 +59,7 @@ TEST_P(DemoRomTest, EveryTeamOpensWithValuesTheDialogsAccept)
     for (int team = 0; team < TeamCount(edition); ++team) {
         SCOPED_TRACE(team);
         ShownTeam shown = Open(team);
-        const TeamFillReport report = FillTeam(shown);
+        const TeamFillReport report = FillTeamFromFile(shown);
         EXPECT_TRUE(report.warnings.isEmpty()) << report.warnings.join(u' ').toStdString();
         EXPECT_TRUE(report.readProblems.isEmpty()) << report.readProblems.join(u' ').toStdString();
 
@@ -72,7 +72,7 @@ TEST_P(DemoRomTest, EveryTeamOpensWithValuesTheDialogsAccept)
                 for (int column = 1; column < grid.columnCount(); ++column) {
                     const ColumnDescriptor& descriptor = columns[static_cast<std::size_t>(column - 1)];
                     const QString& text = grid.cell(column, row);
-                    if (descriptor.kind == kNameKind) {
+                    if (descriptor.isName()) {
                         EXPECT_TRUE(NameProblem(edition, text).isEmpty()) << text.toStdString();
                         EXPECT_GE(QString(text).remove(u'　').size(), 2) << text.toStdString();
                         EXPECT_FALSE(names.contains(text)) << text.toStdString();
@@ -106,7 +106,7 @@ TEST_P(DemoRomTest, SavingATeamWithoutEditsChangesNothing)
     for (int team = 0; team < TeamCount(edition); ++team) {
         SCOPED_TRACE(team);
         ShownTeam shown = Open(team);
-        ASSERT_TRUE(FillTeam(shown).readProblems.isEmpty());
+        ASSERT_TRUE(FillTeamFromFile(shown).readProblems.isEmpty());
         const QString copy = folder.path(QStringLiteral("copy.nes"));
         const SaveResult saved = SaveShownTeam(shown, copy);
         ASSERT_TRUE(saved.ok()) << saved.error.toStdString();

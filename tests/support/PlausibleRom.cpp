@@ -1,7 +1,8 @@
 #include "support/PlausibleRom.h"
 
 #include "core/rom/NameCodec.h"
-#include "core/roster/ColumnTable.h"
+#include "core/edition/ColumnTable.h"
+#include "core/edition/Edition.h"
 #include "core/roster/FieldCodec.h"
 
 namespace quindaro2::test {
@@ -24,7 +25,7 @@ QString PlausibleName(int edition, std::mt19937& random)
             unique += c;
     }
     QString name;
-    for (int i = 0; i < (edition <= 1987 ? 4 : 5); ++i)
+    for (int i = 0; i < NameLength(edition); ++i)
         name += unique[Between(random, 0, static_cast<int>(unique.size()) - 1)];
     return name;
 }
@@ -35,7 +36,7 @@ Record PlausibleRecord(RecordKind kind, int edition, std::mt19937& random)
     for (int i = 0; i < record.size; ++i)
         record[i] = static_cast<std::uint8_t>(Between(random, 0, 255));
     for (const ColumnDescriptor& column : Columns(kind, edition)) {
-        if (column.kind == kNameKind) {
+        if (column.isName()) {
             EncodeName(edition, PlausibleName(edition, random), record);
         } else if (column.choices) {
             std::vector<int> withCode;
@@ -45,7 +46,7 @@ Record PlausibleRecord(RecordKind kind, int edition, std::mt19937& random)
             }
             EncodeField(kind, edition, withCode[static_cast<std::size_t>(Between(random, 0, static_cast<int>(withCode.size()) - 1))],
                         record, column.kind);
-        } else if (column.kind == kTypeKind) {
+        } else if (column.kind == ColumnKind::Type) {
             // The type shares its byte: batters keep the position below it, pitchers a 1.
             const int type = Between(random, column.range->minimum, column.range->maximum);
             const int low = kind == RecordKind::Batter ? (record[column.byte] & 0x0F) : 1;

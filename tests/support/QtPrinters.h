@@ -21,3 +21,14 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* out)
 {
     *out << bytes.size() << " bytes: " << bytes.left(64).toHex(' ').toStdString() << (bytes.size() > 64 ? " ..." : "");
 }
+
+#include "core/edition/ColumnKind.h"
+
+namespace quindaro2 {
+
+inline std::ostream& operator<<(std::ostream& out, ColumnKind kind)
+{
+    return out << "kind " << static_cast<int>(kind);
+}
+
+} // namespace quindaro2

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/rom/EditionLayout.h"
+#include "core/edition/EditionLayout.h"
 #include "core/rom/Record.h"
-#include "core/rom/RomFieldAccess.h"
+#include "core/rom/RomImage.h"
 #include "support/QtPrinters.h"
 
 #include <QByteArray>
@@ -56,6 +56,11 @@ private:
 
 // The whole content of a file; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
+// The file as an image, as the editor reads it.
+inline RomImage FileImage(const QString& path)
+{
+    return RomImage(ReadFile(path));
+}
 bool FileExists(const QString& path);
 
 } // namespace quindaro2::test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/roster/ValueRange.h"
+#include "core/edition/ValueRange.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,8 +10,8 @@
 namespace quindaro2 {
 
 // The three edit dialogs as the edit commands use them; each answer is none
-// when the user cancels. The editor shows real dialogs, tests and the
-// command-line tool give scripted answers.
+// when the user cancels. The editor shows real dialogs; tests give scripted
+// answers. The answers are validated afterwards by EditCell.
 class EditDialogs {
 public:
     virtual ~EditDialogs() = default;
@@ -24,7 +24,8 @@ public:
     // A 16-bit signed number, not checked against the range: the caller does that.
     virtual std::optional<int> EnterValue(const QString& caption, const QString& label, const ValueRange& range,
                                           int start, const QString& hint) = 0;
-    // A command that cannot run, said before any dialog opens.
+    // Why an edit cannot be made: said before a dialog opens, or after an
+    // answer was refused.
     virtual void ShowError(const QString& message) = 0;
 };
 

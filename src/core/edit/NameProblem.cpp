@@ -1,6 +1,5 @@
 #include "core/edit/NameProblem.h"
 
-#include "core/rom/Edition.h"
 #include "core/rom/NameCodec.h"
 
 namespace quindaro2 {

@@ -1,15 +1,15 @@
 #include "core/export/PlayerExport.h"
 
-#include "core/rom/Edition.h"
-#include "core/rom/EditionLayout.h"
+#include "core/edition/ColumnTable.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionLayout.h"
+#include "core/file/FileIdentity.h"
+#include "core/file/FileWriter.h"
+#include "core/file/RomFile.h"
 #include "core/rom/NameCodec.h"
-#include "core/rom/RomFieldAccess.h"
 #include "core/roster/CellText.h"
-#include "core/roster/ColumnTable.h"
 #include "core/roster/FieldCodec.h"
-#include "core/save/FileIdentity.h"
 
-#include <QSaveFile>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -40,12 +40,12 @@ QString RecordLine(RecordKind kind, int edition, const Record& record)
 {
     QString line;
     for (const ColumnDescriptor& column : Columns(kind, edition)) {
-        if (column.kind == kNameKind) {
+        if (column.isName()) {
             line += DecodeName(edition, record);
             continue;
         }
         line += u',';
-        const int value = DecodeField(kind, edition, record, column.kind);
+        const int value = DecodeColumn(column, record);
         if (column.choices)
             line += value < 0 ? QString() : column.choices->texts[value];
         else
@@ -55,12 +55,13 @@ QString RecordLine(RecordKind kind, int edition, const Record& record)
 }
 
 // The heading line and one line per record slot, in stored order.
-bool AppendRecords(RecordKind kind, const QString& romPath, int edition, int team, QString& text, QString& error)
+bool AppendRecords(RecordKind kind, const RomImage& image, const QString& romPath, int edition, int team, QString& text,
+                   QString& error)
 {
     text += HeadingLine(kind, edition) + kLineEnd;
     const int slots = RecordsPerTeam(kind, edition).value_or(0);
     for (int slot = 0; slot < slots; ++slot) {
-        const RecordRead read = ReadRecord(romPath, kind, edition, team, slot);
+        const RecordRead read = image.record(kind, edition, team, slot);
         if (!read.complete()) {
             error = QStringLiteral("%1 のチーム %2 の%3 %4 人目を読み込めません（%5）")
                         .arg(romPath, TeamLabel(edition, team), KindName(kind))
@@ -73,29 +74,11 @@ bool AppendRecords(RecordKind kind, const QString& romPath, int edition, int tea
     return true;
 }
 
-ExportResult Failed(ExportResult result, const QString& error)
-{
-    result.error = error;
-    return result;
-}
-
 // Shift-JIS (code page 932) as the files have always been written.
-bool ToShiftJis(const QString& text, QByteArray& bytes)
+bool ToShiftJis(QStringEncoder& encoder, const QString& text, QByteArray& bytes)
 {
-    QStringEncoder encoder("windows-31j");
-    if (!encoder.isValid())
-        return false;
     bytes = encoder(text);
     return !encoder.hasError();
-}
-
-QString WriteFile(const QString& path, const QByteArray& bytes)
-{
-    // A file is replaced only by a complete one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1 に書き込めません（%2）").arg(path, file.errorString());
-    return {};
 }
 
 // The text of one team as it appears in the files (team line, both heading
@@ -107,7 +90,7 @@ struct TeamText {
     bool ok() const { return error.isEmpty(); }
 };
 
-TeamText TeamLines(const QString& romPath, int edition, int team)
+TeamText TeamLines(const RomImage& image, const QString& romPath, int edition, int team)
 {
     TeamText result;
     if (team < 0 || team >= TeamCount(edition)) {
@@ -115,8 +98,8 @@ TeamText TeamLines(const QString& romPath, int edition, int team)
         return result;
     }
     QString text = QStringLiteral("%1チーム").arg(TeamLabel(edition, team)) + kLineEnd;
-    if (!AppendRecords(RecordKind::Batter, romPath, edition, team, text, result.error)
-        || !AppendRecords(RecordKind::Pitcher, romPath, edition, team, text, result.error))
+    if (!AppendRecords(RecordKind::Batter, image, romPath, edition, team, text, result.error)
+        || !AppendRecords(RecordKind::Pitcher, image, romPath, edition, team, text, result.error))
         return result;
     result.text = text;
     return result;
@@ -153,47 +136,70 @@ QString TeamFileName(const QString& chosen, int edition, int team)
     return base + u'_' + label + suffix + extension;
 }
 
-ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode)
+Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const QString& romPath, int edition,
+                                                  const QString& chosenFileName, ExportMode mode)
 {
-    ExportResult result;
+    using Files = Result<std::vector<ExportFile>>;
     if (!IsEdition(edition))
-        return Failed(result, QStringLiteral("%1 は版ではありません（1986～1994）").arg(edition));
+        return Files::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
     if (chosenFileName.isEmpty())
-        return Failed(result, QStringLiteral("出力ファイルが選ばれていません"));
+        return Files::Failed(QStringLiteral("出力ファイルが選ばれていません"));
 
-    // Every record is read and converted before the first file is touched.
+    QStringEncoder encoder("windows-31j");
+    if (!encoder.isValid())
+        return Files::Failed(QStringLiteral("Shift-JIS に変換できません"));
     const int teams = TeamCount(edition);
     std::vector<QByteArray> texts;
     for (int team = 0; team < teams; ++team) {
-        const TeamText text = TeamLines(romPath, edition, team);
+        const TeamText text = TeamLines(image, romPath, edition, team);
         if (!text.ok())
-            return Failed(result, text.error);
+            return Files::Failed(text.error);
         QByteArray bytes;
-        if (!ToShiftJis(text.text, bytes))
-            return Failed(result, QStringLiteral("チーム %1 のデータを Shift-JIS に変換できません").arg(TeamLabel(edition, team)));
-        texts.push_back(bytes);
+        if (!ToShiftJis(encoder, text.text, bytes))
+            return Files::Failed(
+                QStringLiteral("チーム %1 のデータを Shift-JIS に変換できません").arg(TeamLabel(edition, team)));
+        texts.push_back(std::move(bytes));
     }
 
-    std::vector<std::pair<QString, QByteArray>> files;
+    std::vector<ExportFile> files;
     if (mode == ExportMode::OneFile) {
         QByteArray all;
         for (const QByteArray& text : texts)
             all += text;
-        files.emplace_back(chosenFileName, all);
+        files.push_back({chosenFileName, all});
     } else {
         for (int team = 0; team < teams; ++team)
-            files.emplace_back(TeamFileName(chosenFileName, edition, team), texts[static_cast<std::size_t>(team)]);
+            files.push_back({TeamFileName(chosenFileName, edition, team), texts[static_cast<std::size_t>(team)]});
     }
+    return files;
+}
 
-    for (const auto& [path, bytes] : files) {
-        if (SameFile(path, romPath))
-            return Failed(result, QStringLiteral("%1 は開いている ROM ファイルです。ROM を壊さないよう、出力先には使えません").arg(path));
+ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode)
+{
+    ExportResult result;
+    const Result<RomImage> image = ReadRomFile(romPath);
+    if (!image) {
+        result.error = image.reason();
+        return result;
     }
-    for (const auto& [path, bytes] : files) {
-        const QString error = WriteFile(path, bytes);
-        if (!error.isEmpty())
-            return Failed(result, error);
-        result.writtenFiles << path;
+    // Every record is read and converted before the first file is touched.
+    const Result<std::vector<ExportFile>> files = PlayerExportFiles(image.value(), romPath, edition, chosenFileName, mode);
+    if (!files) {
+        result.error = files.reason();
+        return result;
+    }
+    for (const ExportFile& file : files.value()) {
+        if (SameFile(file.path, romPath)) {
+            result.error = QStringLiteral("%1 は開いている ROM ファイルです。ROM を壊さないよう、出力先には使えません").arg(file.path);
+            return result;
+        }
+    }
+    for (const ExportFile& file : files.value()) {
+        if (const Status written = WriteWholeFile(file.path, file.bytes); !written) {
+            result.error = written.reason();
+            return result;
+        }
+        result.writtenFiles << file.path;
     }
     return result;
 }

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "core/rom/Result.h"
+#include "core/rom/RomImage.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace quindaro2 {
 
@@ -15,9 +21,20 @@ struct [[nodiscard]] ExportResult {
     bool ok() const { return error.isEmpty(); }
 };
 
+// One file of an export and its whole content.
+struct ExportFile {
+    QString path;
+    QByteArray bytes;
+};
+
+// The files of an export of the image, nothing written yet; `romPath` names
+// the ROM in messages. Fails when a record cannot be read completely.
+Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const QString& romPath, int edition,
+                                                  const QString& chosenFileName, ExportMode mode);
+
 // Writes the batters and pitchers of every team of the edition as
 // comma-separated Shift-JIS text with CR LF line ends, read straight from the
-// ROM file (never from grids). Every record is read before any file is
+// ROM file (never from grids), which is read once. Every record is read before any file is
 // written, so a ROM that cannot be read completely leaves no file behind. In
 // per-team mode a file that cannot be written stops the export; the files of
 // the teams before it are complete and stay. The opened ROM is never written.

@@ -6,11 +6,14 @@
 
 namespace quindaro2 {
 
-// The game's own character codes of a name, per edition. In 1986 to 1992 a table
-// of 88 characters (code = position); in 1993 and 1994 three runs of codes.
+// Characters per name: 4 or 5 by edition; 0 for a year that is no edition.
+int NameLength(int edition);
+
+// The game's own character codes of a name, every character of the
+// edition's code runs in code order.
 QString CharTable(int edition);
 
-// Bytes 1 to n of the record (n = 4 in 1986 and 1987, else 5) as full-width text.
+// Bytes 1 to n of the record (n = the edition's name length) as full-width text.
 QString DecodeName(int edition, const Record& record);
 
 // Writes bytes 1 to n and nothing else. A character without a code stops the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/rom/EditionLayout.h"
+#include "core/edition/EditionLayout.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/rom/EditionLayout.h"
+#include "core/edition/EditionLayout.h"
+#include "core/rom/RomImage.h"
 #include "core/roster/TeamStatistics.h"
 #include "core/roster/TextGrid.h"
 
@@ -20,17 +21,23 @@ struct EditorState {
     int UniformColorCode = 0;
 };
 
-// The shown team: the editor state and the three grids that are the editor's
-// only working copy of the team's data.
+// The shown team: the editor state, the three grids that are the editor's
+// only working copy of the team's data, and the image they were read from.
 struct ShownTeam {
     EditorState state;
     TextGrid BatterGrid;
     TextGrid PitcherGrid;
     TextGrid VisorGrid;
     TeamStatistics statistics;
+    RomImage source;  // the file as the last fill or save saw it
 
     TextGrid& grid(RecordKind kind);
     const TextGrid& grid(RecordKind kind) const;
 };
+
+// The bytes of one team in an image: every record slot and the two colour
+// bytes, as far as the image holds them. Two images hold the same team when
+// these are equal.
+QByteArray TeamBytes(const RomImage& image, int edition, int team);
 
 } // namespace quindaro2

@@ -1,6 +1,6 @@
 #include "core/roster/TeamStatistics.h"
 
-#include "core/rom/EditionLayout.h"
+#include "core/edition/ColumnTable.h"
 #include "core/roster/CellText.h"
 
 #include <cstdint>
@@ -10,8 +10,12 @@ namespace quindaro2 {
 
 namespace {
 
-std::int64_t ColumnSum(const TextGrid& grid, int column, int rows)
+// The sum over every player of the roster of the column holding `kind`.
+std::int64_t ColumnSum(RecordKind gridKind, int edition, const TextGrid& grid, ColumnKind field, int rows)
 {
+    int column = 0;
+    if (!ColumnOfKind(gridKind, edition, field, &column))
+        return 0;
     std::int64_t sum = 0;
     for (int row = 1; row <= rows; ++row)
         sum += LeadingInteger(grid.cell(column, row));
@@ -41,10 +45,10 @@ TeamStatistics ShowTeamStatistics(int edition, const TextGrid& batters, const Te
     const int p = RecordsPerTeam(RecordKind::Pitcher, edition).value_or(0);
     if (b == 0 || p == 0)
         return {};
-    const std::int64_t average = ColumnSum(batters, 3, b);
-    const std::int64_t homeRuns = ColumnSum(batters, 4, b);
-    const std::int64_t run = ColumnSum(batters, 5, b);
-    const std::int64_t earnedRuns = ColumnSum(pitchers, 3, p);
+    const std::int64_t average = ColumnSum(RecordKind::Batter, edition, batters, ColumnKind::BattingAverage, b);
+    const std::int64_t homeRuns = ColumnSum(RecordKind::Batter, edition, batters, ColumnKind::HomeRuns, b);
+    const std::int64_t run = ColumnSum(RecordKind::Batter, edition, batters, ColumnKind::Running, b);
+    const std::int64_t earnedRuns = ColumnSum(RecordKind::Pitcher, edition, pitchers, ColumnKind::EarnedRunAverage, p);
 
     TeamStatistics figures;
     figures.AverageLabel = u'.' + QString::number((2 * average + 1) / (2 * b));

@@ -17,8 +17,8 @@ struct TeamStatistics {
 };
 
 // Computed from the grid cells, not the ROM, so they follow unsaved edits:
-// the mean batting average (column 3), the home-run total (column 4), the mean
-// running speed (column 5) and the mean earned-run average (pitcher column 3).
+// the mean batting average, the home-run total, the mean running speed and
+// the mean earned-run average of the pitchers.
 // Every player of the edition's roster counts.
 TeamStatistics ShowTeamStatistics(int edition, const TextGrid& batters, const TextGrid& pitchers);
 

@@ -10,15 +10,16 @@ namespace {
 
 bool SaveOrWarn(ShownTeam& team, const QString& target, SavePrompts& prompts)
 {
-    const SaveResult saved = SaveShownTeam(team, target);
-    if (!saved.ok())
+    const QString fileName = QFileInfo(team.state.RomPath).fileName();
+    const SaveResult saved = SaveShownTeam(team, target, [&] { return prompts.AskOverwriteChangedTeam(fileName); });
+    if (!saved.error.isEmpty())
         prompts.Warn(QStringLiteral("%1 に保存できませんでした．\n%2").arg(QFileInfo(target).fileName(), saved.error));
     return saved.ok();
 }
 
 } // namespace
 
-bool MenuSaveClick(ShownTeam& team, SavePrompts& prompts)
+bool SaveAskingForTarget(ShownTeam& team, SavePrompts& prompts)
 {
     if (team.state.RomPath.isEmpty())
         return false;

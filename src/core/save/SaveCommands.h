@@ -8,7 +8,7 @@ namespace quindaro2 {
 // The Save command: asks for the target, proposing the opened ROM, and saves
 // the shown team into it. A failure is warned about, naming the file and the
 // reason. True when the team was saved.
-bool MenuSaveClick(ShownTeam& team, SavePrompts& prompts);
+bool SaveAskingForTarget(ShownTeam& team, SavePrompts& prompts);
 
 // Asked before the shown team is replaced (a team switch, an Open, leaving the
 // program) while DataChanged is set: "はい(&Y)" saves into SaveTarget. False

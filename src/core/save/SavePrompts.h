@@ -18,6 +18,9 @@ public:
     virtual SaveAnswer AskToSaveChanges(bool offerCancel) = 0;
     // The save dialog preset with a folder and a file name; none when cancelled.
     virtual std::optional<QString> AskSaveTarget(const QString& folder, const QString& fileName) = 0;
+    // The shown team's data in the file changed after it was read, by another
+    // program: true to overwrite it with the shown team all the same.
+    virtual bool AskOverwriteChangedTeam(const QString& fileName) = 0;
     // A warning box titled "警告".
     virtual void Warn(const QString& text) = 0;
 };

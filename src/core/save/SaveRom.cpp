@@ -1,8 +1,7 @@
 #include "core/save/SaveRom.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include "core/file/FileWriter.h"
+#include "core/file/RomFile.h"
 
 namespace quindaro2 {
 
@@ -13,39 +12,38 @@ SaveResult Failed(const QString& reason)
     return {reason};
 }
 
+bool TeamChangedOnDisk(const ShownTeam& team, const RomImage& now)
+{
+    const EditorState& state = team.state;
+    return TeamBytes(now, state.Edition, state.TeamIndex) != TeamBytes(team.source, state.Edition, state.TeamIndex);
+}
+
 } // namespace
 
-SaveResult SaveShownTeam(ShownTeam& team, const QString& target, const WriteBackStep& writeBack)
+SaveResult SaveShownTeam(ShownTeam& team, const QString& target, const OverwriteQuestion& overwriteChanged,
+                         const WriteBackStep& writeBack)
 {
     if (team.state.RomPath.isEmpty())
         return Failed(QStringLiteral("ROMファイルが開かれていません"));
 
-    QFile source(team.state.RomPath);
-    if (!source.open(QIODevice::ReadOnly))
-        return Failed(QStringLiteral("%1 を読み込めません（%2）").arg(team.state.RomPath, source.errorString()));
-    const QByteArray original = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return Failed(QStringLiteral("%1 を読み込めません（%2）").arg(team.state.RomPath, source.errorString()));
-    source.close();
+    // Held until the target is written, so that no other writer's save of the
+    // same file falls between our read and our write.
+    const Result<LockedRom> opened = LockedRom::Open(team.state.RomPath, LockedRom::Access::Update);
+    if (!opened)
+        return Failed(opened.reason());
+    if (TeamChangedOnDisk(team, opened->image()) && !(overwriteChanged && overwriteChanged()))
+        return {QString(), true};
 
-    // The team is written into a scratch copy first, so that the target is
-    // replaced only by a complete image.
-    QTemporaryFile scratch;
-    if (!scratch.open() || scratch.write(original) != original.size() || !scratch.flush())
-        return Failed(QStringLiteral("作業用の一時ファイルを作れません（%1）").arg(scratch.errorString()));
-    const WriteBackResult written = writeBack(team, scratch.fileName());
+    RomImage image = opened->image();
+    const WriteBackResult written = writeBack(team, image);
     if (!written.ok())
         return Failed(written.error);
-    if (!scratch.seek(0))
-        return Failed(QStringLiteral("作業用の一時ファイルを読み込めません（%1）").arg(scratch.errorString()));
-    const QByteArray image = scratch.readAll();
-
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(image) != image.size() || !out.commit())
-        return Failed(QStringLiteral("%1 に書き込めません（%2）").arg(target, out.errorString()));
+    if (const Status saved = WriteWholeFile(target, image.bytes()); !saved)
+        return Failed(saved.reason());
 
     team.state.SaveTarget = target;
     team.state.RomPath = target;
+    team.source = image;
     return {};
 }
 

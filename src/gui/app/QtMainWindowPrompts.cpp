@@ -9,16 +9,23 @@ namespace quindaro2 {
 
 QtMainWindowPrompts::QtMainWindowPrompts(QWidget* window)
     : window_(window),
-      NameForm(window),
-      ListForm(window),
-      ValueForm(window),
-      VersionForm(window),
-      AboutForm(window),
-      OutputForm(window),
-      HistoryForm(window),
-      ColorForm(window),
-      editDialogs_(NameForm, ListForm, ValueForm, window)
+      NameForm(new TNameForm(window)),
+      ListForm(new TListForm(window)),
+      ValueForm(new TValueForm(window)),
+      VersionForm(new TVersionForm(window)),
+      AboutForm(new TAboutForm(window)),
+      OutputForm(new TOutputForm(window)),
+      HistoryForm(new THistoryForm(window)),
+      ColorForm(new TColorForm(window)),
+      editDialogs_(*NameForm, *ListForm, *ValueForm, window)
 {
+}
+
+QtMainWindowPrompts::~QtMainWindowPrompts()
+{
+    for (QDialog* dialog : std::initializer_list<QDialog*>{NameForm, ListForm, ValueForm, VersionForm, AboutForm,
+                                                           OutputForm, HistoryForm, ColorForm})
+        delete dialog;
 }
 
 std::optional<QString> QtMainWindowPrompts::AskRomFile()
@@ -35,32 +42,32 @@ std::optional<QString> QtMainWindowPrompts::AskRomFile()
 
 int QtMainWindowPrompts::AskEdition()
 {
-    return VersionForm.ChooseEdition();
+    return VersionForm->ChooseEdition();
 }
 
 std::optional<int> QtMainWindowPrompts::PickColor()
 {
-    if (ColorForm.exec() != QDialog::Accepted)
+    if (ColorForm->exec() != QDialog::Accepted)
         return std::nullopt;
-    return ColorForm.SelectedCode();
+    return ColorForm->SelectedCode();
 }
 
 std::optional<ExportChoice> QtMainWindowPrompts::AskExport()
 {
-    if (!OutputForm.Execute())
+    if (!OutputForm->Execute())
         return std::nullopt;
-    return ExportChoice{OutputForm.ChosenFileName(),
-                        OutputForm.OutputOptionIndex() == 1 ? ExportMode::PerTeam : ExportMode::OneFile};
+    return ExportChoice{OutputForm->ChosenFileName(),
+                        OutputForm->OutputOptionIndex() == 1 ? ExportMode::PerTeam : ExportMode::OneFile};
 }
 
 void QtMainWindowPrompts::ShowHistory()
 {
-    HistoryForm.exec();
+    HistoryForm->exec();
 }
 
 void QtMainWindowPrompts::ShowAbout()
 {
-    AboutForm.exec();
+    AboutForm->exec();
 }
 
 SaveAnswer QtMainWindowPrompts::AskToSaveChanges(bool offerCancel)
@@ -78,6 +85,21 @@ SaveAnswer QtMainWindowPrompts::AskToSaveChanges(bool offerCancel)
     if (box.clickedButton() == no || !offerCancel)
         return SaveAnswer::No;
     return SaveAnswer::Cancel;
+}
+
+bool QtMainWindowPrompts::AskOverwriteChangedTeam(const QString& fileName)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"),
+                    QStringLiteral("%1 のこのチームのデータは、読み込んだ後でほかのプログラムに変更されています．"
+                                   "表示中のデータで上書きしますか？")
+                        .arg(fileName),
+                    QMessageBox::NoButton, window_);
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 std::optional<QString> QtMainWindowPrompts::AskSaveTarget(const QString& folder, const QString& fileName)

@@ -11,14 +11,21 @@
 #include "gui/edit/TNameForm.h"
 #include "gui/edit/TValueForm.h"
 
+#include <QPointer>
+
 namespace quindaro2 {
 
 // The real dialogs of the editor, created once in the order the program has
 // always created them and reused for the whole run, so each remembers its last
 // state (the edition chosen, the export file, the history's scroll position).
+// The window owns them as its children; whichever of the two goes first, each
+// dialog is deleted once.
 class QtMainWindowPrompts : public MainWindowPrompts {
 public:
     explicit QtMainWindowPrompts(QWidget* window);
+    ~QtMainWindowPrompts() override;
+    QtMainWindowPrompts(const QtMainWindowPrompts&) = delete;
+    QtMainWindowPrompts& operator=(const QtMainWindowPrompts&) = delete;
 
     EditDialogs& editDialogs() { return editDialogs_; }
 
@@ -29,19 +36,20 @@ public:
     void ShowHistory() override;
     void ShowAbout() override;
     SaveAnswer AskToSaveChanges(bool offerCancel) override;
+    bool AskOverwriteChangedTeam(const QString& fileName) override;
     std::optional<QString> AskSaveTarget(const QString& folder, const QString& fileName) override;
     void Warn(const QString& text) override;
 
 private:
     QWidget* window_;
-    TNameForm NameForm;
-    TListForm ListForm;
-    TValueForm ValueForm;
-    TVersionForm VersionForm;
-    TAboutForm AboutForm;
-    TOutputForm OutputForm;
-    THistoryForm HistoryForm;
-    TColorForm ColorForm;
+    QPointer<TNameForm> NameForm;
+    QPointer<TListForm> ListForm;
+    QPointer<TValueForm> ValueForm;
+    QPointer<TVersionForm> VersionForm;
+    QPointer<TAboutForm> AboutForm;
+    QPointer<TOutputForm> OutputForm;
+    QPointer<THistoryForm> HistoryForm;
+    QPointer<TColorForm> ColorForm;
     QtEditDialogs editDialogs_;
 };
 

@@ -3,11 +3,12 @@
 #include "gui/app/GridTableModel.h"
 #include "gui/app/QtMainWindowPrompts.h"
 #include "gui/app/RosterGridView.h"
+#include "core/edit/CellEdit.h"
 #include "core/edit/EditCommands.h"
-#include "gui/edit/NesColor.h"
 #include "core/export/PlayerExport.h"
 #include "core/roster/GridFill.h"
 #include "core/save/SaveCommands.h"
+#include "gui/edit/NesColor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -74,7 +75,13 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
     resize(800, 560);
 }
 
-TMainForm::~TMainForm() = default;
+// The views read the shown team's grids through their models: they go first,
+// while the team is still there, not after it when QWidget deletes its children.
+TMainForm::~TMainForm()
+{
+    delete DataPage;
+    DataPage = nullptr;
+}
 
 void TMainForm::createMenus()
 {
@@ -147,9 +154,9 @@ QWidget* TMainForm::createDataPage()
     BatterGrid = new RosterGridView({true, true}, DataPage);
     PitcherGrid = new RosterGridView({true, false}, DataPage);
     VisorGrid = new RosterGridView({false, true}, DataPage);
-    batterModel_ = new GridTableModel(team_.BatterGrid, this);
-    pitcherModel_ = new GridTableModel(team_.PitcherGrid, this);
-    visorModel_ = new GridTableModel(team_.VisorGrid, this);
+    batterModel_ = new GridTableModel(team_.BatterGrid, BatterGrid);
+    pitcherModel_ = new GridTableModel(team_.PitcherGrid, PitcherGrid);
+    visorModel_ = new GridTableModel(team_.VisorGrid, VisorGrid);
     BatterGrid->setModel(batterModel_);
     PitcherGrid->setModel(pitcherModel_);
     VisorGrid->setModel(visorModel_);
@@ -215,7 +222,7 @@ void TMainForm::TeamBoxChange(int index)
 
 void TMainForm::fillShownTeam()
 {
-    const TeamFillReport report = FillTeam(team_);
+    const TeamFillReport report = FillTeamFromFile(team_);
     batterModel_->gridReset();
     pitcherModel_->gridReset();
     visorModel_->gridReset();
@@ -260,7 +267,7 @@ void TMainForm::showCaption(const QString& path)
 
 void TMainForm::MenuSaveClick()
 {
-    if (quindaro2::MenuSaveClick(team_, prompts_)) {
+    if (SaveAskingForTarget(team_, prompts_)) {
         showCaption(team_.state.SaveTarget);
         statusBar()->showMessage(QStringLiteral("%1 に保存しました．").arg(QFileInfo(team_.state.SaveTarget).fileName()), 5000);
     }
@@ -307,63 +314,88 @@ void TMainForm::MenuVersionClick()
 
 void TMainForm::HelmetButtonClick()
 {
-    pickColor(team_.state.HelmetColorCode);
+    pickColor(TeamColor::Helmet);
 }
 
 void TMainForm::UniformButtonClick()
 {
-    pickColor(team_.state.UniformColorCode);
+    pickColor(TeamColor::Uniform);
 }
 
-void TMainForm::pickColor(int& code)
+void TMainForm::pickColor(TeamColor color)
 {
     if (team_.state.RomPath.isEmpty())
         return;
     const std::optional<int> picked = prompts_.PickColor();
     if (!picked)
         return;
-    code = *picked;
-    team_.state.DataChanged = true;
-    showColors();
+    const Result<Change> change = SetTeamColor(team_, color, *picked);
+    if (!change) {
+        prompts_.Warn(change.reason());
+        return;
+    }
+    applyChange(change.value());
 }
 
 void TMainForm::BatterGridDblClick(int column, int row)
 {
-    quindaro2::BatterGridDblClick(team_, column, row, editDialogs_);
-    refreshAfterEdit(*batterModel_, column, row);
+    editCell(RecordKind::Batter, column, row);
 }
 
 void TMainForm::PitcherGridClick(int column, int row)
 {
-    quindaro2::PitcherGridClick(team_, column, row, editDialogs_);
-    refreshAfterEdit(*pitcherModel_, column, row);
+    editCell(RecordKind::Pitcher, column, row);
 }
 
 void TMainForm::VisorGridClick(int column, int row)
 {
-    quindaro2::VisorGridClick(team_, column, row, editDialogs_);
-    refreshAfterEdit(*visorModel_, column, row);
+    editCell(RecordKind::Manager, column, row);
 }
 
-void TMainForm::refreshAfterEdit(GridTableModel& model, int column, int row)
+void TMainForm::editCell(RecordKind grid, int column, int row)
 {
-    model.cellChanged(column, row);
-    showStatistics();
+    if (const std::optional<Change> change = AskCellEdit(team_, grid, column, row, editDialogs_))
+        applyChange(*change);
 }
 
 void TMainForm::BatterGridRowMove(int from, int to)
 {
-    moveRow(RecordKind::Batter, *batterModel_, from, to);
+    moveRow(RecordKind::Batter, from, to);
 }
 
 void TMainForm::PitcherGridRowMove(int from, int to)
 {
-    moveRow(RecordKind::Pitcher, *pitcherModel_, from, to);
+    moveRow(RecordKind::Pitcher, from, to);
 }
 
-void TMainForm::moveRow(RecordKind grid, GridTableModel& model, int from, int to)
+void TMainForm::moveRow(RecordKind grid, int from, int to)
 {
-    model.moveRow(from, to, [&] { MoveGridRow(team_, grid, from, to); });
+    // A drop where the row already is changes nothing and says nothing.
+    if (const Result<Change> change = MoveRow(team_, grid, from, to))
+        applyChange(change.value());
+}
+
+GridTableModel& TMainForm::model(RecordKind grid)
+{
+    switch (grid) {
+    case RecordKind::Batter: return *batterModel_;
+    case RecordKind::Pitcher: return *pitcherModel_;
+    case RecordKind::Manager: return *visorModel_;
+    }
+    return *visorModel_;
+}
+
+void TMainForm::applyChange(const Change& change)
+{
+    if (const auto* move = std::get_if<RowMove>(&change)) {
+        model(move->grid).moveRow(move->from, move->to, [&] { Apply(team_, change); });
+    } else {
+        Apply(team_, change);
+        if (const auto* cell = std::get_if<CellChange>(&change))
+            model(cell->grid).cellChanged(cell->column, cell->row);
+    }
+    showStatistics();
+    showColors();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)

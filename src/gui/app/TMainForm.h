@@ -1,8 +1,9 @@
 #pragma once
 
-#include "gui/app/MainWindowPrompts.h"
+#include "core/edit/Change.h"
 #include "core/edit/EditDialogs.h"
 #include "core/roster/ShownTeam.h"
+#include "gui/app/MainWindowPrompts.h"
 
 #include <QMainWindow>
 
@@ -89,9 +90,12 @@ private:
     void showStatistics();
     void showColors();
     void showCaption(const QString& path);
-    void pickColor(int& code);
-    void refreshAfterEdit(GridTableModel& model, int column, int row);
-    void moveRow(RecordKind grid, GridTableModel& model, int from, int to);
+    void pickColor(TeamColor color);
+    void editCell(RecordKind grid, int column, int row);
+    void moveRow(RecordKind grid, int from, int to);
+    // Makes an accepted change and brings the grids, figures and colours up to date.
+    void applyChange(const Change& change);
+    GridTableModel& model(RecordKind grid);
 
     std::unique_ptr<QtMainWindowPrompts> ownPrompts_;
     MainWindowPrompts& prompts_;

@@ -1,7 +1,7 @@
 #include "gui/app/TVersionForm.h"
 
 #include "gui/dialogs/JapaneseFont.h"
-#include "core/rom/Edition.h"
+#include "core/edition/Edition.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,5 +1,7 @@
 #include "gui/edit/TNameForm.h"
 
+#include "core/edition/EditionProfile.h"
+#include "core/rom/NameCodec.h"
 #include "gui/dialogs/JapaneseFont.h"
 #include "gui/edit/FocusedButton.h"
 
@@ -15,17 +17,6 @@
 namespace quindaro2 {
 
 namespace {
-
-// 1986 to 1992: digits, capitals, space, period, long vowel, the hiragana, the
-// two voicing marks and the long vowel once more.
-const QString kEarlyCharacters = QStringLiteral(
-    "０１２３４５６７８９ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ　．ー"
-    "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをん゛゜ー");
-
-// 1993 and 1994: hiragana with small and voiced syllables, three spaces.
-const QString kLateCharacters = QStringLiteral(
-    "っあいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわぇんゃゅょーヴ　　"
-    "がぎぐげござじずぜぞだぢづでど　ばびぶべぼぱぴぷぺぽ");
 
 constexpr int kDesignBoxWidth = 49;
 constexpr int kDesignBoxHeight = 20;
@@ -104,7 +95,8 @@ TNameForm::TNameForm(QWidget* parent) : QDialog(parent)
 
 QStringList TNameForm::NameEntryCharacters(int edition)
 {
-    const QString& characters = edition >= 1993 ? kLateCharacters : kEarlyCharacters;
+    const EditionProfile* profile = FindProfile(edition);
+    const QString characters = profile ? profile->names.entryCharacters : QString();
     QStringList entries;
     entries.reserve(characters.size());
     for (const QChar character : characters)
@@ -114,7 +106,7 @@ QStringList TNameForm::NameEntryCharacters(int edition)
 
 std::optional<QString> TNameForm::EditName(int edition, const QString& name)
 {
-    const bool fiveCharacters = edition >= 1988;
+    const bool fiveCharacters = NameLength(edition) >= 5;
     const QStringList entries = NameEntryCharacters(edition);
     const std::array<QComboBox*, 5> boxes = Boxes();
     for (std::size_t k = 0; k < boxes.size(); ++k) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/roster/ValueRange.h"
+#include "core/edition/ValueRange.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,3 +1,4 @@
+#include "core/edit/CellEdit.h"
 #include "core/edit/EditCommands.h"
 #include "core/roster/GridFill.h"
 #include "support/PlausibleRom.h"
@@ -16,7 +17,8 @@ using test::SyntheticRom;
 // Records every dialog shown and answers from a script.
 class ScriptedDialogs : public EditDialogs {
 public:
-    QString shown;  // "name", "list", "value" or "error"
+    QString shown;  // "name", "list" or "value"
+    QString error;  // the last error shown
     QString caption;
     QString label;
     QStringList choices;
@@ -55,11 +57,7 @@ public:
         hint = h;
         return valueAnswer;
     }
-    void ShowError(const QString& message) override
-    {
-        shown = QStringLiteral("error");
-        caption = message;
-    }
+    void ShowError(const QString& message) override { error = message; }
 };
 
 // The editor with a plausible team of the edition on show.
@@ -73,20 +71,18 @@ struct Editor {
         test::FillPlausibleRoster(rom, edition, 17);
         team.state.RomPath = folder.write(QStringLiteral("rom.nes"), rom);
         team.state.Edition = edition;
-        (void)FillTeam(team);
+        (void)FillTeamFromFile(team);
         team.statistics.AverageLabel = QStringLiteral("stale");
     }
 
     bool figuresRecomputed() const { return team.statistics.AverageLabel != QStringLiteral("stale"); }
 };
 
+// What the editor does for a double-click or a click on a cell.
 void RunCommand(RecordKind grid, ShownTeam& team, int column, int row, EditDialogs& dialogs)
 {
-    switch (grid) {
-    case RecordKind::Batter: BatterGridDblClick(team, column, row, dialogs); break;
-    case RecordKind::Pitcher: PitcherGridClick(team, column, row, dialogs); break;
-    case RecordKind::Manager: VisorGridClick(team, column, row, dialogs); break;
-    }
+    if (const std::optional<Change> change = AskCellEdit(team, grid, column, row, dialogs))
+        Apply(team, *change);
 }
 
 // What the dialog of a number column shows, written out from the editions' tables.
@@ -197,7 +193,7 @@ class EditCommandTest : public ::testing::TestWithParam<GridCase> {};
 
 // Every number column opens the value dialog with its caption, the player's
 // name, its range and hint; OK inside the range writes the number, a number
-// outside it or Cancel changes nothing.
+// outside it is refused with the range, and Cancel changes nothing.
 TEST_P(EditCommandTest, NumberColumnsShowTheirRangeAndAcceptOnlyNumbersInIt)
 {
     const auto [grid, edition] = GetParam();
@@ -226,6 +222,8 @@ TEST_P(EditCommandTest, NumberColumnsShowTheirRangeAndAcceptOnlyNumbersInIt)
         EXPECT_EQ(dialogs.hint.trimmed(), QString::fromUtf8(want.hint)) << want.caption;
         EXPECT_EQ(cells.cell(column, row), before) << want.caption;
         EXPECT_FALSE(editor.team.state.DataChanged);
+        EXPECT_TRUE(dialogs.error.contains(QStringLiteral("%1～%2").arg(want.minimum).arg(want.maximum)))
+            << dialogs.error.toStdString();
 
         dialogs.valueAnswer = want.minimum - 1;
         RunCommand(grid, editor.team, column, row, dialogs);
@@ -239,7 +237,7 @@ TEST_P(EditCommandTest, NumberColumnsShowTheirRangeAndAcceptOnlyNumbersInIt)
         EXPECT_EQ(cells.cell(column, row), QString::number(want.maximum)) << want.caption;
         EXPECT_TRUE(editor.team.state.DataChanged);
     }
-    EXPECT_EQ(editor.figuresRecomputed(), grid != RecordKind::Manager);
+    EXPECT_TRUE(editor.figuresRecomputed()) << "the figures follow every applied change";
 }
 
 TEST_P(EditCommandTest, TheNameColumnOpensTheNameDialog)
@@ -278,7 +276,7 @@ TEST_P(EditCommandTest, TheListColumnOffersTheEditionsChoices)
     EXPECT_EQ(dialogs.choices, grid == RecordKind::Batter ? SideChoices(edition) : FormChoices(edition));
     EXPECT_EQ(cells.cell(2, 3), before);
     EXPECT_FALSE(editor.team.state.DataChanged);
-    EXPECT_TRUE(editor.figuresRecomputed()) << "figures follow also a cancelled edit";
+    EXPECT_FALSE(editor.figuresRecomputed()) << "a cancelled edit changes nothing";
 
     dialogs.listAnswer = dialogs.choices.back();
     RunCommand(grid, editor.team, 2, 3, dialogs);
@@ -324,8 +322,9 @@ TEST(EditCommands, ANumberCellThatIsNoNumberIsSaidBeforeAnyDialog)
     editor.team.BatterGrid.setCell(3, 1, QString());
     ScriptedDialogs dialogs;
     dialogs.valueAnswer = 200;
-    BatterGridDblClick(editor.team, 3, 1, dialogs);
-    EXPECT_EQ(dialogs.shown, QStringLiteral("error"));
+    RunCommand(RecordKind::Batter, editor.team, 3, 1, dialogs);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(dialogs.error, QStringLiteral("'' は数値ではありません"));
     EXPECT_TRUE(editor.team.BatterGrid.cell(3, 1).isEmpty());
     EXPECT_FALSE(editor.figuresRecomputed());
 }
@@ -340,9 +339,8 @@ TEST(EditCommands, ANameTheEditionCannotStoreIsRefused)
         const QString before = editor.team.BatterGrid.cell(1, 1);
         ScriptedDialogs dialogs;
         dialogs.nameAnswer = QString::fromUtf8(name);
-        BatterGridDblClick(editor.team, 1, 1, dialogs);
-        EXPECT_EQ(dialogs.shown, QStringLiteral("error")) << edition << ' ' << name;
-        EXPECT_TRUE(dialogs.caption.contains(QString::fromUtf8(name)));
+        RunCommand(RecordKind::Batter, editor.team, 1, 1, dialogs);
+        EXPECT_TRUE(dialogs.error.contains(QString::fromUtf8(name))) << edition << ' ' << name;
         EXPECT_EQ(editor.team.BatterGrid.cell(1, 1), before);
         EXPECT_FALSE(editor.team.state.DataChanged);
     }
@@ -353,7 +351,7 @@ TEST(EditCommands, OddNumbersInsideARangeWithStepTwoAreAccepted)
     Editor editor(1986);
     ScriptedDialogs dialogs;
     dialogs.valueAnswer = 151;
-    BatterGridDblClick(editor.team, 3, 1, dialogs);
+    RunCommand(RecordKind::Batter, editor.team, 3, 1, dialogs);
     EXPECT_EQ(editor.team.BatterGrid.cell(3, 1), QStringLiteral("151"));
 }
 
@@ -363,7 +361,7 @@ TEST(EditCommands, TheManagerOfAnEditionBefore1993CannotBeEdited)
     editor.team.VisorGrid.reset(5, 2);
     ScriptedDialogs dialogs;
     dialogs.valueAnswer = 11;
-    VisorGridClick(editor.team, 2, 1, dialogs);
+    RunCommand(RecordKind::Manager, editor.team, 2, 1, dialogs);
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_FALSE(editor.team.state.DataChanged);
 }
@@ -374,21 +372,23 @@ TEST(EditCommands, AManagerAtPositionTenCanBeSetToElevenOnly)
     editor.team.VisorGrid.setCell(2, 1, QStringLiteral("10"));
     ScriptedDialogs dialogs;
     dialogs.valueAnswer = 10;
-    VisorGridClick(editor.team, 2, 1, dialogs);
+    RunCommand(RecordKind::Manager, editor.team, 2, 1, dialogs);
     EXPECT_EQ(dialogs.start, 10);
     EXPECT_FALSE(editor.team.state.DataChanged);
     dialogs.valueAnswer = 11;
-    VisorGridClick(editor.team, 2, 1, dialogs);
+    RunCommand(RecordKind::Manager, editor.team, 2, 1, dialogs);
     EXPECT_EQ(editor.team.VisorGrid.cell(2, 1), QStringLiteral("11"));
 }
 
 // A moved row takes all its cells; the row numbers read 1..N again and the
 // team counts as changed, so that a team switch asks before dropping the order.
-TEST(MoveGridRow, MovesTheRowRenumbersAndMarksTheTeamChanged)
+TEST(MoveRow, MovesTheRowRenumbersAndMarksTheTeamChanged)
 {
     Editor editor(1990);
     const TextGrid before = editor.team.BatterGrid;
-    MoveGridRow(editor.team, RecordKind::Batter, 3, 1);
+    const Result<Change> move = MoveRow(editor.team, RecordKind::Batter, 3, 1);
+    ASSERT_TRUE(move);
+    Apply(editor.team, move.value());
     const TextGrid& after = editor.team.BatterGrid;
     for (int column = 1; column < after.columnCount(); ++column) {
         EXPECT_EQ(after.cell(column, 1), before.cell(column, 3));
@@ -402,15 +402,12 @@ TEST(MoveGridRow, MovesTheRowRenumbersAndMarksTheTeamChanged)
     EXPECT_EQ(editor.team.PitcherGrid.cell(0, 1), QStringLiteral("1"));
 }
 
-TEST(MoveGridRow, TheHeadingRowDoesNotMove)
+TEST(MoveRow, TheHeadingRowAndRowsPastTheRosterDoNotMove)
 {
     Editor editor(1993);
-    const TextGrid before = editor.team.PitcherGrid;
-    MoveGridRow(editor.team, RecordKind::Pitcher, 0, 2);
-    MoveGridRow(editor.team, RecordKind::Pitcher, 2, 2);
-    MoveGridRow(editor.team, RecordKind::Pitcher, 2, 8);
-    EXPECT_EQ(editor.team.PitcherGrid, before);
-    EXPECT_FALSE(editor.team.state.DataChanged);
+    for (auto [from, to] : {std::pair{0, 2}, std::pair{2, 2}, std::pair{2, 8}, std::pair{-1, 1}})
+        EXPECT_FALSE(MoveRow(editor.team, RecordKind::Pitcher, from, to)) << from << "->" << to;
+    EXPECT_FALSE(MoveRow(editor.team, RecordKind::Manager, 1, 1));
 }
 
 } // namespace

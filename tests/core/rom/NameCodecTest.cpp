@@ -1,4 +1,4 @@
-#include "core/rom/Edition.h"
+#include "core/edition/Edition.h"
 #include "core/rom/NameCodec.h"
 #include "support/SyntheticRom.h"
 

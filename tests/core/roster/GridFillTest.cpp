@@ -57,7 +57,7 @@ TEST_P(FillShapeTest, GridsHaveTheEditionsShapeAndRowNumbers)
     test::FillPlausibleRoster(rom, c.edition, 7);
     RomFolder folder;
     ShownTeam shown = Open(folder.write(QStringLiteral("rom.nes"), rom), c.edition, 1);
-    const TeamFillReport report = FillTeam(shown);
+    const TeamFillReport report = FillTeamFromFile(shown);
     EXPECT_TRUE(report.warnings.isEmpty()) << report.warnings.join(u' ').toStdString();
     EXPECT_TRUE(report.readProblems.isEmpty());
     EXPECT_EQ(shown.BatterGrid.rowCount(), c.batterRows + 1);
@@ -89,7 +89,7 @@ TEST(FillBatterGrid, HeadingsAndCellsOfA1986Team)
         .setColors(1986, 2, {0x16, 0x30});
     RomFolder folder;
     ShownTeam shown = Open(folder.write(QStringLiteral("rom.nes"), rom), 1986, 2);
-    const FillReport report = FillBatterGrid(shown);
+    const FillReport report = FillBatterGrid(shown, test::FileImage(shown.state.RomPath));
     EXPECT_EQ(Row(shown.BatterGrid, 0),
               Texts({"", "名　前　　", "打　席", "実打率", "実本塁打", "走力", "表示打率", "表示本塁打"}));
     EXPECT_EQ(Row(shown.BatterGrid, 1), Texts({"1", "ＡＢＣ　", "左", "346", "5", "20", "250", "33"}));
@@ -107,11 +107,11 @@ TEST(FillBatterGrid, TypeAndPopularityShowTheirHalfOfTheByte)
     RomFolder folder;
     const QString path = folder.write(QStringLiteral("rom.nes"), rom);
     ShownTeam shown1991 = Open(path, 1991, 0);
-    (void)FillBatterGrid(shown1991);
+    (void)FillBatterGrid(shown1991, test::FileImage(shown1991.state.RomPath));
     EXPECT_EQ(shown1991.BatterGrid.cell(6, 1), QStringLiteral("8"));
     EXPECT_EQ(shown1991.BatterGrid.cell(9, 1), QStringLiteral("3"));
     ShownTeam shown1992 = Open(path, 1992, 1);
-    (void)FillBatterGrid(shown1992);
+    (void)FillBatterGrid(shown1992, test::FileImage(shown1992.state.RomPath));
     EXPECT_EQ(shown1992.BatterGrid.cell(6, 1), QStringLiteral("9"));
     EXPECT_EQ(shown1992.BatterGrid.cell(9, 1), QStringLiteral("5"));
 }
@@ -146,7 +146,7 @@ TEST_P(FillWarningTest, ImpossibleValuesShowAsDecodedAndWarnOnce)
     }
     RomFolder folder;
     ShownTeam shown = Open(folder.write(QStringLiteral("rom.nes"), rom), c.edition, 0);
-    const TeamFillReport report = FillTeam(shown);
+    const TeamFillReport report = FillTeamFromFile(shown);
     const TextGrid& grid = shown.grid(c.kind);
     EXPECT_EQ(grid.cell(c.column, 1), QString::fromUtf8(c.cell));
     EXPECT_EQ(grid.cell(c.column, 3), QString::fromUtf8(c.cell));
@@ -181,8 +181,8 @@ TEST(FillTeam, TheSecondCOf1993IsTeam13)
     const QString path = folder.write(QStringLiteral("rom.nes"), rom);
     ShownTeam team3 = Open(path, 1993, 3);
     ShownTeam team13 = Open(path, 1993, 13);
-    (void)FillTeam(team3);
-    (void)FillTeam(team13);
+    (void)FillTeamFromFile(team3);
+    (void)FillTeamFromFile(team13);
     EXPECT_NE(team3.BatterGrid, team13.BatterGrid);
     EXPECT_EQ(team13.BatterGrid.cell(1, 1), DecodeName(1993, rom.record(RecordKind::Batter, 1993, 13, 0)));
     EXPECT_EQ(*RecordOffset(RecordKind::Batter, 1993, 13, 0, 0), 0x7390);
@@ -199,7 +199,7 @@ TEST(FillVisorGrid, ShowsTheManagerRowFrom1993AndNothingBefore)
     RomFolder folder;
     const QString path = folder.write(QStringLiteral("rom.nes"), rom);
     ShownTeam shown = Open(path, 1994, 5);
-    const FillReport report = FillVisorGrid(shown);
+    const FillReport report = FillVisorGrid(shown, test::FileImage(shown.state.RomPath));
     EXPECT_TRUE(report.warning.isEmpty());
     EXPECT_EQ(Row(shown.VisorGrid, 0), Texts({"", "名　前　　", "守備位置", "背番号", "ユニフォーム"}));
     EXPECT_EQ(Row(shown.VisorGrid, 1), Texts({"1", "があ　　　", "11", "77", "3"}));
@@ -208,7 +208,7 @@ TEST(FillVisorGrid, ShowsTheManagerRowFrom1993AndNothingBefore)
 
     ShownTeam earlier = Open(path, 1992, 5);
     earlier.VisorGrid = shown.VisorGrid;
-    (void)FillVisorGrid(earlier);
+    (void)FillVisorGrid(earlier, test::FileImage(earlier.state.RomPath));
     EXPECT_EQ(earlier.VisorGrid.rowCount(), 0);
     EXPECT_EQ(earlier.state.HelmetColorCode, 0);
 }
@@ -221,7 +221,7 @@ TEST(FillTeam, RecordsThatCannotBeReadAreReportedAndLeftEmpty)
     rom.set(0x10 + 32, {0, 0x0B, 0x0B, 0x0B, 0x0B});
     RomFolder folder;
     ShownTeam shown = Open(folder.write(QStringLiteral("short.nes"), rom), 1986, 0);
-    const TeamFillReport report = FillTeam(shown);
+    const TeamFillReport report = FillTeamFromFile(shown);
     EXPECT_EQ(shown.BatterGrid.cell(1, 1), QStringLiteral("ＡＡＡＡ"));
     EXPECT_EQ(shown.BatterGrid.cell(1, 3), QStringLiteral("ＢＢＢＢ"));
     EXPECT_TRUE(shown.BatterGrid.cell(1, 4).isEmpty());
@@ -234,7 +234,7 @@ TEST(FillTeam, AMissingFileFillsEmptyRows)
 {
     RomFolder folder;
     ShownTeam shown = Open(folder.path(QStringLiteral("gone.nes")), 1993, 0);
-    const TeamFillReport report = FillTeam(shown);
+    const TeamFillReport report = FillTeamFromFile(shown);
     EXPECT_EQ(shown.BatterGrid.rowCount(), 14);
     EXPECT_TRUE(shown.BatterGrid.cell(1, 1).isEmpty());
     EXPECT_TRUE(report.warnings.isEmpty());

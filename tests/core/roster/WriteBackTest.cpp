@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 namespace quindaro2 {
 namespace {
 
@@ -14,28 +12,23 @@ using test::ReadFile;
 using test::RomFolder;
 using test::SyntheticRom;
 
-// An opened ROM, a byte copy of it as the target, and the filled team.
+// The image of an opened ROM, the team filled from it, and the image the
+// write-back goes into.
 struct Session {
-    RomFolder folder;
-    QString source;
-    QString target;
+    RomImage target;
     ShownTeam team;
 
-    Session(const SyntheticRom& rom, int edition, int teamIndex)
+    Session(const SyntheticRom& rom, int edition, int teamIndex) : target(rom.bytes())
     {
-        source = folder.write(QStringLiteral("source.nes"), rom);
-        target = folder.write(QStringLiteral("target.nes"), rom);
-        team.state.RomPath = source;
-        team.state.SaveTarget = target;
         team.state.Edition = edition;
         team.state.TeamIndex = teamIndex;
-        (void)FillTeam(team);
+        (void)FillTeam(team, target);
     }
 
-    WriteBackResult writeBack() const { return WriteBackTeam(team, target); }
+    WriteBackResult writeBack() { return WriteBackTeam(team, target); }
     Record written(RecordKind kind, int slot) const
     {
-        return ReadRecord(target, kind, team.state.Edition, team.state.TeamIndex, slot).record;
+        return target.record(kind, team.state.Edition, team.state.TeamIndex, slot).record;
     }
 };
 
@@ -58,7 +51,7 @@ TEST_P(RoundTripTest, UnchangedGridsWriteBackTheSameBytes)
             EXPECT_EQ(result.pitchersWritten, *RecordsPerTeam(RecordKind::Pitcher, edition));
             EXPECT_TRUE(result.colorsWritten);
             EXPECT_EQ(result.managerWritten, edition >= 1993);
-            EXPECT_EQ(ReadFile(session.target), rom.bytes()) << edition << " team " << teamIndex << " trainer " << trainer;
+            EXPECT_EQ(session.target.bytes(), rom.bytes()) << edition << " team " << teamIndex << " trainer " << trainer;
         }
     }
 }
@@ -72,7 +65,7 @@ TEST(WriteBackTeam, AnEditedCellReachesItsBytesAtTheSlotsOffset)
     Session session(rom, 1986, 3);
     session.team.BatterGrid.setCell(4, 2, QStringLiteral("20"));  // 実本塁打 of batter slot 1
     ASSERT_TRUE(session.writeBack().ok());
-    const QByteArray after = ReadFile(session.target);
+    const QByteArray after = session.target.bytes();
     const qint64 offset = 0x10 + 256 * 3 + 16 * 1;
     EXPECT_EQ(static_cast<unsigned char>(after[offset + 9]), 24);
     EXPECT_EQ(static_cast<unsigned char>(after[offset + 10]), 3);
@@ -91,7 +84,7 @@ TEST(WriteBackTeam, ColoursComeFromTheEditorState)
     session.team.state.HelmetColorCode = 0x2C;
     session.team.state.UniformColorCode = 0x301;  // only the low byte is stored
     ASSERT_TRUE(session.writeBack().ok());
-    EXPECT_EQ(ReadFile(session.target).mid(0x9ED9 + 6, 3), QByteArray::fromHex("2C7701"));
+    EXPECT_EQ(session.target.bytes().mid(0x9ED9 + 6, 3), QByteArray::fromHex("2C7701"));
 }
 
 // In 1991 the type and the fielding position share byte 7.
@@ -119,7 +112,7 @@ TEST(WriteBackTeam, A1991PositionThatIsNoNumberStopsBeforeAnythingIsWritten)
         const WriteBackResult result = session.writeBack();
         EXPECT_EQ(result.error, QStringLiteral("'%1' は数値ではありません").arg(QString::fromUtf8(position)));
         EXPECT_EQ(result.battersWritten, 0);
-        EXPECT_EQ(ReadFile(session.target), rom.bytes());
+        EXPECT_EQ(session.target.bytes(), rom.bytes());
     }
 }
 
@@ -167,7 +160,7 @@ TEST(WriteBackTeam, AChangedNameWithACharacterWithoutCodeWritesNothing)
     const WriteBackResult result = session.writeBack();
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.error.contains(QStringLiteral("あＡい")));
-    EXPECT_EQ(ReadFile(session.target), rom.bytes());
+    EXPECT_EQ(session.target.bytes(), rom.bytes());
 }
 
 TEST(WriteBackTeam, AListTextThatMatchesNothingKeepsItsByte)
@@ -218,7 +211,7 @@ TEST(WriteBackTeam, NoManagerBefore1993)
     const WriteBackResult result = session.writeBack();
     ASSERT_TRUE(result.ok());
     EXPECT_FALSE(result.managerWritten);
-    EXPECT_EQ(ReadFile(session.target), rom.bytes());
+    EXPECT_EQ(session.target.bytes(), rom.bytes());
 }
 
 TEST(WriteBackTeam, AManagerEditReachesTheManagerRecord)
@@ -250,19 +243,7 @@ TEST(WriteBackTeam, ARecordCutShortStopsBeforeAnythingIsWritten)
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.error.contains(QStringLiteral("ピッチャーの4行目"))) << result.error.toStdString();
     EXPECT_EQ(result.battersWritten, 0);
-    EXPECT_EQ(ReadFile(session.target), rom.bytes());
-}
-
-TEST(WriteBackTeam, ATargetThatCannotBeOpenedIsReported)
-{
-    SyntheticRom rom;
-    test::FillPlausibleRoster(rom, 1989, 2);
-    Session session(rom, 1989, 0);
-    QFile::remove(session.target);
-    const WriteBackResult result = session.writeBack();
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.battersWritten, 0);
-    EXPECT_FALSE(test::FileExists(session.target));
+    EXPECT_EQ(session.target.bytes(), rom.bytes());
 }
 
 } // namespace

@@ -40,7 +40,14 @@ public:
         proposedName = fileName;
         return target;
     }
+    bool AskOverwriteChangedTeam(const QString& fileName) override
+    {
+        asked << QStringLiteral("overwrite ") + fileName;
+        return overwrite;
+    }
     void Warn(const QString& text) override { warnings << text; }
+
+    bool overwrite = false;
 };
 
 class SaveCommandsTest : public ::testing::Test {
@@ -53,7 +60,7 @@ protected:
         shown.state.SaveTarget = path;
         shown.state.Edition = 1986;
         shown.state.TeamIndex = 1;
-        (void)FillTeam(shown);
+        (void)FillTeamFromFile(shown);
         shown.BatterGrid.setCell(7, 1, QStringLiteral("61"));
         shown.state.DataChanged = true;
     }
@@ -112,7 +119,7 @@ TEST_F(SaveCommandsTest, AFailedYesWarnsAndKeepsTheEdits)
 TEST_F(SaveCommandsTest, SaveProposesTheOpenedRomsFolderAndName)
 {
     prompts.target = path;
-    EXPECT_TRUE(MenuSaveClick(shown, prompts));
+    EXPECT_TRUE(SaveAskingForTarget(shown, prompts));
     EXPECT_EQ(prompts.proposedFolder, QFileInfo(path).absolutePath());
     EXPECT_EQ(prompts.proposedName, QStringLiteral("game.nes"));
     EXPECT_TRUE(Edited());
@@ -121,7 +128,7 @@ TEST_F(SaveCommandsTest, SaveProposesTheOpenedRomsFolderAndName)
 
 TEST_F(SaveCommandsTest, CancelledSaveChangesNothing)
 {
-    EXPECT_FALSE(MenuSaveClick(shown, prompts));
+    EXPECT_FALSE(SaveAskingForTarget(shown, prompts));
     EXPECT_FALSE(Edited());
     EXPECT_EQ(shown.state.SaveTarget, path);
 }
@@ -129,7 +136,7 @@ TEST_F(SaveCommandsTest, CancelledSaveChangesNothing)
 TEST_F(SaveCommandsTest, SaveIntoAnUnwritablePlaceWarnsNamingTheFile)
 {
     prompts.target = folder.path(QStringLiteral("no folder/out.nes"));
-    EXPECT_FALSE(MenuSaveClick(shown, prompts));
+    EXPECT_FALSE(SaveAskingForTarget(shown, prompts));
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("out.nes")));
     EXPECT_FALSE(Edited());
@@ -139,7 +146,7 @@ TEST_F(SaveCommandsTest, SaveIntoAnUnwritablePlaceWarnsNamingTheFile)
 TEST_F(SaveCommandsTest, NothingOpenedNothingAsked)
 {
     ShownTeam empty;
-    EXPECT_FALSE(MenuSaveClick(empty, prompts));
+    EXPECT_FALSE(SaveAskingForTarget(empty, prompts));
     EXPECT_TRUE(prompts.asked.isEmpty());
 }
 

@@ -31,7 +31,7 @@ ShownTeam Opened(const QString& path, int edition, int team)
     shown.state.SaveTarget = path;
     shown.state.Edition = edition;
     shown.state.TeamIndex = team;
-    (void)FillTeam(shown);
+    (void)FillTeamFromFile(shown);
     return shown;
 }
 
@@ -39,7 +39,7 @@ void SwitchTeam(ShownTeam& shown, int team)
 {
     shown.state.TeamIndex = team;
     shown.state.DataChanged = false;
-    (void)FillTeam(shown);
+    (void)FillTeamFromFile(shown);
 }
 
 TEST(SaveShownTeam, IntoTheOpenedFileWritesInPlace)
@@ -175,21 +175,21 @@ TEST_F(SaveFailureTest, TheConversionOfA1991PositionFails)
 
 TEST_F(SaveFailureTest, AWriteFailsMidwayThroughTheRecords)
 {
-    const auto failing = [](const ShownTeam& team, const QString& scratch) {
+    const auto failing = [](const ShownTeam&, RomImage& image) {
         WriteBackResult partial;
         for (int slot = 0; slot < 5; ++slot) {
-            Record record = ReadRecord(team.state.RomPath, RecordKind::Batter, 1991, 1, slot).record;
+            Record record = image.record(RecordKind::Batter, 1991, 1, slot).record;
             record[1] = 0;
-            if (WriteRecord(scratch, RecordKind::Batter, 1991, 1, slot, record))
+            if (image.setRecord(RecordKind::Batter, 1991, 1, slot, record))
                 ++partial.battersWritten;
         }
         partial.error = QStringLiteral("disk full");
         return partial;
     };
-    const SaveResult result = SaveShownTeam(shown, target, failing);
+    const SaveResult result = SaveShownTeam(shown, target, {}, failing);
     ExpectNothingChanged(result);
     EXPECT_EQ(result.error, QStringLiteral("disk full"));
-    ExpectNothingChanged(SaveShownTeam(shown, source, failing));
+    ExpectNothingChanged(SaveShownTeam(shown, source, {}, failing));
 }
 
 TEST_F(SaveFailureTest, ARecordOfTheOpenedRomIsCutShort)

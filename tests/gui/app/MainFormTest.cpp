@@ -55,7 +55,14 @@ public:
     {
         return ask(QStringLiteral("target"), saveTarget);
     }
+    bool AskOverwriteChangedTeam(const QString&) override
+    {
+        asked << QStringLiteral("overwrite?");
+        return overwrite;
+    }
     void Warn(const QString& text) override { warnings << text; }
+
+    bool overwrite = false;
 
 private:
     template <typename T>
@@ -312,8 +319,8 @@ TEST_F(MainFormTest, ARowDraggedInTheGridIsSavedInItsNewOrder)
 
     prompts.saveTarget = path;
     form.MenuSaveClick();
-    EXPECT_EQ(DecodeName(1992, ReadBatterRecord(path, 1992, 0, 0).record), third);
-    EXPECT_EQ(DecodeName(1992, ReadBatterRecord(path, 1992, 0, 1).record), first);
+    EXPECT_EQ(DecodeName(1992, test::FileImage(path).record(RecordKind::Batter, 1992, 0, 0).record), third);
+    EXPECT_EQ(DecodeName(1992, test::FileImage(path).record(RecordKind::Batter, 1992, 0, 1).record), first);
 }
 
 TEST_F(MainFormTest, SaveAsRenamesTheCaptionAndLaterFillsReadTheSavedFile)

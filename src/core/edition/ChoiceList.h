@@ -26,6 +26,22 @@ struct ChoiceList {
     QStringList OfferedTexts() const;
 };
 
+// The lists of the editions, named after the first edition that has each.
+namespace choices {
+
+const ChoiceList& SidesOf1986();  // right and left
+const ChoiceList& SidesOf1989();  // both-sides has a code but is not offered
+const ChoiceList& SidesOf1990();
+const ChoiceList& SidesOf1993();  // all twelve
+const ChoiceList& FormsOf1986();
+const ChoiceList& FormsOf1990();
+const ChoiceList& FormsOf1991();
+const ChoiceList& FormsOf1992();
+const ChoiceList& FormsOf1993();
+
+} // namespace choices
+
+// The lists of an edition; an empty list for a year that is no edition.
 const ChoiceList& BattingSides(int edition);
 const ChoiceList& PitchingForms(int edition);
 

@@ -1,4 +1,4 @@
-#include "core/save/FileIdentity.h"
+#include "core/file/FileIdentity.h"
 #include "support/SyntheticRom.h"
 
 #include <gtest/gtest.h>

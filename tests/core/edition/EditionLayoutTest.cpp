@@ -1,5 +1,5 @@
-#include "core/rom/Edition.h"
-#include "core/rom/EditionLayout.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionLayout.h"
 
 #include <gtest/gtest.h>
 

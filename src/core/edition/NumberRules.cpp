@@ -1,4 +1,4 @@
-#include "core/roster/NumberRules.h"
+#include "core/edition/NumberRules.h"
 
 #include <algorithm>
 
@@ -35,23 +35,24 @@ void StoreActualAverage(Record& record, int byte, Value v)
         Store(record, byte, (1 - v) / 3 + 116);
 }
 
-// 1986 and 1987 keep home runs in two bytes: byte + 1 selects the scale of byte.
-int DecodeHomeRuns(const Record& record, int byte, bool edition1987)
+// Home runs kept in two bytes: byte + 1 selects the scale of byte; one scale
+// counts in thirds above 20.
+int DecodeHomeRuns(const Record& record, int byte, bool thirdsAbove20)
 {
     const int b = At(record, byte);
     if (At(record, byte + 1) == 2)
         return (b - 160) / 6;
-    if (edition1987 && b > 18)
+    if (thirdsAbove20 && b > 18)
         return (b - 24) / 3 + 20;
     return b / 6 + 16;
 }
 
-void StoreHomeRuns(Record& record, int byte, Value v, bool edition1987)
+void StoreHomeRuns(Record& record, int byte, Value v, bool thirdsAbove20)
 {
     if (v <= 15) {
         Store(record, byte, 6 * v + 160);
         Store(record, byte + 1, 2);
-    } else if (!edition1987 || v <= 20) {
+    } else if (!thirdsAbove20 || v <= 20) {
         Store(record, byte, 6 * (v - 16));
         Store(record, byte + 1, 3);
     } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace quindaro2 {
 
 // An edition is the year of the game, 1986 to 1994; nothing in a ROM says which
@@ -19,10 +21,16 @@ constexpr int EditionIndex(int edition)
     return edition - kFirstEdition;
 }
 
-// 1986 and 1987 keep four name characters, later editions five.
-constexpr int NameLength(int edition)
+// "1986～1994", as messages name the editions there are.
+inline QString EditionSpan()
 {
-    return edition <= 1987 ? 4 : 5;
+    return QStringLiteral("%1～%2").arg(kFirstEdition).arg(kLastEdition);
+}
+
+// "86～94", the short years the edition dialog and the tool accept.
+inline QString ShortEditionSpan()
+{
+    return QStringLiteral("%1～%2").arg(kFirstEdition % 100).arg(kLastEdition % 100);
 }
 
 } // namespace quindaro2

@@ -1,18 +1,18 @@
-#include "core/roster/ColumnTable.h"
+#include "core/edition/ColumnTable.h"
 
-#include "core/rom/Edition.h"
-#include "core/roster/ColumnTables.h"
+#include "core/edition/EditionProfile.h"
 
 namespace quindaro2 {
 
 std::span<const ColumnDescriptor> Columns(RecordKind grid, int edition)
 {
-    if (!IsEdition(edition))
+    const EditionProfile* profile = FindProfile(edition);
+    if (!profile)
         return {};
     switch (grid) {
-    case RecordKind::Batter: return BatterColumns(edition);
-    case RecordKind::Pitcher: return PitcherColumns(edition);
-    case RecordKind::Manager: return ManagerColumns(edition);
+    case RecordKind::Batter: return profile->batterColumns;
+    case RecordKind::Pitcher: return profile->pitcherColumns;
+    case RecordKind::Manager: return profile->managerColumns;
     }
     return {};
 }

@@ -1,4 +1,4 @@
-#include "core/save/FileIdentity.h"
+#include "core/file/FileIdentity.h"
 
 #include <QFile>
 

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+#include "cli/Io.h"
+#include "core/rom/RomImage.h"
+#include "core/roster/ShownTeam.h"
+
+#include <QCommandLineOption>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace quindaro2::cli {
+
+// One verb of the tool. The list of them gives the dispatch, the usage text
+// and each command's help.
+class Command {
+public:
+    virtual ~Command() = default;
+
+    virtual QString name() const = 0;
+    // One line for the list of commands in the usage text.
+    virtual QString summary() const = 0;
+    // The whole help of the command, its synopsis first.
+    virtual QString help() const = 0;
+    virtual std::vector<QCommandLineOption> options() const = 0;
+    // Runs with arguments that parsed without error and asked for no help.
+    virtual int run(const Arguments& arguments, Io& io) const = 0;
+};
+
+// Every command of the tool, in the order the usage text lists them.
+const std::vector<std::unique_ptr<Command>>& Commands();
+const Command* FindCommand(const QString& name);
+
+std::unique_ptr<Command> MakeExportCommand();
+std::unique_ptr<Command> MakeShowCommand();
+std::unique_ptr<Command> MakeSetCommand();
+std::unique_ptr<Command> MakeDemoCommand();
+
+// What the commands share: the edition and team options, their help lines,
+// and reading them.
+QCommandLineOption EditionOption();
+QCommandLineOption TeamOption();
+QString EditionHelp();
+QString TeamHelp();
+
+// The edition of --edition; none after the usage error has been reported.
+std::optional<int> RequireEdition(const QString& command, const Arguments& arguments, Io& io);
+// The team of --team; none after the usage error has been reported.
+std::optional<int> RequireTeam(const QString& command, const Arguments& arguments, int edition, Io& io);
+
+// Fills the shown team from the image as the editor does after choosing it,
+// telling the fill's warnings and read problems on standard error. False when
+// the team could not be read completely.
+bool FillShownTeam(Io& io, ShownTeam& team, const QString& rom, int edition, int teamIndex, const RomImage& image);
+
+} // namespace quindaro2::cli

@@ -1,0 +1,88 @@
+#include "cli/Command.h"
+
+#include "core/export/PlayerExport.h"
+#include "core/file/RomFile.h"
+
+namespace quindaro2::cli {
+
+namespace {
+
+const QString kStandardOutput = QStringLiteral("-");
+
+class ExportCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("export"); }
+
+    QString summary() const override
+    {
+        return QStringLiteral("全チームのバッターとピッチャーをコンマ区切りのテキストに出力する");
+    }
+
+    QString help() const override
+    {
+        return QStringLiteral("使い方: quindaro2-cli export --edition E [--per-team] ROM OUT\n"
+                              "\n"
+                              "ROM の全チームのバッターとピッチャーを、Shift-JIS のコンマ区切りテキスト\n"
+                              "（行末は CR LF）として OUT に書きます。エディタの選手データ出力と同じ内容です。\n"
+                              "OUT が - のときは標準出力に書きます。\n"
+                              "\n")
+            + EditionHelp()
+            + QStringLiteral("  --per-team    チームごとに1ファイル。OUT の拡張子の前に「_」とチームコードを\n"
+                             "                付けた名前になります（players.txt → players_G.txt …）\n");
+    }
+
+    std::vector<QCommandLineOption> options() const override
+    {
+        return {EditionOption(), QCommandLineOption(QStringLiteral("per-team"))};
+    }
+
+    int run(const Arguments& arguments, Io& io) const override
+    {
+        const std::optional<int> edition = RequireEdition(name(), arguments, io);
+        if (!edition)
+            return kExitUsage;
+        if (arguments.positionals().size() != 2)
+            return io.usageError(name(), QStringLiteral("ROM と OUT の2つのファイル名が必要です"));
+        const QString& rom = arguments.positionals()[0];
+        const QString& out = arguments.positionals()[1];
+        if (out.isEmpty())
+            return io.usageError(name(), QStringLiteral("OUT のファイル名が空です"));
+        const ExportMode mode =
+            arguments.isSet(QStringLiteral("--per-team")) ? ExportMode::PerTeam : ExportMode::OneFile;
+        if (out == kStandardOutput)
+            return toStandardOutput(rom, *edition, mode, io);
+
+        const ExportResult result = ExportPlayerData(rom, *edition, out, mode);
+        for (const QString& file : result.writtenFiles)
+            io.print(QStringLiteral("%1 に書き込みました").arg(file));
+        if (!result.ok())
+            return io.fileError(result.error);
+        return kExitOk;
+    }
+
+private:
+    int toStandardOutput(const QString& rom, int edition, ExportMode mode, Io& io) const
+    {
+        if (mode == ExportMode::PerTeam)
+            return io.usageError(name(), QStringLiteral("--per-team のときは OUT に - （標準出力）を使えません"));
+        const Result<RomImage> image = ReadRomFile(rom);
+        if (!image)
+            return io.fileError(image.reason());
+        const Result<std::vector<ExportFile>> files =
+            PlayerExportFiles(image.value(), rom, edition, kStandardOutput, mode);
+        if (!files)
+            return io.fileError(files.reason());
+        if (!io.writeOutput(files->front().bytes))
+            return io.fileError(QStringLiteral("標準出力に書き込めません"));
+        return kExitOk;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeExportCommand()
+{
+    return std::make_unique<ExportCommand>();
+}
+
+} // namespace quindaro2::cli

@@ -1,0 +1,191 @@
+#include "cli/Command.h"
+
+#include "core/edit/CellEdit.h"
+#include "core/edition/ColumnTable.h"
+#include "core/export/PlayerExport.h"
+#include "core/file/FileWriter.h"
+#include "core/file/RomFile.h"
+#include "core/roster/GridFill.h"
+#include "core/roster/GridName.h"
+#include "core/roster/WriteBack.h"
+
+namespace quindaro2::cli {
+
+namespace {
+
+QString ColumnList(RecordKind grid, int edition)
+{
+    QStringList columns;
+    int number = 0;
+    for (const ColumnDescriptor& column : Columns(grid, edition))
+        columns << QStringLiteral("%1=%2").arg(++number).arg(column.header);
+    return columns.join(QStringLiteral(", "));
+}
+
+// A name keeps its trailing blanks in the record, whatever length was entered.
+QString Comparable(const ColumnDescriptor& column, QString text)
+{
+    if (column.isName()) {
+        while (text.endsWith(u'　'))
+            text.chop(1);
+    }
+    return text;
+}
+
+// Some values cannot be stored as entered (the record's format keeps only
+// certain steps, or a clamp applies): say which cells now read otherwise.
+void ReportStoredDifferently(Io& io, const ShownTeam& saved, const RomImage& image)
+{
+    ShownTeam stored;
+    stored.state = saved.state;
+    const TeamFillReport report = FillTeam(stored, image);
+    for (const QString& problem : report.readProblems)
+        io.note(saved.state.SaveTarget + QStringLiteral("：") + problem);
+    for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+        const std::span<const ColumnDescriptor> columns = Columns(kind, saved.state.Edition);
+        const TextGrid& before = saved.grid(kind);
+        const TextGrid& after = stored.grid(kind);
+        for (int row = 1; row < before.rowCount(); ++row) {
+            for (int column = 1; column < before.columnCount(); ++column) {
+                const ColumnDescriptor& descriptor = columns[static_cast<std::size_t>(column - 1)];
+                const QString& entered = before.cell(column, row);
+                const QString& kept = after.cell(column, row);
+                if (Comparable(descriptor, entered) != Comparable(descriptor, kept))
+                    io.note(QStringLiteral("注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました")
+                                .arg(GridName(kind))
+                                .arg(row)
+                                .arg(descriptor.header, entered, kept));
+            }
+        }
+    }
+}
+
+class SetCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("set"); }
+
+    QString summary() const override { return QStringLiteral("1つのセルを編集して、そのチームを保存する"); }
+
+    QString help() const override
+    {
+        return QStringLiteral("使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager\n"
+                              "                          --row R --column C VALUE ROM [--output OUT]\n"
+                              "\n"
+                              "エディタの編集ダイアログと同じ範囲・選択肢・名前の規則で1つのセルを VALUE に\n"
+                              "変え、そのチームを保存と同じように書き戻します。受け付けられない値のときは\n"
+                              "何も書きません。書き込みは一度に行われ、失敗しても書き込み先は元のままです。\n"
+                              "ほかのプログラムが同じ ROM を保存している間は、最大10秒待ちます。\n"
+                              "\n")
+            + EditionHelp() + TeamHelp()
+            + QStringLiteral("  --grid G      表: batter（バッター）、pitcher（ピッチャー）、\n"
+                             "                manager（監督、1993年版と1994年版だけ）\n"
+                             "  --row R       行: 1 から（0 は見出しの行）\n"
+                             "  --column C    列: 1 から（0 は行番号の列）。show の表の列の順\n"
+                             "  --output OUT  ROM のコピーにチームを書いたファイルを OUT に作ります（ROM は\n"
+                             "                変わりません）。省略すると ROM そのものに書きます\n");
+    }
+
+    std::vector<QCommandLineOption> options() const override
+    {
+        return {EditionOption(),
+                TeamOption(),
+                QCommandLineOption(QStringLiteral("grid"), QString(), QStringLiteral("G")),
+                QCommandLineOption(QStringLiteral("row"), QString(), QStringLiteral("R")),
+                QCommandLineOption(QStringLiteral("column"), QString(), QStringLiteral("C")),
+                QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("OUT"))};
+    }
+
+    int run(const Arguments& arguments, Io& io) const override
+    {
+        const std::optional<int> edition = RequireEdition(name(), arguments, io);
+        if (!edition)
+            return kExitUsage;
+        const std::optional<int> teamIndex = RequireTeam(name(), arguments, *edition, io);
+        if (!teamIndex)
+            return kExitUsage;
+        for (const QString& option : {QStringLiteral("--grid"), QStringLiteral("--row"), QStringLiteral("--column")}) {
+            if (!arguments.isSet(option))
+                return io.usageError(name(), QStringLiteral("%1 がありません").arg(option));
+        }
+        const std::optional<RecordKind> grid = ParseGrid(arguments.value(QStringLiteral("--grid")));
+        if (!grid)
+            return io.usageError(name(), QStringLiteral("表は batter、pitcher、manager のどれかです：%1")
+                                             .arg(arguments.value(QStringLiteral("--grid"))));
+        const std::optional<int> row = ParseIndex(arguments.value(QStringLiteral("--row")));
+        const std::optional<int> column = ParseIndex(arguments.value(QStringLiteral("--column")));
+        if (!row || !column)
+            return io.usageError(name(), QStringLiteral("行と列は 0 以上の整数で指定してください"));
+        if (arguments.positionals().size() != 2)
+            return io.usageError(name(), QStringLiteral("VALUE と ROM の2つが必要です"));
+        const QString& value = arguments.positionals()[0];
+        const QString& rom = arguments.positionals()[1];
+        const QString target = arguments.isSet(QStringLiteral("--output")) ? arguments.value(QStringLiteral("--output")) : rom;
+        if (target.isEmpty())
+            return io.usageError(name(), QStringLiteral("--output のファイル名が空です"));
+
+        // Held from reading the ROM to replacing it, so that a second writer
+        // of the same ROM waits for this one instead of losing its edit.
+        const Result<LockedRom> locked = LockedRom::Open(rom, LockedRom::Access::Update);
+        if (!locked)
+            return io.fileError(locked.reason());
+        ShownTeam team;
+        if (!FillShownTeam(io, team, rom, *edition, *teamIndex, locked->image()))
+            return io.fileError(QStringLiteral("%1 のチームを読み込めないため、何も書き込みません").arg(rom));
+
+        if (const int refused = checkCell(team, *grid, *row, *column, io); refused != kExitOk)
+            return refused;
+        const Result<Change> change = EditCell(team, *grid, *column, *row, value);
+        if (!change)
+            return io.refused(change.reason());
+        Apply(team, change.value());
+
+        RomImage image = locked->image();
+        const WriteBackResult written = WriteBackTeam(team, image);
+        if (!written.ok())
+            return io.fileError(written.error);
+        if (const Status saved = WriteWholeFile(target, image.bytes()); !saved)
+            return io.fileError(saved.reason());
+        team.state.SaveTarget = target;
+
+        ReportStoredDifferently(io, team, image);
+        const ColumnDescriptor* edited = Column(*grid, *edition, *column);
+        io.print(QStringLiteral("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
+                     .arg(*edition)
+                     .arg(*teamIndex)
+                     .arg(TeamLabel(*edition, *teamIndex), GridName(*grid))
+                     .arg(*row)
+                     .arg(edited ? edited->header : QString(), team.grid(*grid).cell(*column, *row), target));
+        return kExitOk;
+    }
+
+private:
+    // The row and column name a data cell of the grid; otherwise the usage error.
+    int checkCell(const ShownTeam& team, RecordKind grid, int row, int column, Io& io) const
+    {
+        const int edition = team.state.Edition;
+        const TextGrid& cells = team.grid(grid);
+        if (cells.rowCount() < 2)
+            return io.usageError(name(), QStringLiteral("%1年版には監督のデータがありません（1993年版と1994年版だけ）").arg(edition));
+        if (row < 1 || row >= cells.rowCount())
+            return io.usageError(name(), QStringLiteral("%1の行は 1～%2 です（0 は見出しの行）：%3")
+                                             .arg(GridName(grid))
+                                             .arg(cells.rowCount() - 1)
+                                             .arg(row));
+        if (column < 1 || column >= cells.columnCount())
+            return io.usageError(name(), QStringLiteral("%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4")
+                                             .arg(GridName(grid))
+                                             .arg(cells.columnCount() - 1)
+                                             .arg(column)
+                                             .arg(ColumnList(grid, edition)));
+        return kExitOk;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeSetCommand()
+{
+    return std::make_unique<SetCommand>();
+}
+
+} // namespace quindaro2::cli

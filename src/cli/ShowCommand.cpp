@@ -1,0 +1,79 @@
+#include "cli/Command.h"
+
+#include "cli/TerminalText.h"
+#include "core/export/PlayerExport.h"
+#include "core/file/RomFile.h"
+#include "core/roster/GridName.h"
+
+namespace quindaro2::cli {
+
+namespace {
+
+QString ColorCode(int code)
+{
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+class ShowCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("show"); }
+
+    QString summary() const override { return QStringLiteral("1チームの表、チームの数値と色を表示する"); }
+
+    QString help() const override
+    {
+        return QStringLiteral("使い方: quindaro2-cli show --edition E --team T ROM\n"
+                              "\n"
+                              "エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、\n"
+                              "チームの4つの数値と2つの色コードを表示します。警告と読み込めなかった\n"
+                              "データは標準エラーに出ます。\n"
+                              "\n")
+            + EditionHelp() + TeamHelp();
+    }
+
+    std::vector<QCommandLineOption> options() const override { return {EditionOption(), TeamOption()}; }
+
+    int run(const Arguments& arguments, Io& io) const override
+    {
+        const std::optional<int> edition = RequireEdition(name(), arguments, io);
+        if (!edition)
+            return kExitUsage;
+        const std::optional<int> teamIndex = RequireTeam(name(), arguments, *edition, io);
+        if (!teamIndex)
+            return kExitUsage;
+        if (arguments.positionals().size() != 1)
+            return io.usageError(name(), QStringLiteral("ROM のファイル名が1つ必要です"));
+        const QString& rom = arguments.positionals()[0];
+        const Result<RomImage> image = ReadRomFile(rom);
+        if (!image)
+            return io.fileError(image.reason());
+
+        ShownTeam team;
+        const bool complete = FillShownTeam(io, team, rom, *edition, *teamIndex, image.value());
+        const TeamStatistics& figures = team.statistics;
+        io.print(QStringLiteral("%1年版  チーム %2（%3）").arg(*edition).arg(*teamIndex).arg(TeamLabel(*edition, *teamIndex)));
+        io.print(QStringLiteral("平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4")
+                     .arg(figures.AverageLabel, figures.HomerunLabel, figures.RunLabel, figures.ErrorLabel));
+        io.print(QStringLiteral("帽子の色：%1  ユニフォームの色：%2")
+                     .arg(ColorCode(team.state.HelmetColorCode), ColorCode(team.state.UniformColorCode)));
+        for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+            const TextGrid& grid = team.grid(kind);
+            if (grid.rowCount() == 0)
+                continue;
+            io.print(QString());
+            io.print(GridName(kind));
+            for (const QString& text : FormatGrid(grid))
+                io.print(text);
+        }
+        return complete ? kExitOk : kExitFileError;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeShowCommand()
+{
+    return std::make_unique<ShowCommand>();
+}
+
+} // namespace quindaro2::cli

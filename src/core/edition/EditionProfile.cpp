@@ -1,0 +1,87 @@
+#include "core/edition/EditionProfile.h"
+
+#include "core/edition/ColumnTables.h"
+#include "core/edition/Edition.h"
+
+#include <type_traits>
+
+namespace quindaro2 {
+
+namespace {
+
+using namespace columns;
+
+constexpr qint64 kNoManager = -1;
+
+Placement Place(qint64 firstBatter, qint64 firstPitcher, qint64 manager, qint64 teamStride, bool playersHonourTrainer,
+                qint64 helmet, qint64 uniform, qint64 colorStride)
+{
+    return {firstBatter,
+            firstPitcher,
+            manager == kNoManager ? std::nullopt : std::optional<qint64>(manager),
+            teamStride,
+            playersHonourTrainer,
+            helmet,
+            uniform,
+            colorStride};
+}
+
+const EditionProfile* AllProfiles()
+{
+    static const EditionProfile profiles[] = {
+        {1986, QStringLiteral("G L R C T F W D S N "), {16, 12}, {16, 4}, std::nullopt,
+         Place(0x10, 0xD0, kNoManager, 256, false, 0x9E76, 0x9E78, 4), names::Of1986(),
+         &choices::SidesOf1986(), &choices::FormsOf1986(),
+         BattersOf1986(rules::HomeRuns1986), PitchersOf1986(rules::Times10, 990), {}},
+        {1987, QStringLiteral("M G L C B D F S R W T N "), {16, 12}, {16, 4}, std::nullopt,
+         Place(0x10, 0xD0, kNoManager, 256, false, 0x9ED9, 0x9EDB, 3), names::Of1986(),
+         &choices::SidesOf1986(), &choices::FormsOf1986(),
+         BattersOf1986(rules::HomeRuns1987), PitchersOf1986(rules::Times4, 900), {}},
+        {1988, QStringLiteral("G D C W S T M L BuF H B O N "), {12, 12}, {16, 6}, std::nullopt,
+         Place(0x10010, 0x100A0, kNoManager, 256, false, 0x19465, 0x19466, 2), names::Of1988(),
+         &choices::SidesOf1986(), &choices::FormsOf1986(),
+         BattersOf1988(choices::SidesOf1986()), PitchersOf1988(choices::FormsOf1986(), 99), {}},
+        {1989, QStringLiteral("L BuF B H O M D G C W S T N P A "), {12, 12}, {16, 6}, std::nullopt,
+         Place(0x10010, 0x100A0, kNoManager, 256, false, 0x18010, 0x18011, 2), names::Of1988(),
+         &choices::SidesOf1989(), &choices::FormsOf1986(),
+         BattersOf1988(choices::SidesOf1989()), PitchersOf1988(choices::FormsOf1986(), 99), {}},
+        {1990, QStringLiteral("G C D S T W L BuB H F O N M P A "), {12, 12}, {16, 6}, std::nullopt,
+         Place(0xF010, 0xF0A0, kNoManager, 256, true, 0x18010, 0x18011, 2), names::Of1990(),
+         &choices::SidesOf1990(), &choices::FormsOf1990(),
+         BattersOf1990(), PitchersOf1988(choices::FormsOf1990(), 90), {}},
+        {1991, QStringLiteral("G D C W S T L BuB F H O N M P A "), {13, 12}, {16, 6}, std::nullopt,
+         Place(0xF010, 0xF0AC, kNoManager, 256, true, 0x1EB1C, 0x1EB1D, 2), names::Of1990(),
+         &choices::SidesOf1990(), &choices::FormsOf1991(),
+         BattersOf1991(), PitchersOf1991(), {}},
+        {1992, QStringLiteral("D C S G W T BuL B H F O M V DyN "), {13, 13}, {16, 5}, std::nullopt,
+         Place(0xF010, 0xF0B9, kNoManager, 256, false, 0x1EA5F, 0x1EA60, 2), names::Of1992(),
+         &choices::SidesOf1990(), &choices::FormsOf1992(),
+         BattersOf1992(), PitchersOf1992(), {}},
+        {1993, QStringLiteral("T S G C W D L BuBWF H M N C P A "), {18, 13}, {18, 7}, RosterShape{18, 1},
+         Place(0x6010, 0x60FA, 0x6178, 384, true, 0x1EAB0, 0x1EAB1, 2), names::Of1993(),
+         &choices::SidesOf1993(), &choices::FormsOf1993(),
+         BattersOf1993(), PitchersOf1993(), ManagersOf1993()},
+        {1994, QStringLiteral("S D G T C YBL F BWBuM H N ACAPAA"), {18, 13}, {18, 7}, RosterShape{18, 1},
+         Place(0x6010, 0x60FA, 0x6178, 384, true, 0x1EA6B, 0x1EA6C, 2), names::Of1993(),
+         &choices::SidesOf1993(), &choices::FormsOf1993(),
+         BattersOf1993(), PitchersOf1993(), ManagersOf1993()},
+    };
+    static_assert(std::extent_v<decltype(profiles)> == kEditionCount, "one profile per edition");
+    return profiles;
+}
+
+} // namespace
+
+const EditionProfile* FindProfile(int edition)
+{
+    if (!IsEdition(edition))
+        return nullptr;
+    return &AllProfiles()[EditionIndex(edition)];
+}
+
+std::span<const EditionProfile> Profiles()
+{
+    return {AllProfiles(), static_cast<std::size_t>(kEditionCount)};
+}
+
+} // namespace quindaro2

@@ -1,0 +1,168 @@
+#include "core/file/RomFile.h"
+
+#include "core/file/SystemError.h"
+
+#include <QFile>
+#include <QThread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace quindaro2 {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+QString CannotRead(const QString& path, const QString& reason)
+{
+    return QStringLiteral("%1 を読み込めません（%2）").arg(path, reason);
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+// Checks what the descriptor names before anything is read from it.
+Status CheckIsRom(const QString& path, const struct stat& info)
+{
+    if (!S_ISREG(info.st_mode))
+        return Status::Failed(
+            QStringLiteral("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。ROM ファイルを指定してください")
+                .arg(path));
+    if (info.st_size > kLargestRom)
+        return Status::Failed(QStringLiteral("%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）")
+                                  .arg(path)
+                                  .arg(info.st_size));
+    return Status::Ok();
+}
+
+// Waits for the lock; false with errno set, or ETIMEDOUT after `wait`.
+bool Lock(int fd, int operation, Clock::time_point deadline)
+{
+    for (;;) {
+        if (::flock(fd, operation | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return false;
+        if (Clock::now() >= deadline) {
+            errno = ETIMEDOUT;
+            return false;
+        }
+        QThread::msleep(20);
+    }
+}
+
+// Whether the path still names the file the descriptor holds; a writer that
+// replaced the file while we waited has put a new one there.
+bool StillNamesTheFile(const QByteArray& name, const struct stat& held)
+{
+    struct stat now;
+    return ::stat(name.constData(), &now) == 0 && now.st_dev == held.st_dev && now.st_ino == held.st_ino;
+}
+
+Result<QByteArray> ReadAll(int fd, const QString& path)
+{
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return Result<QByteArray>::Failed(CannotRead(path, SystemError()));
+        if (got == 0)
+            return bytes;
+        if (bytes.size() + got > kLargestRom)
+            return Result<QByteArray>::Failed(
+                QStringLiteral("%1 は 16 MiB を超えていて、このゲームの ROM ではありません").arg(path));
+        bytes.append(buffer, got);
+    }
+}
+
+} // namespace
+
+Result<LockedRom> LockedRom::Open(const QString& path, Access access, std::chrono::milliseconds wait)
+{
+    if (path.isEmpty())
+        return Result<LockedRom>::Failed(QStringLiteral("ROM のファイル名が空です"));
+    const QByteArray name = QFile::encodeName(path);
+    const Clock::time_point deadline = Clock::now() + wait;
+    for (;;) {
+        // Non-blocking, so that opening a FIFO cannot hang before it is refused.
+        Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (fd.get() < 0)
+            return Result<LockedRom>::Failed(CannotRead(path, SystemError()));
+        struct stat info;
+        if (::fstat(fd.get(), &info) != 0)
+            return Result<LockedRom>::Failed(CannotRead(path, SystemError()));
+        if (Status rom = CheckIsRom(path, info); !rom)
+            return Result<LockedRom>::Failed(rom.reason());
+        if (!Lock(fd.get(), access == Access::Update ? LOCK_EX : LOCK_SH, deadline)) {
+            if (errno == ETIMEDOUT)
+                return Result<LockedRom>::Failed(
+                    QStringLiteral("%1 は他のプログラムが使用中です（%2 秒待ちました）。何も書き込んでいません")
+                        .arg(path)
+                        .arg(std::chrono::duration_cast<std::chrono::seconds>(wait).count()));
+            return Result<LockedRom>::Failed(CannotRead(path, SystemError()));
+        }
+        if (!StillNamesTheFile(name, info))
+            continue;
+        Result<QByteArray> bytes = ReadAll(fd.get(), path);
+        if (!bytes)
+            return Result<LockedRom>::Failed(bytes.reason());
+        return LockedRom(fd.release(), RomImage(std::move(bytes).value()));
+    }
+}
+
+LockedRom::LockedRom(int descriptor, RomImage image) : descriptor_(descriptor), image_(std::move(image)) {}
+
+LockedRom::LockedRom(LockedRom&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)), image_(std::move(other.image_))
+{
+}
+
+LockedRom& LockedRom::operator=(LockedRom&& other) noexcept
+{
+    if (this != &other) {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+        descriptor_ = std::exchange(other.descriptor_, -1);
+        image_ = std::move(other.image_);
+    }
+    return *this;
+}
+
+LockedRom::~LockedRom()
+{
+    // Closing the descriptor releases the lock.
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
+Result<RomImage> ReadRomFile(const QString& path)
+{
+    Result<LockedRom> rom = LockedRom::Open(path, LockedRom::Access::Read);
+    if (!rom)
+        return Result<RomImage>::Failed(rom.reason());
+    return rom->image();
+}
+
+} // namespace quindaro2

@@ -1,0 +1,96 @@
+#include "core/rom/RomImage.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quindaro2 {
+
+namespace {
+
+QString Hex(qint64 offset)
+{
+    return QStringLiteral("0x") + QString::number(offset, 16).toUpper();
+}
+
+QString NoSuchData()
+{
+    return QStringLiteral("この版のこのチームにはそのデータがありません");
+}
+
+QString PastTheEnd(qint64 offset)
+{
+    return QStringLiteral("オフセット %1 はファイルの終わりより後ろです").arg(Hex(offset));
+}
+
+int TrainerBit(const QByteArray& bytes)
+{
+    if (bytes.size() < 8)
+        return 0;
+    return (bytes[6] & 0x04) != 0 ? 1 : 0;
+}
+
+} // namespace
+
+RomImage::RomImage(QByteArray bytes) : bytes_(std::move(bytes)), trainer_(TrainerBit(bytes_)) {}
+
+RecordRead RomImage::record(RecordKind kind, int edition, int team, int index) const
+{
+    RecordRead result;
+    const std::optional<qint64> offset = RecordOffset(kind, edition, team, index, trainer_);
+    if (!offset) {
+        result.reason = NoSuchData();
+        return result;
+    }
+    result.record.size = *RecordSize(kind, edition);
+    const qint64 available = std::clamp<qint64>(size() - *offset, 0, result.record.size);
+    std::memcpy(result.record.bytes.data(), bytes_.constData() + (available > 0 ? *offset : 0),
+                static_cast<std::size_t>(available));
+    result.bytesRead = static_cast<int>(available);
+    if (result.bytesRead == 0)
+        result.reason = QStringLiteral("ファイルにオフセット %1 のデータがありません").arg(Hex(*offset));
+    else if (result.bytesRead < result.record.size)
+        result.reason = QStringLiteral("ファイルがオフセット %1 のレコードの途中で終わっています（%2 バイト中 %3 バイト）")
+                            .arg(Hex(*offset))
+                            .arg(result.record.size)
+                            .arg(result.bytesRead);
+    return result;
+}
+
+Status RomImage::setRecord(RecordKind kind, int edition, int team, int index, const Record& record)
+{
+    const std::optional<qint64> offset = RecordOffset(kind, edition, team, index, trainer_);
+    const std::optional<int> recordSize = RecordSize(kind, edition);
+    if (!offset || !recordSize || record.size != *recordSize)
+        return Status::Failed(NoSuchData());
+    if (*offset + *recordSize > size())
+        return Status::Failed(PastTheEnd(*offset));
+    std::memcpy(bytes_.data() + *offset, record.bytes.data(), static_cast<std::size_t>(*recordSize));
+    return Status::Ok();
+}
+
+Result<TeamColors> RomImage::colors(int edition, int team) const
+{
+    const std::optional<TeamColorOffsets> at = ColorOffsets(edition, team, trainer_);
+    if (!at)
+        return Result<TeamColors>::Failed(NoSuchData());
+    if (at->helmet >= size() || at->uniform >= size())
+        return Result<TeamColors>::Failed(
+            QStringLiteral("ファイルにオフセット %1 のチームの色がありません").arg(Hex(at->helmet)));
+    return TeamColors{static_cast<std::uint8_t>(bytes_[at->helmet]), static_cast<std::uint8_t>(bytes_[at->uniform])};
+}
+
+Status RomImage::setColors(int edition, int team, TeamColors colors)
+{
+    const std::optional<TeamColorOffsets> at = ColorOffsets(edition, team, trainer_);
+    if (!at)
+        return Status::Failed(NoSuchData());
+    for (const qint64 offset : {at->helmet, at->uniform}) {
+        if (offset >= size())
+            return Status::Failed(PastTheEnd(offset));
+    }
+    bytes_[at->helmet] = static_cast<char>(colors.helmet);
+    bytes_[at->uniform] = static_cast<char>(colors.uniform);
+    return Status::Ok();
+}
+
+} // namespace quindaro2
