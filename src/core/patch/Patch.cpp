@@ -1,0 +1,36 @@
+#include "core/patch/Patch.h"
+
+#include "core/patch/BpsPatch.h"
+#include "core/patch/IpsPatch.h"
+
+namespace quindaro2 {
+
+std::optional<PatchKind> PatchKindOfFileName(const QString& name)
+{
+    if (name.endsWith(QStringLiteral(".ips"), Qt::CaseInsensitive))
+        return PatchKind::Ips;
+    if (name.endsWith(QStringLiteral(".bps"), Qt::CaseInsensitive))
+        return PatchKind::Bps;
+    return std::nullopt;
+}
+
+Result<QByteArray> CreatePatch(PatchKind kind, const QByteArray& original, const QByteArray& modified)
+{
+    return kind == PatchKind::Ips ? CreateIpsPatch(original, modified) : CreateBpsPatch(original, modified);
+}
+
+Result<AppliedPatch> ApplyPatch(const QByteArray& rom, const QByteArray& patch)
+{
+    const auto applied = [](Result<QByteArray> target, PatchKind kind, bool verified) -> Result<AppliedPatch> {
+        if (!target)
+            return Result<AppliedPatch>::Failed(target.reason());
+        return AppliedPatch{std::move(target).value(), kind, verified};
+    };
+    if (patch.startsWith("PATCH"))
+        return applied(ApplyIpsPatch(rom, patch), PatchKind::Ips, false);
+    if (patch.startsWith("BPS1"))
+        return applied(ApplyBpsPatch(rom, patch), PatchKind::Bps, true);
+    return Result<AppliedPatch>::Failed(QStringLiteral("パッチの形式が分かりません（IPS でも BPS でもありません）"));
+}
+
+} // namespace quindaro2

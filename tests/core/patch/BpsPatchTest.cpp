@@ -1,0 +1,122 @@
+#include "core/patch/BpsPatch.h"
+#include "core/patch/Crc32.h"
+#include "PatchBytes.h"
+
+#include <gtest/gtest.h>
+
+namespace quindaro2 {
+namespace {
+
+using test::Fill;
+using test::Filled;
+
+void AppendCrc(QByteArray& out, quint32 crc)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.append(static_cast<char>(crc >> shift));
+}
+
+// "BPS1", the body, and the checksums of the source, the target and the patch.
+QByteArray Bps(const QByteArray& source, const QByteArray& target, const char* bodyHex)
+{
+    QByteArray patch = QByteArray("BPS1") + QByteArray::fromHex(bodyHex);
+    AppendCrc(patch, Crc32(source));
+    AppendCrc(patch, Crc32(target));
+    AppendCrc(patch, Crc32(patch));
+    return patch;
+}
+
+struct LayoutCase {
+    const char* name;
+    QByteArray original;
+    QByteArray modified;
+    const char* bodyHex;  // sizes, then actions
+};
+
+TEST(BpsPatchTest, ByteLayout)
+{
+    const LayoutCase cases[] = {
+        {"changed byte", Filled(4), Filled(4, {{2, 'X', 1}}), "848480 84 855800"},
+        {"identical, two-byte numbers", Filled(128), Filled(128), "0080 0080 80 7C82"},
+        {"run copied from its first byte", Filled(16), Filled(16, {{4, 0xEE, 12}}), "909080 8C 81EE AB88"},
+        {"run continuing an unchanged byte", Filled(16, {{3, 0xEE, 1}}), Filled(16, {{3, 0xEE, 13}}),
+         "909080 8C AF86"},
+        {"longer", Filled(2), Filled(4, {{2, 'C', 1}, {3, 'D', 1}}), "828480 84 854344"},
+        {"shorter", Filled(8), Filled(5), "888580 90"},
+        {"emptied", Filled(3), Filled(0), "838080"},
+    };
+    for (const LayoutCase& c : cases) {
+        const Result<QByteArray> patch = CreateBpsPatch(c.original, c.modified);
+        ASSERT_TRUE(patch) << c.name;
+        EXPECT_EQ(patch.value(), Bps(c.original, c.modified, c.bodyHex)) << c.name;
+    }
+}
+
+TEST(BpsPatchTest, AppliesEveryAction)
+{
+    const QByteArray source("ABCDEFGH");
+    const QByteArray target("ABEFGHZEFGHZABCCCCC");
+    // SourceRead 2; SourceCopy 4 from +4; TargetRead "Z"; TargetCopy 5 from +2; SourceCopy 3 from -8;
+    // TargetCopy 4 from +7, overlapping what it writes.
+    const char* actions = "84 8E88 815A 9384 8A91 8F8E";
+    for (const QByteArray& header : {QByteArray("889380"), QByteArray("889382") + QByteArray("xy").toHex()}) {
+        const Result<QByteArray> applied = ApplyBpsPatch(source, Bps(source, target, (header + actions).constData()));
+        ASSERT_TRUE(applied) << applied.reason().toStdString();
+        EXPECT_EQ(applied.value(), target);
+    }
+}
+
+TEST(BpsPatchTest, RefusesInconsistentPatchesWithGoodChecksums)
+{
+    const QByteArray source("ABCDEFGH");
+    const std::pair<const char*, const char*> cases[] = {
+        {"878080", "another source size"},
+        {"88", "header cut"},
+        {"889380 84", "result left short"},
+        {"888280 88", "action past the result's end"},
+        {"888A80 A4", "source read past the source"},
+        {"888280 86 83", "source copy before the start"},
+        {"888280 86 8E", "source copy past the end"},
+        {"888280 87 80", "target copy from bytes not yet written"},
+        {"888480 8D 4142", "target read past the actions"},
+        {"888080 85 41", "metadata past the actions"},
+        {"88 7F7F7F7F7F7F7F80 80", "result over 64 MiB"},
+        {"88 00000000000000000000 80", "number too long"},
+    };
+    for (const auto& [body, name] : cases) {
+        const Result<QByteArray> applied = ApplyBpsPatch(source, Bps(source, QByteArray(), body));
+        EXPECT_FALSE(applied) << name;
+        // Refused while reading, not only by the final checksum of the result.
+        EXPECT_FALSE(applied.reason().isEmpty()) << name;
+        EXPECT_FALSE(applied.reason().contains(QStringLiteral("出来上がったファイルの CRC32"))) << name;
+    }
+    EXPECT_FALSE(ApplyBpsPatch(source, Bps(source, "ABD", "888380 84 8143")))
+        << "the result differs from the target's checksum";
+}
+
+TEST(BpsPatchTest, RefusesAnotherRomAndCutOrDamagedPatches)
+{
+    std::mt19937 rng(11);
+    const QByteArray original = test::RandomBytes(rng, 2000);
+    const QByteArray patch = CreateBpsPatch(original, test::RandomlyEdited(rng, original, 2100, 6)).value();
+    ASSERT_TRUE(ApplyBpsPatch(original, patch));
+
+    QByteArray changed = original;
+    changed[1234] = static_cast<char>(changed[1234] ^ 1);
+    for (const QByteArray& rom : {changed, original.left(1999), original + '\0', QByteArray()}) {
+        const Result<QByteArray> applied = ApplyBpsPatch(rom, patch);
+        EXPECT_FALSE(applied);
+        EXPECT_TRUE(applied.reason().contains(QStringLiteral("別の ROM"))) << applied.reason().toStdString();
+    }
+
+    for (qsizetype length = 0; length < patch.size(); ++length)
+        EXPECT_FALSE(ApplyBpsPatch(original, patch.left(length))) << length;
+    for (qsizetype at = 0; at < patch.size(); ++at) {
+        QByteArray damaged = patch;
+        damaged[at] = static_cast<char>(damaged[at] ^ (1 + rng() % 255));
+        EXPECT_FALSE(ApplyBpsPatch(original, damaged)) << at;
+    }
+}
+
+} // namespace
+} // namespace quindaro2
