@@ -4,9 +4,11 @@
 
 QUINDARO2_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Packages for building, testing and showing Japanese text.
+# Packages for building, testing and showing Japanese text, and for the
+# icon, the checks of the installed files and the Debian package.
 QUINDARO2_PACKAGES=(
   cmake ninja-build g++ pkg-config
+  librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev file
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic qt6-translations-l10n

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Checks what users get: an install of the release build into a scratch
+# prefix and the Debian package made from it. Run by scripts/test after the
+# builds.
+#   - every file of the installation is there, in both;
+#   - the desktop entry and the metainfo validate and name each other, the
+#     icon and the executables that are installed;
+#   - the bitmaps have their sizes, the manual page renders and names every
+#     command, the completion follows the tool's help;
+#   - the installed quindaro2-cli runs;
+#   - the package has its file name and the run-time dependencies.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+build=$(quindaro2_build_dir release)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+metainfo=$(cd "$QUINDARO2_ROOT/packaging" && echo *.metainfo.xml)
+expected=(
+  bin/quindaro2
+  bin/quindaro2-cli
+  share/applications/quindaro2.desktop
+  share/icons/hicolor/scalable/apps/quindaro2.svg
+  share/icons/hicolor/48x48/apps/quindaro2.png
+  share/icons/hicolor/256x256/apps/quindaro2.png
+  "share/metainfo/$metainfo"
+  share/man/man1/quindaro2-cli.1
+  share/bash-completion/completions/quindaro2-cli
+)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+  echo "check-install: $*" >&2
+  failures=$((failures + 1))
+}
+
+# 1. The installation.
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in "${expected[@]}"; do
+  [ -f "$prefix/$file" ] || fail "the installation lacks $file"
+done
+for file in bin/quindaro2 bin/quindaro2-cli; do
+  [ -x "$prefix/$file" ] || fail "$file is not executable"
+done
+if [ "$failures" -ne 0 ]; then
+  exit 1
+fi
+
+desktop=$prefix/share/applications/quindaro2.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate refused the desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/$metainfo" >/dev/null ||
+  fail "appstreamcli refused $metainfo: $(appstreamcli validate --no-net "$prefix/share/metainfo/$metainfo")"
+
+exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$prefix/bin/$exec_program" ] || fail "the desktop entry starts '$exec_program', which is not installed"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for file in scalable/apps/$icon.svg 48x48/apps/$icon.png 256x256/apps/$icon.png; do
+  [ -f "$prefix/share/icons/hicolor/$file" ] || fail "the desktop entry's icon '$icon' has no $file"
+done
+launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$prefix/share/metainfo/$metainfo")
+[ -f "$prefix/share/applications/$launchable" ] || fail "the metainfo launches '$launchable', which is not installed"
+[ "$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$prefix/share/metainfo/$metainfo").metainfo.xml" = "$metainfo" ] ||
+  fail "the metainfo's file name is not its id"
+for binary in $(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$prefix/share/metainfo/$metainfo"); do
+  [ -x "$prefix/bin/$binary" ] || fail "the metainfo provides '$binary', which is not installed"
+done
+newest=$(grep -o '<release version="[^"]*"' "$prefix/share/metainfo/$metainfo" | head -n 1 | cut -d'"' -f2)
+[ "$newest" = "$version" ] || fail "the newest release in the metainfo is '$newest', the project is $version"
+
+for size in 48 256; do
+  # The width and height of a PNG are the two big-endian words after the IHDR tag.
+  read -r -a ihdr < <(od -An -tu1 -j12 -N12 "$prefix/share/icons/hicolor/${size}x$size/apps/quindaro2.png")
+  tag=$(printf '%b' "$(printf '\\%03o' "${ihdr[@]:0:4}")")
+  width=$(((ihdr[4] << 24) + (ihdr[5] << 16) + (ihdr[6] << 8) + ihdr[7]))
+  height=$(((ihdr[8] << 24) + (ihdr[9] << 16) + (ihdr[10] << 8) + ihdr[11]))
+  [ "$tag" = IHDR ] && [ "$width" = "$size" ] && [ "$height" = "$size" ] ||
+    fail "the ${size}x$size icon is not a ${size}x$size PNG (${width}x$height)"
+done
+
+cli=$prefix/bin/quindaro2-cli
+usage=$("$cli" --help) || fail "the installed quindaro2-cli --help failed"
+manpage=$prefix/share/man/man1/quindaro2-cli.1
+# Japanese lines have no place to break; every other roff warning counts.
+warnings=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -Wbreak -z "$manpage" 2>&1)
+[ -z "$warnings" ] || fail "the manual page does not render cleanly: $warnings"
+for command in $(sed -n 's/^  \([a-z][a-z0-9-]*\)  .*/\1/p' <<<"$usage"); do
+  grep -qx "\\.SS $command" "$manpage" || fail "the manual page has no section for '$command'"
+done
+bash "$QUINDARO2_ROOT/packaging/check-completion.sh" "$cli" \
+  "$prefix/share/bash-completion/completions/quindaro2-cli" >/dev/null || fail "the installed completion does not follow the help"
+
+# 2. The Debian package.
+arch=$(dpkg --print-architecture)
+"$QUINDARO2_ROOT/scripts/package" "$work/package" >/dev/null
+deb=$work/package/quindaro2_${version}_$arch.deb
+if [ -f "$deb" ]; then
+  contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+  for file in "${expected[@]}"; do
+    grep -qx "\./usr/$file" <<<"$contents" || fail "the package lacks /usr/$file"
+  done
+  depends=$(dpkg-deb -f "$deb" Depends)
+  for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-ipafont-gothic qt6-translations-l10n; do
+    grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package: $depends"
+  done
+else
+  fail "no package $(basename "$deb"); made: $(ls "$work/package")"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "check-install: $failures problem(s)" >&2
+  exit 1
+fi
+echo "check-install: the installation and $(basename "$deb") hold every file and pass their checks"
