@@ -9,6 +9,13 @@
 
 namespace quindaro2 {
 
+// What the edition dialog proposes for a file: the edition to preselect
+// (none keeps the one chosen last) and a line shown under the choices.
+struct EditionProposal {
+    std::optional<int> edition;
+    QString note;
+};
+
 // What the export dialog answered: the chosen file and the mode.
 struct ExportChoice {
     QString fileName;  // empty when no file was ever chosen
@@ -22,7 +29,7 @@ public:
     // The open-file dialog; none when cancelled.
     virtual std::optional<QString> AskRomFile() = 0;
     // The edition dialog: a year, 1986 to 1994; it cannot be cancelled.
-    virtual int AskEdition() = 0;
+    virtual int AskEdition(const EditionProposal& proposal) = 0;
     // The palette picker: the picked colour code, none when cancelled.
     virtual std::optional<int> PickColor() = 0;
     // The export dialog; none when cancelled.

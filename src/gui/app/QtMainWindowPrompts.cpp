@@ -40,9 +40,9 @@ std::optional<QString> QtMainWindowPrompts::AskRomFile()
     return dialog.selectedFiles().constFirst();
 }
 
-int QtMainWindowPrompts::AskEdition()
+int QtMainWindowPrompts::AskEdition(const EditionProposal& proposal)
 {
-    return VersionForm->ChooseEdition();
+    return VersionForm->ChooseEdition(proposal.edition, proposal.note);
 }
 
 std::optional<int> QtMainWindowPrompts::PickColor()

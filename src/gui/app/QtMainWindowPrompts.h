@@ -30,7 +30,7 @@ public:
     EditDialogs& editDialogs() { return editDialogs_; }
 
     std::optional<QString> AskRomFile() override;
-    int AskEdition() override;
+    int AskEdition(const EditionProposal& proposal) override;
     std::optional<int> PickColor() override;
     std::optional<ExportChoice> AskExport() override;
     void ShowHistory() override;

@@ -187,7 +187,7 @@ void TMainForm::OpenRomFile(const QString& path)
         return;
     EditorState& state = team_.state;
     state.RomPath = path;
-    state.Edition = prompts_.AskEdition();
+    state.Edition = prompts_.AskEdition(ProposeEdition(path));
     // Saving before any Save goes into the file that is open, and never into a
     // file saved from another ROM.
     state.SaveTarget = path;
@@ -203,6 +203,11 @@ void TMainForm::OpenRomFile(const QString& path)
     }
     DataPage->setTabEnabled(kManagerTab, RecordsPerTeam(RecordKind::Manager, state.Edition).has_value());
     fillShownTeam();
+}
+
+EditionProposal TMainForm::ProposeEdition(const QString&) const
+{
+    return {};
 }
 
 void TMainForm::TeamBoxChange(int index)

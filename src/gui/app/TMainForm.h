@@ -83,6 +83,8 @@ protected:
 
 private:
     void createMenus();
+    // The edition the edition dialog preselects for a file, and what it says about it.
+    EditionProposal ProposeEdition(const QString& path) const;
     QWidget* createTopPanel();
     QWidget* createDataPage();
     void fillShownTeam();

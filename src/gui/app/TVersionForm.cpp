@@ -1,13 +1,14 @@
 #include "gui/app/TVersionForm.h"
 
-#include "gui/dialogs/JapaneseFont.h"
 #include "core/edition/Edition.h"
+#include "gui/dialogs/JapaneseFont.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -36,6 +37,10 @@ TVersionForm::TVersionForm(QWidget* parent) : QDialog(parent)
     }
     versionButtons->button(0)->setChecked(true);
 
+    NoteLabel = new QLabel(this);
+    NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
+    NoteLabel->setVisible(false);
+
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
@@ -49,12 +54,17 @@ TVersionForm::TVersionForm(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(VersionBox);
+    layout->addWidget(NoteLabel);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int TVersionForm::ChooseEdition()
+int TVersionForm::ChooseEdition(std::optional<int> preselect, const QString& note)
 {
+    if (preselect && IsEdition(*preselect))
+        versionButtons->button(EditionIndex(*preselect))->setChecked(true);
+    NoteLabel->setText(note);
+    NoteLabel->setVisible(!note.isEmpty());
     // Keyboard users start on the chosen edition and move with the arrow keys.
     versionButtons->checkedButton()->setFocus();
     // OK, Escape and the frame's close button all end here; the radio

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <optional>
 
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 namespace quindaro2 {
@@ -18,7 +22,11 @@ public:
 
     // Shows the dialog modally and returns the chosen year, 1986 to 1994.
     // Every way of closing it takes the selection: the open cannot be cancelled.
-    int ChooseEdition();
+    // `preselect` replaces the edition chosen last; `note` is shown under the
+    // choices (nothing when empty).
+    int ChooseEdition(std::optional<int> preselect = std::nullopt, const QString& note = QString());
+
+    QLabel* NoteLabel;
 
 private:
     QGroupBox* VersionBox;

@@ -35,7 +35,7 @@ public:
     QStringList warnings;
 
     std::optional<QString> AskRomFile() override { return ask(QStringLiteral("rom"), romFile); }
-    int AskEdition() override
+    int AskEdition(const EditionProposal&) override
     {
         asked << QStringLiteral("edition");
         return edition;
