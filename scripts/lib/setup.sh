@@ -43,15 +43,21 @@ quindaro2_install() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 }
 
-# quindaro2_build PRESET: configures (first time only) and builds a preset.
+# quindaro2_build PRESET [TARGET...]: configures (first time only) and builds
+# a preset, or only the named targets of it.
 quindaro2_build() {
   local preset=$1 dir
+  shift
   dir=$(quindaro2_build_dir "$preset")
   cd "$QUINDARO2_ROOT" || return 1
   if [ ! -f "$dir/build.ninja" ]; then
     cmake --preset "$preset" || return 1
   fi
-  cmake --build --preset "$preset"
+  if [ $# -gt 0 ]; then
+    cmake --build --preset "$preset" --target "$@"
+  else
+    cmake --build --preset "$preset"
+  fi
 }
 
 quindaro2_build_dir() {

@@ -6,22 +6,47 @@
 
 namespace quindaro2 {
 
-Outcome RunTool(const QStringList& arguments)
+namespace {
+
+Outcome Finish(QProcess& process)
 {
-    QProcess process;
-    process.start(QString::fromUtf8(QUINDARO2_CLI), arguments);
     Outcome outcome;
     if (!process.waitForFinished(120000)) {
-        ADD_FAILURE() << "quindaro2-cli did not finish";
+        ADD_FAILURE() << "the process did not finish";
         process.kill();
         process.waitForFinished();
         return outcome;
     }
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     outcome.code = process.exitCode();
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.rawOut = process.readAllStandardOutput();
+    outcome.out = QString::fromUtf8(outcome.rawOut);
     outcome.err = QString::fromUtf8(process.readAllStandardError());
     return outcome;
+}
+
+} // namespace
+
+QString ToolPath()
+{
+    return QString::fromUtf8(QUINDARO2_CLI);
+}
+
+Outcome RunTool(const QStringList& arguments, const ToolRun& run)
+{
+    QProcess process;
+    process.setProcessEnvironment(run.environment);
+    if (!run.standardOutputFile.isEmpty())
+        process.setStandardOutputFile(run.standardOutputFile);
+    process.start(ToolPath(), arguments);
+    return Finish(process);
+}
+
+Outcome RunShell(const QString& script, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), script, ToolPath()} + arguments);
+    return Finish(process);
 }
 
 } // namespace quindaro2

@@ -206,8 +206,9 @@ Status OverwriteInPlace(const QString& path, const QByteArray& name, const QByte
         return Status::Failed(CannotWrite(path, SystemError()));
     QTemporaryFile backup(QFileInfo(path).absoluteFilePath() + QStringLiteral(".backup-XXXXXX"));
     backup.setAutoRemove(false);
-    if (!backup.open() || backup.write(old) != old.size() || !backup.flush() || ::fsync(backup.handle()) != 0) {
-        const QString reason = backup.errorString();
+    // Written past Qt's buffer, so that a full disk reports its own error.
+    if (!backup.open() || !WriteAll(backup.handle(), old.constData(), old.size()) || ::fsync(backup.handle()) != 0) {
+        const QString reason = backup.isOpen() ? SystemError() : backup.errorString();
         backup.remove();
         return Status::Failed(CannotWrite(path, QStringLiteral("バックアップを作れません：%1").arg(reason)));
     }

@@ -202,6 +202,46 @@ TEST_F(SaveFailureTest, ARecordOfTheOpenedRomIsCutShort)
     EXPECT_EQ(ReadFile(source), cut);
 }
 
+// Another program wrote the file after the team was read: its bytes of other
+// teams stay; its bytes of the shown team are overwritten only when the user
+// says so.
+TEST(SaveShownTeam, WhatAnotherProgramWroteMeanwhile)
+{
+    RomFolder folder;
+    const SyntheticRom rom = Roster(1993);
+    const QString path = folder.write(QStringLiteral("game.nes"), rom);
+    const qint64 otherTeam = *RecordOffset(RecordKind::Batter, 1993, 7, 0, 0) + 17;
+    const qint64 shownTeam = *RecordOffset(RecordKind::Pitcher, 1993, 4, 1, 0) + 17;
+    for (const bool sameTeam : {false, true}) {
+        for (const bool overwrite : {false, true}) {
+            folder.write(QStringLiteral("game.nes"), rom);
+            ShownTeam shown = Opened(path, 1993, 4);
+            shown.BatterGrid.setCell(9, 1, QStringLiteral("7"));
+            QByteArray meanwhile = rom.bytes();
+            meanwhile[sameTeam ? shownTeam : otherTeam] = 99;
+            folder.write(QStringLiteral("game.nes"), meanwhile);
+
+            int asked = 0;
+            const SaveResult saved = SaveShownTeam(shown, path, [&] {
+                ++asked;
+                return overwrite;
+            });
+            EXPECT_EQ(asked, sameTeam ? 1 : 0);
+            const bool written = !sameTeam || overwrite;
+            EXPECT_EQ(saved.ok(), written);
+            EXPECT_EQ(saved.declined, !written);
+            EXPECT_TRUE(saved.error.isEmpty());
+            QByteArray expected = meanwhile;
+            if (written) {
+                expected[*RecordOffset(RecordKind::Batter, 1993, 4, 0, 0) + 17] = 7;
+                if (sameTeam)
+                    expected[shownTeam] = rom.bytes()[shownTeam];
+            }
+            EXPECT_EQ(ReadFile(path), expected) << "same team " << sameTeam << " overwrite " << overwrite;
+        }
+    }
+}
+
 TEST(SaveShownTeam, NothingOpenedNothingSaved)
 {
     RomFolder folder;

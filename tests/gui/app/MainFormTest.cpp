@@ -406,5 +406,28 @@ TEST_F(MainFormTest, ADroppedFileOpensAfterTheEditionQuestion)
     EXPECT_EQ(form.TeamBox->count(), 16);
 }
 
+// A window that is shown while it is destroyed hides itself on the way: its
+// views must not outlive the team they show.
+TEST(MainFormLifetime, AVisibleWindowWithAnEditedTeamIsDestroyed)
+{
+    RomFolder folder;
+    SyntheticRom rom;
+    test::FillPlausibleRoster(rom, 1993, 2);
+    ScriptedPrompts prompts;
+    prompts.romFile = folder.write(QStringLiteral("game.nes"), rom);
+    prompts.edition = 1993;
+    prompts.answers = {SaveAnswer::No};
+    ScriptedEditDialogs dialogs;
+    dialogs.value = 12;
+    auto* form = new TMainForm(&prompts, &dialogs);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    form->MenuOpenClick();
+    form->BatterGridDblClick(4, 1);
+    QApplication::processEvents();
+    delete form;
+    SUCCEED();
+}
+
 } // namespace
 } // namespace quindaro2

@@ -1,0 +1,235 @@
+#include "core/file/FileWriter.h"
+#include "support/SmallFileSystem.h"
+#include "support/SyntheticRom.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <functional>
+#include <thread>
+
+namespace quindaro2 {
+namespace {
+
+using test::ReadFile;
+using test::RomFolder;
+
+const QByteArray kOld(40000, 'o');
+const QByteArray kNew(30000, 'n');
+
+struct stat StatOf(const QString& path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
+
+QStringList Entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// What a file is made of before a write, and what must hold of it after.
+struct Target {
+    const char* name;
+    std::function<QString(const RomFolder&)> make;
+    std::function<void(const RomFolder&, const QString&)> check;
+};
+
+std::ostream& operator<<(std::ostream& out, const Target& c)
+{
+    return out << c.name;
+}
+
+const Target kTargets[] = {
+    {"NewFile", [](const RomFolder& f) { return f.path(QStringLiteral("new.nes")); },
+     [](const RomFolder&, const QString& path) { EXPECT_EQ(ReadFile(path), kNew); }},
+    {"ReplacedKeepingItsMode",
+     [](const RomFolder& f) {
+         const QString path = f.write(QStringLiteral("rom.nes"), kOld);
+         ::chmod(QFile::encodeName(path).constData(), 0640);
+         return path;
+     },
+     [](const RomFolder&, const QString& path) {
+         EXPECT_EQ(ReadFile(path), kNew);
+         EXPECT_EQ(StatOf(path).st_mode & 07777, 0640u);
+     }},
+    {"HardLinkedBothNamesSeeTheNewBytes",
+     [](const RomFolder& f) {
+         const QString path = f.write(QStringLiteral("rom.nes"), kOld);
+         ::link(QFile::encodeName(path).constData(), QFile::encodeName(f.path(QStringLiteral("other.nes"))).constData());
+         return path;
+     },
+     [](const RomFolder& f, const QString& path) {
+         EXPECT_EQ(ReadFile(f.path(QStringLiteral("other.nes"))), kNew);
+         EXPECT_EQ(StatOf(path).st_ino, StatOf(f.path(QStringLiteral("other.nes"))).st_ino);
+         EXPECT_EQ(StatOf(path).st_nlink, 2u);
+     }},
+    {"SymbolicLinkStaysALink",
+     [](const RomFolder& f) {
+         const QString target = f.write(QStringLiteral("rom.nes"), kOld);
+         QFile::link(target, f.path(QStringLiteral("link.nes")));
+         return f.path(QStringLiteral("link.nes"));
+     },
+     [](const RomFolder& f, const QString& path) {
+         EXPECT_TRUE(QFileInfo(path).isSymLink());
+         EXPECT_EQ(ReadFile(f.path(QStringLiteral("rom.nes"))), kNew);
+     }},
+    {"CharacterDeviceIsWrittenIntoNotReplaced", [](const RomFolder&) { return QStringLiteral("/dev/null"); },
+     [](const RomFolder&, const QString& path) { EXPECT_TRUE(S_ISCHR(StatOf(path).st_mode)); }},
+};
+
+class WriteTargetTest : public ::testing::TestWithParam<Target> {};
+
+// Every kind of target ends with the new bytes where a reader of that name
+// looks, keeps what it is, and leaves nothing else behind in its folder.
+TEST_P(WriteTargetTest, TheTargetHoldsTheNewBytesAndNothingIsLeftBehind)
+{
+    RomFolder folder;
+    const QString path = GetParam().make(folder);
+    const QStringList before = Entries(folder.path(QString()));
+    const Status written = WriteWholeFile(path, kNew);
+    ASSERT_TRUE(written.ok()) << written.reason().toStdString();
+    GetParam().check(folder, path);
+    QStringList after = Entries(folder.path(QString()));
+    after.removeAll(QFileInfo(path).fileName());
+    QStringList expected = before;
+    expected.removeAll(QFileInfo(path).fileName());
+    EXPECT_EQ(after, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WriteTargetTest, ::testing::ValuesIn(kTargets),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A FIFO gets the bytes through the pipe, as a shell redirect would send them,
+// and stays a FIFO.
+TEST(WriteWholeFile, AFifoIsWrittenIntoAndStaysAFifo)
+{
+    RomFolder folder;
+    const QString fifo = folder.path(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QByteArray received;
+    std::thread reader([&] {
+        QFile in(fifo);
+        if (in.open(QIODevice::ReadOnly))
+            received = in.readAll();
+    });
+    const Status written = WriteWholeFile(fifo, kNew);
+    reader.join();
+    EXPECT_TRUE(written.ok()) << written.reason().toStdString();
+    EXPECT_EQ(received, kNew);
+    EXPECT_TRUE(S_ISFIFO(StatOf(fifo).st_mode));
+}
+
+// A name of an open descriptor (/proc/self/fd/N, as /dev/stdout is) is the
+// file the shell opened: what it held stays, the new bytes come after.
+TEST(WriteWholeFile, ADescriptorsNameAppendsToWhatItHolds)
+{
+    RomFolder folder;
+    const QString log = folder.write(QStringLiteral("log.txt"), QByteArray("earlier line\n"));
+    const int fd = ::open(QFile::encodeName(log).constData(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    const Status written = WriteWholeFile(QStringLiteral("/proc/self/fd/%1").arg(fd), QByteArray("export\n"));
+    ::close(fd);
+    EXPECT_TRUE(written.ok()) << written.reason().toStdString();
+    EXPECT_EQ(ReadFile(log), QByteArray("earlier line\nexport\n"));
+}
+
+struct Refusal {
+    const char* name;
+    std::function<QString(const RomFolder&)> make;
+    const char* says;
+};
+
+std::ostream& operator<<(std::ostream& out, const Refusal& c)
+{
+    return out << c.name;
+}
+
+class WriteRefusalTest : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(WriteRefusalTest, SaysWhyAndChangesNothing)
+{
+    RomFolder folder;
+    const QString path = GetParam().make(folder);
+    const QStringList before = Entries(folder.path(QString()));
+    const Status written = WriteWholeFile(path, kNew);
+    EXPECT_FALSE(written.ok());
+    EXPECT_TRUE(written.reason().contains(QString::fromUtf8(GetParam().says))) << written.reason().toStdString();
+    EXPECT_EQ(Entries(folder.path(QString())), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WriteRefusalTest,
+    ::testing::Values(Refusal{"MissingFolder", [](const RomFolder& f) { return f.path(QStringLiteral("no/such.nes")); },
+                              "何も書き込んでいません"},
+                      Refusal{"AFolder",
+                              [](const RomFolder& f) {
+                                  QDir().mkpath(f.path(QStringLiteral("folder")));
+                                  return f.path(QStringLiteral("folder"));
+                              },
+                              "folder"},
+                      Refusal{"EmptyName", [](const RomFolder&) { return QString(); }, "空"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What root saves keeps its owner, group, set-id and sticky bits, read-only
+// mode and extended attributes: a save changes a file's bytes, nothing else.
+TEST(WriteWholeFile, RootKeepsTheOwnerModeAndAttributes)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another owner";
+    RomFolder folder;
+    const QString path = folder.write(QStringLiteral("rom.nes"), kOld);
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(name.constData(), 05444), 0);
+    const bool attributes = ::setxattr(name.constData(), "user.quindaro2", "kept", 4, 0) == 0;
+
+    const Status written = WriteWholeFile(path, kNew);
+    ASSERT_TRUE(written.ok()) << written.reason().toStdString();
+    const struct stat after = StatOf(path);
+    EXPECT_EQ(ReadFile(path), kNew);
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(after.st_mode & 07777, 05444u);
+    if (attributes) {
+        char value[8] = {};
+        EXPECT_EQ(::getxattr(name.constData(), "user.quindaro2", value, sizeof value), 4);
+        EXPECT_EQ(QByteArray(value, 4), QByteArray("kept"));
+    }
+}
+
+// On a full disk the write fails and says so; the old file keeps its bytes
+// and no temporary or backup file stays behind.
+TEST(WriteWholeFile, AFullDiskFailsAndLeavesTheOldFile)
+{
+    test::SmallFileSystem disk(300 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const QString path = disk.path(QStringLiteral("players.txt"));
+    ASSERT_TRUE(WriteWholeFile(path, kOld).ok());
+    const QString linked = disk.path(QStringLiteral("linked.txt"));
+    ASSERT_TRUE(WriteWholeFile(linked, kOld).ok());
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(), QFile::encodeName(disk.path(QStringLiteral("second"))).constData()), 0);
+    ASSERT_TRUE(disk.leaveFree(12 * 1024));
+    const QStringList before = Entries(disk.path(QString()));
+
+    for (const QString& target : {path, linked, disk.path(QStringLiteral("new.txt"))}) {
+        const Status written = WriteWholeFile(target, kNew);
+        EXPECT_FALSE(written.ok()) << target.toStdString();
+        EXPECT_TRUE(written.reason().contains(QStringLiteral("No space left on device"))) << written.reason().toStdString();
+    }
+    EXPECT_EQ(ReadFile(path), kOld);
+    EXPECT_EQ(ReadFile(linked), kOld);
+    EXPECT_EQ(Entries(disk.path(QString())), before);
+}
+
+} // namespace
+} // namespace quindaro2
