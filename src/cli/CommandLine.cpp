@@ -4,7 +4,6 @@
 #include "core/export/PlayerExport.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 
 namespace quindaro2::cli {
 
@@ -27,9 +26,11 @@ QString Mark(qsizetype index)
 
 QString Unmark(const QString& text, const QStringList& original)
 {
-    static const QRegularExpression mark(QStringLiteral("^\u0001(\\d+)$"));
-    const QRegularExpressionMatch match = mark.match(text);
-    return match.hasMatch() ? original[match.captured(1).toInt()] : text;
+    if (!text.startsWith(u'\u0001'))
+        return text;
+    bool number = false;
+    const int index = QStringView(text).mid(1).toInt(&number);
+    return number && index >= 0 && index < original.size() ? original[index] : text;
 }
 
 bool LooksLikeANegativeNumber(const QString& argument)

@@ -5,14 +5,11 @@
 #include "core/edition/EditionLayout.h"
 #include "core/file/FileIdentity.h"
 #include "core/file/FileWriter.h"
+#include "core/export/ExportVocabulary.h"
 #include "core/file/RomFile.h"
-#include "core/rom/NameCodec.h"
-#include "core/roster/CellText.h"
-#include "core/roster/FieldCodec.h"
-
-#include <QStringEncoder>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,89 +17,28 @@ namespace quindaro2 {
 
 namespace {
 
-const QString kLineEnd = QStringLiteral("\r\n");
-
 QString KindName(RecordKind kind)
 {
     return kind == RecordKind::Batter ? QStringLiteral("バッター") : QStringLiteral("ピッチャー");
 }
 
-QString HeadingLine(RecordKind kind, int edition)
+// The heading line and one line per record slot, in stored order; why not,
+// naming the record that could not be read completely.
+QString AppendRecords(RecordKind kind, const ExportVocabulary& words, const RomImage& image, const QString& romPath,
+                      int edition, int team, std::string& text)
 {
-    QStringList headers;
-    for (const ColumnDescriptor& column : Columns(kind, edition))
-        headers << column.header;
-    return headers.join(u',');
-}
-
-// One record as a line: the name first, then a comma before every further field.
-QString RecordLine(RecordKind kind, int edition, const Record& record)
-{
-    QString line;
-    for (const ColumnDescriptor& column : Columns(kind, edition)) {
-        if (column.isName()) {
-            line += DecodeName(edition, record);
-            continue;
-        }
-        line += u',';
-        const int value = DecodeColumn(column, record);
-        if (column.choices)
-            line += value < 0 ? QString() : column.choices->texts[value];
-        else
-            line += DecimalText(value);  // the 1991 type stays the whole byte here, unlike in the grid
-    }
-    return line;
-}
-
-// The heading line and one line per record slot, in stored order.
-bool AppendRecords(RecordKind kind, const RomImage& image, const QString& romPath, int edition, int team, QString& text,
-                   QString& error)
-{
-    text += HeadingLine(kind, edition) + kLineEnd;
+    text.append(words.headingLine(kind).constData(), static_cast<std::size_t>(words.headingLine(kind).size()));
     const int slots = RecordsPerTeam(kind, edition).value_or(0);
     for (int slot = 0; slot < slots; ++slot) {
         const RecordRead read = image.record(kind, edition, team, slot);
-        if (!read.complete()) {
-            error = QStringLiteral("%1 のチーム %2 の%3 %4 人目を読み込めません（%5）")
-                        .arg(romPath, TeamLabel(edition, team), KindName(kind))
-                        .arg(slot + 1)
-                        .arg(read.reason);
-            return false;
-        }
-        text += RecordLine(kind, edition, read.record) + kLineEnd;
+        if (!read.complete())
+            return QStringLiteral("%1 のチーム %2 の%3 %4 人目を読み込めません（%5）")
+                .arg(romPath, TeamLabel(edition, team), KindName(kind))
+                .arg(slot + 1)
+                .arg(read.reason);
+        words.appendRecordLine(kind, read.record, text);
     }
-    return true;
-}
-
-// Shift-JIS (code page 932) as the files have always been written.
-bool ToShiftJis(QStringEncoder& encoder, const QString& text, QByteArray& bytes)
-{
-    bytes = encoder(text);
-    return !encoder.hasError();
-}
-
-// The text of one team as it appears in the files (team line, both heading
-// lines, one line per record slot), before the conversion to Shift-JIS.
-struct TeamText {
-    QString text;
-    QString error;  // names the record that could not be read completely
-
-    bool ok() const { return error.isEmpty(); }
-};
-
-TeamText TeamLines(const RomImage& image, const QString& romPath, int edition, int team)
-{
-    TeamText result;
-    if (team < 0 || team >= TeamCount(edition)) {
-        result.error = QStringLiteral("%1 年版にチーム %2 はありません").arg(edition).arg(team);
-        return result;
-    }
-    QString text = QStringLiteral("%1チーム").arg(TeamLabel(edition, team)) + kLineEnd;
-    if (!AppendRecords(RecordKind::Batter, image, romPath, edition, team, text, result.error)
-        || !AppendRecords(RecordKind::Pitcher, image, romPath, edition, team, text, result.error))
-        return result;
-    result.text = text;
-    return result;
+    return {};
 }
 
 } // namespace
@@ -144,21 +80,20 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
         return Files::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
     if (chosenFileName.isEmpty())
         return Files::Failed(QStringLiteral("出力ファイルが選ばれていません"));
+    const ExportVocabulary& words = ExportVocabulary::Of(edition);
+    if (!words.ok())
+        return Files::Failed(QStringLiteral("%1年版の文字を Shift-JIS に変換できません").arg(edition));
 
-    QStringEncoder encoder("windows-31j");
-    if (!encoder.isValid())
-        return Files::Failed(QStringLiteral("Shift-JIS に変換できません"));
     const int teams = TeamCount(edition);
     std::vector<QByteArray> texts;
+    std::string text;
     for (int team = 0; team < teams; ++team) {
-        const TeamText text = TeamLines(image, romPath, edition, team);
-        if (!text.ok())
-            return Files::Failed(text.error);
-        QByteArray bytes;
-        if (!ToShiftJis(encoder, text.text, bytes))
-            return Files::Failed(
-                QStringLiteral("チーム %1 のデータを Shift-JIS に変換できません").arg(TeamLabel(edition, team)));
-        texts.push_back(std::move(bytes));
+        text.assign(words.teamLine(team).constData(), static_cast<std::size_t>(words.teamLine(team).size()));
+        for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher}) {
+            if (const QString error = AppendRecords(kind, words, image, romPath, edition, team, text); !error.isEmpty())
+                return Files::Failed(error);
+        }
+        texts.emplace_back(text.data(), static_cast<qsizetype>(text.size()));
     }
 
     std::vector<ExportFile> files;

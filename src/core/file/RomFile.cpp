@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace quindaro2 {
@@ -78,23 +79,33 @@ bool StillNamesTheFile(const QByteArray& name, const struct stat& held)
     return ::stat(name.constData(), &now) == 0 && now.st_dev == held.st_dev && now.st_ino == held.st_ino;
 }
 
+// The whole file in one buffer of the size it had under the lock; a file
+// that grew since is read on to its end, but never past the largest ROM.
 Result<QByteArray> ReadAll(int fd, const QString& path)
 {
-    QByteArray bytes;
-    char buffer[65536];
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return Result<QByteArray>::Failed(CannotRead(path, SystemError()));
+    QByteArray bytes(std::min<qint64>(info.st_size, kLargestRom) + 1, Qt::Uninitialized);
+    qint64 filled = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (filled == bytes.size()) {
+            if (bytes.size() > kLargestRom)
+                return Result<QByteArray>::Failed(
+                    QStringLiteral("%1 は 16 MiB を超えていて、このゲームの ROM ではありません").arg(path));
+            bytes.resize(std::min<qint64>(2 * bytes.size(), kLargestRom + 1));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return Result<QByteArray>::Failed(CannotRead(path, SystemError()));
         if (got == 0)
-            return bytes;
-        if (bytes.size() + got > kLargestRom)
-            return Result<QByteArray>::Failed(
-                QStringLiteral("%1 は 16 MiB を超えていて、このゲームの ROM ではありません").arg(path));
-        bytes.append(buffer, got);
+            break;
+        filled += got;
     }
+    bytes.truncate(filled);
+    return bytes;
 }
 
 } // namespace
