@@ -2,6 +2,7 @@
 
 #include "core/edit/CellEdit.h"
 #include "core/edition/ColumnTable.h"
+#include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
 #include "core/file/FileWriter.h"
 #include "core/file/RomFile.h"
@@ -60,6 +61,17 @@ void ReportStoredDifferently(Io& io, const ShownTeam& saved, const RomImage& ima
     }
 }
 
+// "1993年版、1994年版": the editions whose teams have a manager.
+QString EditionsWithManagers()
+{
+    QStringList editions;
+    for (const EditionProfile& profile : Profiles()) {
+        if (profile.managers)
+            editions << QStringLiteral("%1年版").arg(profile.year);
+    }
+    return editions.join(QStringLiteral("、"));
+}
+
 class SetCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("set"); }
@@ -78,7 +90,7 @@ public:
                               "\n")
             + EditionHelp() + TeamHelp()
             + QStringLiteral("  --grid G      表: batter（バッター）、pitcher（ピッチャー）、\n"
-                             "                manager（監督、1993年版と1994年版だけ）\n"
+                             "                manager（監督、監督のいる版だけ）\n"
                              "  --row R       行: 1 から（0 は見出しの行）\n"
                              "  --column C    列: 1 から（0 は行番号の列）。show の表の列の順\n"
                              "  --output OUT  ROM のコピーにチームを書いたファイルを OUT に作ります（ROM は\n"
@@ -165,7 +177,9 @@ private:
         const int edition = team.state.Edition;
         const TextGrid& cells = team.grid(grid);
         if (cells.rowCount() < 2)
-            return io.usageError(name(), QStringLiteral("%1年版には監督のデータがありません（1993年版と1994年版だけ）").arg(edition));
+            return io.usageError(name(), QStringLiteral("%1年版には監督のデータがありません（監督のいる版：%2）")
+                                             .arg(edition)
+                                             .arg(EditionsWithManagers()));
         if (row < 1 || row >= cells.rowCount())
             return io.usageError(name(), QStringLiteral("%1の行は 1～%2 です（0 は見出しの行）：%3")
                                              .arg(GridName(grid))
