@@ -13,6 +13,7 @@ const std::vector<std::unique_ptr<Command>>& Commands()
         list.push_back(MakeShowCommand());
         list.push_back(MakeSetCommand());
         list.push_back(MakeDemoCommand());
+        list.push_back(MakePatchCommand());
         return list;
     }();
     return commands;

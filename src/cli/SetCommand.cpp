@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "cli/PatchOutput.h"
+
 #include "core/edit/CellEdit.h"
 #include "core/edition/ColumnTable.h"
 #include "core/edition/EditionProfile.h"
@@ -94,7 +96,8 @@ public:
                              "  --row R       行: 1 から（0 は見出しの行）\n"
                              "  --column C    列: 1 から（0 は行番号の列）。show の表の列の順\n"
                              "  --output OUT  ROM のコピーにチームを書いたファイルを OUT に作ります（ROM は\n"
-                             "                変わりません）。省略すると ROM そのものに書きます\n");
+                             "                変わりません）。省略すると ROM そのものに書きます\n")
+            + PatchOptionHelp();
     }
 
     std::vector<QCommandLineOption> options() const override
@@ -104,7 +107,8 @@ public:
                 QCommandLineOption(QStringLiteral("grid"), QString(), QStringLiteral("G")),
                 QCommandLineOption(QStringLiteral("row"), QString(), QStringLiteral("R")),
                 QCommandLineOption(QStringLiteral("column"), QString(), QStringLiteral("C")),
-                QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("OUT"))};
+                QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("OUT")),
+                QCommandLineOption(QStringLiteral("patch"), QString(), QStringLiteral("OUT"))};
     }
 
     int run(const Arguments& arguments, Io& io) const override
@@ -134,6 +138,9 @@ public:
         const QString target = arguments.isSet(QStringLiteral("--output")) ? arguments.value(QStringLiteral("--output")) : rom;
         if (target.isEmpty())
             return io.usageError(name(), QStringLiteral("--output のファイル名が空です"));
+        const bool toPatch = arguments.isSet(QStringLiteral("--patch"));
+        if (toPatch && arguments.isSet(QStringLiteral("--output")))
+            return io.usageError(name(), QStringLiteral("--patch と --output は一緒に使えません"));
 
         // Held from reading the ROM to replacing it, so that a second writer
         // of the same ROM waits for this one instead of losing its edit.
@@ -155,6 +162,9 @@ public:
         const WriteBackResult written = WriteBackTeam(team, image);
         if (!written.ok())
             return io.fileError(written.error);
+        if (toPatch)
+            return WritePatch(io, name(), arguments.value(QStringLiteral("--patch")), locked->image().bytes(),
+                              image.bytes(), {rom});
         if (const Status saved = WriteWholeFile(target, image.bytes()); !saved)
             return io.fileError(saved.reason());
         team.state.SaveTarget = target;

@@ -41,17 +41,27 @@ private:
     int fd_;
 };
 
+// What a file to read may be: a ROM, or another file of at most `largest` bytes.
+struct Expected {
+    bool rom;
+    qint64 largest;
+
+    QString tooLarge(const QString& path, qint64 size) const
+    {
+        if (rom)
+            return QStringLiteral("%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）").arg(path).arg(size);
+        return QStringLiteral("%1 は %2 バイトあり、大きすぎます（%3 バイトまで）").arg(path).arg(size).arg(largest);
+    }
+};
+
 // Checks what the descriptor names before anything is read from it.
-Status CheckIsRom(const QString& path, const struct stat& info)
+Status CheckFile(const QString& path, const struct stat& info, const Expected& expected)
 {
     if (!S_ISREG(info.st_mode))
-        return Status::Failed(
-            QStringLiteral("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。ROM ファイルを指定してください")
-                .arg(path));
-    if (info.st_size > kLargestRom)
-        return Status::Failed(QStringLiteral("%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）")
-                                  .arg(path)
-                                  .arg(info.st_size));
+        return Status::Failed(QStringLiteral("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）%2")
+                                  .arg(path, expected.rom ? QStringLiteral("。ROM ファイルを指定してください") : QString()));
+    if (info.st_size > expected.largest)
+        return Status::Failed(expected.tooLarge(path, info.st_size));
     return Status::Ok();
 }
 
@@ -81,19 +91,18 @@ bool StillNamesTheFile(const QByteArray& name, const struct stat& held)
 
 // The whole file in one buffer of the size it had under the lock; a file
 // that grew since is read on to its end, but never past the largest ROM.
-Result<QByteArray> ReadAll(int fd, const QString& path)
+Result<QByteArray> ReadAll(int fd, const QString& path, const Expected& expected)
 {
     struct stat info;
     if (::fstat(fd, &info) != 0)
         return Result<QByteArray>::Failed(CannotRead(path, SystemError()));
-    QByteArray bytes(std::min<qint64>(info.st_size, kLargestRom) + 1, Qt::Uninitialized);
+    QByteArray bytes(std::min<qint64>(info.st_size, expected.largest) + 1, Qt::Uninitialized);
     qint64 filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
-            if (bytes.size() > kLargestRom)
-                return Result<QByteArray>::Failed(
-                    QStringLiteral("%1 は 16 MiB を超えていて、このゲームの ROM ではありません").arg(path));
-            bytes.resize(std::min<qint64>(2 * bytes.size(), kLargestRom + 1));
+            if (bytes.size() > expected.largest)
+                return Result<QByteArray>::Failed(expected.tooLarge(path, bytes.size()));
+            bytes.resize(std::min<qint64>(2 * bytes.size(), expected.largest + 1));
         }
         const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
         if (got < 0 && errno == EINTR)
@@ -108,39 +117,56 @@ Result<QByteArray> ReadAll(int fd, const QString& path)
     return bytes;
 }
 
-} // namespace
+struct OpenedFile {
+    int descriptor;
+    QByteArray bytes;
+};
 
-Result<LockedRom> LockedRom::Open(const QString& path, Access access, std::chrono::milliseconds wait)
+// Opens the file, checks it, waits for the lock and reads it whole; the
+// descriptor, still locked, belongs to the caller.
+Result<OpenedFile> OpenLockedAndRead(const QString& path, int operation, std::chrono::milliseconds wait,
+                                     const Expected& expected)
 {
     if (path.isEmpty())
-        return Result<LockedRom>::Failed(QStringLiteral("ROM のファイル名が空です"));
+        return Result<OpenedFile>::Failed(QStringLiteral("ファイル名が空です"));
     const QByteArray name = QFile::encodeName(path);
     const Clock::time_point deadline = Clock::now() + wait;
     for (;;) {
         // Non-blocking, so that opening a FIFO cannot hang before it is refused.
         Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (fd.get() < 0)
-            return Result<LockedRom>::Failed(CannotRead(path, SystemError()));
+            return Result<OpenedFile>::Failed(CannotRead(path, SystemError()));
         struct stat info;
         if (::fstat(fd.get(), &info) != 0)
-            return Result<LockedRom>::Failed(CannotRead(path, SystemError()));
-        if (Status rom = CheckIsRom(path, info); !rom)
-            return Result<LockedRom>::Failed(rom.reason());
-        if (!Lock(fd.get(), access == Access::Update ? LOCK_EX : LOCK_SH, deadline)) {
+            return Result<OpenedFile>::Failed(CannotRead(path, SystemError()));
+        if (Status checked = CheckFile(path, info, expected); !checked)
+            return Result<OpenedFile>::Failed(checked.reason());
+        if (!Lock(fd.get(), operation, deadline)) {
             if (errno == ETIMEDOUT)
-                return Result<LockedRom>::Failed(
+                return Result<OpenedFile>::Failed(
                     QStringLiteral("%1 は他のプログラムが使用中です（%2 秒待ちました）。何も書き込んでいません")
                         .arg(path)
                         .arg(std::chrono::duration_cast<std::chrono::seconds>(wait).count()));
-            return Result<LockedRom>::Failed(CannotRead(path, SystemError()));
+            return Result<OpenedFile>::Failed(CannotRead(path, SystemError()));
         }
         if (!StillNamesTheFile(name, info))
             continue;
-        Result<QByteArray> bytes = ReadAll(fd.get(), path);
+        Result<QByteArray> bytes = ReadAll(fd.get(), path, expected);
         if (!bytes)
-            return Result<LockedRom>::Failed(bytes.reason());
-        return LockedRom(fd.release(), RomImage(std::move(bytes).value()));
+            return Result<OpenedFile>::Failed(bytes.reason());
+        return OpenedFile{fd.release(), std::move(bytes).value()};
     }
+}
+
+} // namespace
+
+Result<LockedRom> LockedRom::Open(const QString& path, Access access, std::chrono::milliseconds wait)
+{
+    Result<OpenedFile> opened =
+        OpenLockedAndRead(path, access == Access::Update ? LOCK_EX : LOCK_SH, wait, Expected{true, kLargestRom});
+    if (!opened)
+        return Result<LockedRom>::Failed(opened.reason());
+    return LockedRom(opened->descriptor, RomImage(std::move(opened).value().bytes));
 }
 
 LockedRom::LockedRom(int descriptor, RomImage image) : descriptor_(descriptor), image_(std::move(image)) {}
@@ -174,6 +200,15 @@ Result<RomImage> ReadRomFile(const QString& path)
     if (!rom)
         return Result<RomImage>::Failed(rom.reason());
     return rom->image();
+}
+
+Result<QByteArray> ReadWholeFile(const QString& path, qint64 largest)
+{
+    Result<OpenedFile> opened = OpenLockedAndRead(path, LOCK_SH, kLockWait, Expected{false, largest});
+    if (!opened)
+        return Result<QByteArray>::Failed(opened.reason());
+    ::close(opened->descriptor);
+    return std::move(opened).value().bytes;
 }
 
 } // namespace quindaro2

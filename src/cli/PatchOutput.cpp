@@ -1,0 +1,28 @@
+#include "cli/PatchOutput.h"
+
+#include "core/file/FileIdentity.h"
+#include "core/file/FileWriter.h"
+#include "core/patch/Patch.h"
+
+namespace quindaro2::cli {
+
+int WritePatch(Io& io, const QString& command, const QString& out, const QByteArray& original,
+               const QByteArray& modified, const QStringList& inputs)
+{
+    const std::optional<PatchKind> kind = PatchKindOfFileName(out);
+    if (!kind)
+        return io.usageError(command, QStringLiteral("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(out));
+    for (const QString& input : inputs) {
+        if (SameFile(out, input))
+            return io.refused(QStringLiteral("%1 は読み込むファイルと同じです。書き込み先には使えません").arg(out));
+    }
+    const Result<QByteArray> patch = CreatePatch(*kind, original, modified);
+    if (!patch)
+        return io.refused(patch.reason());
+    if (const Status written = WriteWholeFile(out, patch.value()); !written)
+        return io.fileError(written.reason());
+    io.print(QStringLiteral("%1 にパッチを書き込みました（%2 バイト）").arg(out).arg(patch->size()));
+    return kExitOk;
+}
+
+} // namespace quindaro2::cli

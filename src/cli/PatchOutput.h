@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli/Io.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace quindaro2::cli {
+
+// The option that sends a command's result into a patch instead of a ROM.
+inline QString PatchOptionHelp()
+{
+    return QStringLiteral("  --patch OUT   ROM を変えずに、変更を IPS または BPS のパッチとして OUT に書きます\n"
+                          "                （拡張子 .ips か .bps で形式を選びます。--output とは一緒に使えません）\n");
+}
+
+// Writes the patch from `original` to `modified` into `out`, whose extension
+// names the kind. `out` may name none of the files in `inputs`. Returns the
+// exit code, having said what went wrong.
+int WritePatch(Io& io, const QString& command, const QString& out, const QByteArray& original,
+               const QByteArray& modified, const QStringList& inputs);
+
+} // namespace quindaro2::cli
