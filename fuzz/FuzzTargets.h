@@ -17,5 +17,7 @@ int FuzzFieldCodec(const std::uint8_t* data, std::size_t size);
 int FuzzFillExport(const std::uint8_t* data, std::size_t size);
 // WriteBackTeam of a filled plausible team after arbitrary cell texts.
 int FuzzWriteBack(const std::uint8_t* data, std::size_t size);
+// ApplyPatch over arbitrary bytes, and CreatePatch then ApplyPatch of arbitrary pairs.
+int FuzzPatch(const std::uint8_t* data, std::size_t size);
 
 } // namespace quindaro2::fuzz

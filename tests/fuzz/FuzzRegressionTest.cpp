@@ -32,6 +32,7 @@ const TargetFolder kTargets[] = {
     {"field_codec", FuzzFieldCodec},
     {"fill_export", FuzzFillExport},
     {"write_back", FuzzWriteBack},
+    {"patch", FuzzPatch},
 };
 
 struct StoredInput {
