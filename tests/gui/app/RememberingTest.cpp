@@ -12,9 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QTimer>
 
 #include <memory>
@@ -103,29 +101,6 @@ TEST_F(RememberingTest, TheListKeepsTheNewestEightOnce)
     EXPECT_EQ(settings.rememberedEdition(folder.path(QStringLiteral("rom1.nes"))), std::nullopt) << "fell off the list";
 }
 
-// Settings written by hand or by another version are read with care.
-TEST_F(RememberingTest, EntriesThatCannotBeRightArePassedOver)
-{
-    {
-        QSettings raw;
-        raw.beginWriteArray(QStringLiteral("recentFiles"));
-        const std::pair<const char*, QVariant> entries[] = {
-            {"/roms/a.nes", 1993}, {"", 1990}, {"/roms/b.nes", 1985}, {"/roms/c.nes", QStringLiteral("x")},
-            {"/roms/a.nes", 1986}, {"/roms/d.nes", 1994}};
-        for (int i = 0; i < 6; ++i) {
-            raw.setArrayIndex(i);
-            raw.setValue(QStringLiteral("path"), QString::fromUtf8(entries[i].first));
-            raw.setValue(QStringLiteral("edition"), entries[i].second);
-        }
-        raw.endArray();
-    }
-    const QList<RecentFile> files = EditorSettings().recentFiles();
-    ASSERT_EQ(files.size(), 2);
-    EXPECT_EQ(files[0].path, QStringLiteral("/roms/a.nes"));
-    EXPECT_EQ(files[0].edition, 1993);
-    EXPECT_EQ(files[1].path, QStringLiteral("/roms/d.nes"));
-}
-
 struct ItemCase {
     const char* title;
     QStringList paths;
@@ -157,21 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {QStringLiteral("/a/game.nes"), QStringLiteral("/b/game.nes"), QStringLiteral("/c/x.nes")}, 2,
                  "&3 x.nes"}),
     [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.title); });
-
-TEST_F(RememberingTest, TheRecentFilesSitAboveExit)
-{
-    open(writeRom(1991), 1991);
-    QMenu* file = form.menuBar()->actions().front()->menu();
-    ASSERT_NE(file, nullptr);
-    QStringList items;
-    for (const QAction* action : file->actions()) {
-        if (action->isVisible())
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
-    EXPECT_EQ(items, (QStringList{QStringLiteral("開く...(&O)"), QStringLiteral("-"), QStringLiteral("保存...(&S)"),
-                                  QStringLiteral("-"), QStringLiteral("&1 game.nes"), QStringLiteral("-"),
-                                  QStringLiteral("終了(&X)")}));
-}
 
 TEST_F(RememberingTest, TheWindowComesBackAtItsSize)
 {

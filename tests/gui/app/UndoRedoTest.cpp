@@ -235,18 +235,6 @@ TEST_F(UndoHistoryTest, TheMarkerFollowsTheSavedState)
     EXPECT_EQ(form.shownTeam().state.TeamIndex, 2);
 }
 
-TEST_F(UndoHistoryTest, UndoingEveryEditLeavesNothingToSave)
-{
-    open(writeRom(1989, 6), 1989);
-    edit(RecordKind::Batter, 4, 1, QStringLiteral("3"));
-    form.BatterGridRowMove(2, 5);
-    form.MenuUndo->trigger();
-    form.MenuUndo->trigger();
-    form.TeamBox->setCurrentIndex(1);
-    EXPECT_TRUE(prompts.asked.filter(QStringLiteral("save?")).isEmpty());
-    EXPECT_EQ(form.shownTeam().state.TeamIndex, 1);
-}
-
 TEST_F(UndoHistoryTest, ATeamSwitchOrAnOpenEmptiesTheHistory)
 {
     open(writeRom(1992, 7), 1992);
