@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include "core/edition/Edition.h"
+#include "core/edition/EditionName.h"
 #include "core/roster/GridFill.h"
 
 namespace quindaro2::cli {

@@ -1,6 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include "core/edition/Edition.h"
 #include "core/export/PlayerExport.h"
 
 #include <QCommandLineParser>
@@ -118,17 +117,6 @@ std::optional<RecordKind> ParseGrid(const QString& name)
     if (name == QStringLiteral("manager"))
         return RecordKind::Manager;
     return std::nullopt;
-}
-
-std::optional<int> ParseEdition(const QString& text)
-{
-    const std::optional<int> number = ParseIndex(text);
-    if (!number)
-        return std::nullopt;
-    const int year = text.size() == 2 ? 1900 + *number : *number;
-    if ((text.size() != 2 && text.size() != 4) || !IsEdition(year))
-        return std::nullopt;
-    return year;
 }
 
 TeamChoice ParseTeam(int edition, const QString& text)

@@ -36,9 +36,6 @@ private:
     QStringList positionals_;
 };
 
-// 86 to 94 or 1986 to 1994, as the year; none for anything else.
-std::optional<int> ParseEdition(const QString& text);
-
 // A team given by its 0-based index or by a code that is unique in the
 // edition, with or without the trailing blank of a one-letter code.
 struct [[nodiscard]] TeamChoice {

@@ -2,12 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
+#include <QTemporaryDir>
+
 // Widget tests need one application for the whole run: the editor's own, which
 // shows an error that escapes an event handler instead of ending the program.
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     quindaro2::GuardedApplication application(argc, argv);
+    // The editor's settings go to a temporary folder, never to the user's own.
+    QTemporaryDir settingsFolder;
+    if (!settingsFolder.isValid())
+        return 1;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
+        QSettings::setPath(format, QSettings::SystemScope, settingsFolder.path());
+    }
+    QApplication::setOrganizationName(QStringLiteral("quindaro2-tests"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +42,34 @@ auto RunModal(QDialog& dialog, const std::function<void()>& act, Open open)
     EXPECT_FALSE(timedOut) << "the dialog was left open";
     EXPECT_FALSE(dialog.isVisible());
     return result;
+}
+
+// What a message box showed.
+struct MessageBoxSeen {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// The next message box that opens modally is recorded into `seen` and closed
+// with `press` (its escape button when none is given).
+inline void CloseNextMessageBox(MessageBoxSeen& seen, QMessageBox::StandardButton press = QMessageBox::NoButton)
+{
+    QTimer::singleShot(0, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "no message box opened";
+        seen.shown = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
+        if (QAbstractButton* button = press != QMessageBox::NoButton ? box->button(press) : box->escapeButton())
+            button->click();
+        else
+            box->done(QMessageBox::Ok);
+    });
 }
 
 // Types text as key presses that carry the characters; QTest's own typing

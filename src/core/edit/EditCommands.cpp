@@ -1,22 +1,20 @@
 #include "core/edit/EditCommands.h"
 
 #include "core/edit/CellEdit.h"
-#include "core/roster/CellText.h"
 
 namespace quindaro2 {
 
 namespace {
 
-std::optional<QString> Ask(const ShownTeam& team, const CellEditor& editor, EditDialogs& dialogs)
+std::optional<QString> Ask(const ShownTeam& team, const CellEditor& editor, const AnswerCheck& check,
+                           EditDialogs& dialogs)
 {
     switch (editor.dialog) {
-    case CellEditor::Dialog::Name: return dialogs.EditName(team.state.Edition, editor.current);
-    case CellEditor::Dialog::List: return dialogs.ChooseItem(editor.caption, editor.label, editor.choices);
+    case CellEditor::Dialog::Name: return dialogs.EditName(team.state.Edition, editor.current, check);
+    case CellEditor::Dialog::List:
+        return dialogs.ChooseItem(editor.caption, editor.label, editor.choices, editor.current);
     case CellEditor::Dialog::Value:
-        if (const std::optional<int> value =
-                dialogs.EnterValue(editor.caption, editor.label, editor.range, editor.start, editor.hint))
-            return DecimalText(*value);
-        return std::nullopt;
+        return dialogs.EnterValue(editor.caption, editor.label, editor.range, editor.start, editor.hint, check);
     }
     return std::nullopt;
 }
@@ -30,7 +28,12 @@ std::optional<Change> AskCellEdit(const ShownTeam& team, RecordKind grid, int co
         dialogs.ShowError(editor.reason());
         return std::nullopt;
     }
-    const std::optional<QString> answer = Ask(team, editor.value(), dialogs);
+    // The dialogs refuse with the very reasons of the edit itself.
+    const AnswerCheck check = [&](const QString& answer) {
+        const Result<Change> change = EditCell(team, grid, column, row, answer);
+        return change ? QString() : change.reason();
+    };
+    const std::optional<QString> answer = Ask(team, editor.value(), check, dialogs);
     if (!answer)
         return std::nullopt;
     Result<Change> change = EditCell(team, grid, column, row, *answer);

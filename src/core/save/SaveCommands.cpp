@@ -1,5 +1,6 @@
 #include "core/save/SaveCommands.h"
 
+#include "core/file/FileIdentity.h"
 #include "core/save/SaveRom.h"
 
 #include <QFileInfo>
@@ -14,7 +15,19 @@ bool SaveOrWarn(ShownTeam& team, const QString& target, SavePrompts& prompts)
     const SaveResult saved = SaveShownTeam(team, target, [&] { return prompts.AskOverwriteChangedTeam(fileName); });
     if (!saved.error.isEmpty())
         prompts.Warn(QStringLiteral("%1 に保存できませんでした．\n%2").arg(QFileInfo(target).fileName(), saved.error));
-    return saved.ok();
+    if (!saved.ok())
+        return false;
+    team.state.DataChanged = false;
+    return true;
+}
+
+// One wrong click in the save dialog must not replace another ROM; the opened
+// one is saved into without a question, as it always was.
+bool MayWrite(const ShownTeam& team, const QString& target, SavePrompts& prompts)
+{
+    if (!QFileInfo::exists(target) || SameFile(target, team.state.RomPath))
+        return true;
+    return prompts.AskReplaceFile(target);
 }
 
 } // namespace
@@ -25,7 +38,7 @@ bool SaveAskingForTarget(ShownTeam& team, SavePrompts& prompts)
         return false;
     const QFileInfo opened(team.state.RomPath);
     const std::optional<QString> target = prompts.AskSaveTarget(opened.absolutePath(), opened.fileName());
-    if (!target)
+    if (!target || !MayWrite(team, *target, prompts))
         return false;
     return SaveOrWarn(team, *target, prompts);
 }

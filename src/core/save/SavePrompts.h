@@ -21,6 +21,9 @@ public:
     // The shown team's data in the file changed after it was read, by another
     // program: true to overwrite it with the shown team all the same.
     virtual bool AskOverwriteChangedTeam(const QString& fileName) = 0;
+    // The chosen save target is another file that exists already: true to
+    // replace it.
+    virtual bool AskReplaceFile(const QString& path) = 0;
     // A warning box titled "警告".
     virtual void Warn(const QString& text) = 0;
 };

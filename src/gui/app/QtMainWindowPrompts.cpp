@@ -1,6 +1,10 @@
 #include "gui/app/QtMainWindowPrompts.h"
 
+#include "gui/app/EditorSettings.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +23,8 @@ QtMainWindowPrompts::QtMainWindowPrompts(QWidget* window)
       ColorForm(new TColorForm(window)),
       editDialogs_(*NameForm, *ListForm, *ValueForm, window)
 {
+    if (const std::optional<ExportChoice> kept = EditorSettings().exportChoice())
+        OutputForm->Remember(kept->fileName, kept->mode == ExportMode::PerTeam ? 1 : 0);
 }
 
 QtMainWindowPrompts::~QtMainWindowPrompts()
@@ -35,6 +41,8 @@ std::optional<QString> QtMainWindowPrompts::AskRomFile()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("NES ROM(*.nes)"), QStringLiteral("全てのファイル(*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("nes"));
+    if (const QString folder = EditorSettings().lastFolder(); !folder.isEmpty() && QDir(folder).exists())
+        dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -100,6 +108,16 @@ bool QtMainWindowPrompts::AskOverwriteChangedTeam(const QString& fileName)
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+// The question the file dialogs of the toolkit ask, in their words.
+bool QtMainWindowPrompts::AskReplaceFile(const QString& path)
+{
+    const QString text = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                             .arg(QFileInfo(path).fileName());
+    return QMessageBox::warning(window_, QStringLiteral("保存"), text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 std::optional<QString> QtMainWindowPrompts::AskSaveTarget(const QString& folder, const QString& fileName)

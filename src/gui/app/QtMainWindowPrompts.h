@@ -37,6 +37,7 @@ public:
     void ShowAbout() override;
     SaveAnswer AskToSaveChanges(bool offerCancel) override;
     bool AskOverwriteChangedTeam(const QString& fileName) override;
+    bool AskReplaceFile(const QString& path) override;
     std::optional<QString> AskSaveTarget(const QString& folder, const QString& fileName) override;
     void Warn(const QString& text) override;
 

@@ -1,10 +1,15 @@
 #include "gui/app/TMainForm.h"
 
+#include "gui/app/ChangeCommand.h"
+#include "gui/app/EditorSettings.h"
 #include "gui/app/GridTableModel.h"
 #include "gui/app/QtMainWindowPrompts.h"
+#include "gui/app/RecentFilesMenu.h"
 #include "gui/app/RosterGridView.h"
+#include "gui/app/UndoActions.h"
 #include "core/edit/CellEdit.h"
 #include "core/edit/EditCommands.h"
+#include "core/edition/Edition.h"
 #include "core/export/PlayerExport.h"
 #include "core/roster/GridFill.h"
 #include "core/save/SaveCommands.h"
@@ -13,16 +18,22 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quindaro2 {
 
@@ -30,6 +41,8 @@ namespace {
 
 constexpr int kManagerTab = 2;
 constexpr int kMaxProblemsListed = 8;
+// The grids keep at least this many rows in view when the window is made small.
+constexpr int kMinimumRowsShown = 5;
 
 QLabel* ValueLabel(const QString& text, QWidget* parent)
 {
@@ -44,6 +57,23 @@ QLabel* ColorSquare(QWidget* parent)
     square->setFixedSize(25, 25);
     square->setFrameShape(QFrame::Box);
     return square;
+}
+
+// Where a change shows in the grids: its cell, or the first cell of the row
+// that moved; none for a colour.
+struct GridPlace {
+    RecordKind grid;
+    int column;
+    int row;
+};
+
+std::optional<GridPlace> PlaceOf(const Change& change, bool forward)
+{
+    if (const auto* cell = std::get_if<CellChange>(&change))
+        return GridPlace{cell->grid, cell->column, cell->row};
+    if (const auto* move = std::get_if<RowMove>(&change))
+        return GridPlace{move->grid, 1, forward ? move->to : move->from};
+    return std::nullopt;
 }
 
 void Paint(QLabel* square, int code)
@@ -62,6 +92,9 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
 {
     setWindowTitle(QStringLiteral("QUINDARO2"));
     setAcceptDrops(true);
+    undoStack_ = new QUndoStack(this);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &TMainForm::showModified);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &TMainForm::showModified);
     createMenus();
 
     auto* central = new QWidget(this);
@@ -70,15 +103,23 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
     layout->addWidget(createTopPanel());
     layout->addWidget(createDataPage(), 1);
     setCentralWidget(central);
+    // There from the start, so that the first message does not shrink the grids.
+    statusBar();
     showColors();
-    // Wide enough for every column of the widest grid, tall enough for 13 rows.
-    resize(800, 560);
+    enableRomCommands();
+    showRecentFiles();
+    // Wide enough for every column of the widest grid, tall enough for 13 rows,
+    // unless the last run left the window elsewhere.
+    if (!restoreGeometry(EditorSettings().windowGeometry()))
+        resize(800, 560);
 }
 
 // The views read the shown team's grids through their models: they go first,
 // while the team is still there, not after it when QWidget deletes its children.
 TMainForm::~TMainForm()
 {
+    // The history empties itself when QObject deletes it, after this window is gone.
+    disconnect(undoStack_, nullptr, this, nullptr);
     delete DataPage;
     DataPage = nullptr;
 }
@@ -91,6 +132,10 @@ void TMainForm::createMenus()
     file->addSeparator();
     MenuSave = file->addAction(QStringLiteral("保存...(&S)"), this, &TMainForm::MenuSaveClick);
     MenuExit = file->addAction(QStringLiteral("終了(&X)"), this, &TMainForm::MenuExitClick);
+    RecentFiles = new RecentFilesMenu(*file, MenuExit, this);
+    connect(RecentFiles, &RecentFilesMenu::chosen, this, &TMainForm::OpenRecentFile);
+
+    createEditMenu();
 
     QMenu* output = menuBar()->addMenu(QStringLiteral("出力(&O)"));
     MenuOutput = output->addAction(QStringLiteral("選手データ出力(&P)..."), this, &TMainForm::MenuOutputClick);
@@ -125,6 +170,7 @@ QWidget* TMainForm::createTopPanel()
     auto* teamCaption = new QLabel(QStringLiteral("チーム："), panel);
     TeamBox = new QComboBox(panel);
     TeamBox->setMinimumWidth(57);
+    TeamBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     teamCaption->setBuddy(TeamBox);
     figures->addWidget(teamCaption);
     figures->addWidget(TeamBox);
@@ -163,6 +209,13 @@ QWidget* TMainForm::createDataPage()
     DataPage->addTab(BatterGrid, QStringLiteral("バッター"));
     DataPage->addTab(PitcherGrid, QStringLiteral("ピッチャー"));
     DataPage->addTab(VisorGrid, QStringLiteral("監督"));
+    // The heading row, the rows, and a horizontal scroll bar when the window is narrow.
+    for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid}) {
+        const int row = grid->verticalHeader()->defaultSectionSize();
+        const int heading = std::max(row, grid->horizontalHeader()->sizeHint().height());
+        grid->setMinimumHeight(heading + kMinimumRowsShown * row + grid->horizontalScrollBar()->sizeHint().height()
+                               + 2 * grid->frameWidth());
+    }
 
     connect(BatterGrid, &RosterGridView::editRequested, this, &TMainForm::BatterGridDblClick);
     connect(PitcherGrid, &RosterGridView::editRequested, this, &TMainForm::PitcherGridClick);
@@ -181,13 +234,13 @@ void TMainForm::MenuOpenClick()
         OpenRomFile(*path);
 }
 
-void TMainForm::OpenRomFile(const QString& path)
+void TMainForm::OpenRomFile(const QString& path, std::optional<int> edition)
 {
     if (!ConfirmDropShownTeam(team_, prompts_, true))
         return;
     EditorState& state = team_.state;
     state.RomPath = path;
-    state.Edition = prompts_.AskEdition(ProposeEdition(path));
+    state.Edition = edition && IsEdition(*edition) ? *edition : prompts_.AskEdition(ProposeEdition(path));
     // Saving before any Save goes into the file that is open, and never into a
     // file saved from another ROM.
     state.SaveTarget = path;
@@ -203,11 +256,13 @@ void TMainForm::OpenRomFile(const QString& path)
     }
     DataPage->setTabEnabled(kManagerTab, RecordsPerTeam(RecordKind::Manager, state.Edition).has_value());
     fillShownTeam();
+    enableRomCommands();
+    rememberOpenedRom();
 }
 
-EditionProposal TMainForm::ProposeEdition(const QString&) const
+EditionProposal TMainForm::ProposeEdition(const QString& path) const
 {
-    return {};
+    return {EditorSettings().rememberedEdition(path), {}};
 }
 
 void TMainForm::TeamBoxChange(int index)
@@ -215,7 +270,7 @@ void TMainForm::TeamBoxChange(int index)
     EditorState& state = team_.state;
     if (state.RomPath.isEmpty() || index < 0 || index >= TeamCount(state.Edition) || index == state.TeamIndex)
         return;
-    if (!ConfirmDropShownTeam(team_, prompts_, false)) {
+    if (!ConfirmDropShownTeam(team_, prompts_, true)) {
         const QSignalBlocker blocker(TeamBox);
         TeamBox->setCurrentIndex(state.TeamIndex);
         return;
@@ -227,6 +282,8 @@ void TMainForm::TeamBoxChange(int index)
 
 void TMainForm::fillShownTeam()
 {
+    // The edits of the team shown before were saved or dropped.
+    undoStack_->clear();
     const TeamFillReport report = FillTeamFromFile(team_);
     batterModel_->gridReset();
     pitcherModel_->gridReset();
@@ -267,12 +324,16 @@ void TMainForm::showColors()
 
 void TMainForm::showCaption(const QString& path)
 {
-    setWindowTitle(QStringLiteral("QUINDARO2 - ") + QFileInfo(path).fileName());
+    // "[*]" shows where the modified marker goes; a file name's own "[*]" is doubled to stay text.
+    const QString name = QFileInfo(path).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("QUINDARO2 - %1[*]").arg(name));
 }
 
 void TMainForm::MenuSaveClick()
 {
     if (SaveAskingForTarget(team_, prompts_)) {
+        undoStack_->setClean();
+        rememberOpenedRom();
         showCaption(team_.state.SaveTarget);
         statusBar()->showMessage(QStringLiteral("%1 に保存しました．").arg(QFileInfo(team_.state.SaveTarget).fileName()), 5000);
     }
@@ -285,10 +346,12 @@ void TMainForm::MenuExitClick()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (ConfirmDropShownTeam(team_, prompts_, true))
-        event->accept();
-    else
+    if (!ConfirmDropShownTeam(team_, prompts_, true)) {
         event->ignore();
+        return;
+    }
+    EditorSettings().setWindowGeometry(saveGeometry());
+    event->accept();
 }
 
 void TMainForm::MenuOutputClick()
@@ -299,6 +362,7 @@ void TMainForm::MenuOutputClick()
     const std::optional<ExportChoice> choice = prompts_.AskExport();
     if (!choice || choice->fileName.isEmpty())
         return;
+    EditorSettings().setExportChoice(*choice);
     const ExportResult result = ExportPlayerData(state.RomPath, state.Edition, choice->fileName, choice->mode);
     if (!result.ok()) {
         prompts_.Warn(QStringLiteral("選手データを出力できませんでした．\n%1").arg(result.error));
@@ -392,15 +456,99 @@ GridTableModel& TMainForm::model(RecordKind grid)
 
 void TMainForm::applyChange(const Change& change)
 {
+    undoStack_->push(new ChangeCommand(change, ChangeName(team_.state.Edition, change),
+                                       [this](const Change& made, ChangeCommand::Direction direction) {
+                                           makeChange(made, direction == ChangeCommand::Direction::Apply);
+                                       }));
+}
+
+void TMainForm::createEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    const UndoActions actions = AddUndoActions(*edit, *undoStack_);
+    MenuUndo = actions.undo;
+    MenuRedo = actions.redo;
+}
+
+void TMainForm::makeChange(const Change& change, bool forward)
+{
+    const auto make = [&] { forward ? Apply(team_, change) : Revert(team_, change); };
     if (const auto* move = std::get_if<RowMove>(&change)) {
-        model(move->grid).moveRow(move->from, move->to, [&] { Apply(team_, change); });
+        model(move->grid).moveRow(forward ? move->from : move->to, forward ? move->to : move->from, make);
     } else {
-        Apply(team_, change);
+        make();
         if (const auto* cell = std::get_if<CellChange>(&change))
             model(cell->grid).cellChanged(cell->column, cell->row);
     }
     showStatistics();
     showColors();
+    showChangedCell(change, forward);
+}
+
+// An undone or redone edit is shown where it happened.
+void TMainForm::showChangedCell(const Change& change, bool forward)
+{
+    const std::optional<GridPlace> place = PlaceOf(change, forward);
+    if (!place)
+        return;
+    RosterGridView* view = place->grid == RecordKind::Batter    ? BatterGrid
+                           : place->grid == RecordKind::Pitcher ? PitcherGrid
+                                                                : VisorGrid;
+    DataPage->setCurrentWidget(view);
+    view->setCurrentIndex(view->model()->index(place->row - 1, place->column - 1));
+}
+
+void TMainForm::showModified()
+{
+    team_.state.DataChanged = !undoStack_->isClean();
+    setWindowModified(team_.state.DataChanged);
+}
+
+void TMainForm::enableRomCommands()
+{
+    const bool open = !team_.state.RomPath.isEmpty();
+    for (QAction* command : {MenuSave, MenuOutput})
+        command->setEnabled(open);
+    for (QPushButton* button : {HelmetButton, UniformButton})
+        button->setEnabled(open);
+}
+
+void TMainForm::rememberOpenedRom()
+{
+    const EditorState& state = team_.state;
+    EditorSettings settings;
+    settings.addRecentFile(state.RomPath, state.Edition);
+    settings.setLastFolder(QFileInfo(state.RomPath).absolutePath());
+    showRecentFiles();
+}
+
+void TMainForm::showRecentFiles()
+{
+    QStringList paths;
+    for (const RecentFile& file : EditorSettings().recentFiles())
+        paths << file.path;
+    RecentFiles->show(paths);
+}
+
+void TMainForm::OpenStartFile(const QString& path, std::optional<int> edition)
+{
+    if (!QFileInfo::exists(path)) {
+        prompts_.Warn(QStringLiteral("%1 が見つかりません．").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    OpenRomFile(path, edition);
+}
+
+void TMainForm::OpenRecentFile(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        EditorSettings().removeRecentFile(path);
+        showRecentFiles();
+        prompts_.Warn(QStringLiteral("%1 が見つかりません．最近開いたファイルの一覧から外しました．")
+                          .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    OpenRomFile(path);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event)

@@ -8,17 +8,20 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QUndoStack;
 
 namespace quindaro2 {
 
 class GridTableModel;
 class QtMainWindowPrompts;
+class RecentFilesMenu;
 class RosterGridView;
 struct TeamFillReport;
 
@@ -38,8 +41,15 @@ public:
     const ShownTeam& shownTeam() const { return team_; }
 
     // Opens `path` as File > Open does after its file dialog: the unsaved-changes
-    // question, then the edition dialog.
-    void OpenRomFile(const QString& path);
+    // question, then the edition dialog unless `edition` is given.
+    void OpenRomFile(const QString& path, std::optional<int> edition = std::nullopt);
+    // Opens a ROM named on the command line; one that is not there is said so.
+    void OpenStartFile(const QString& path, std::optional<int> edition);
+    // Opens a ROM of the File menu's recent list; one that is gone leaves the
+    // list with a message.
+    void OpenRecentFile(const QString& path);
+    // The shown team's edits, newest last; empty after an Open or a team switch.
+    QUndoStack& undoStack() { return *undoStack_; }
 
     void MenuOpenClick();
     void MenuSaveClick();
@@ -62,6 +72,9 @@ public:
     QAction* MenuOutput = nullptr;
     QAction* MenuHistory = nullptr;
     QAction* MenuVersion = nullptr;
+    QAction* MenuUndo = nullptr;
+    QAction* MenuRedo = nullptr;
+    RecentFilesMenu* RecentFiles = nullptr;
     QLabel* AverageLabel = nullptr;
     QLabel* HomerunLabel = nullptr;
     QLabel* RunLabel = nullptr;
@@ -95,9 +108,18 @@ private:
     void pickColor(TeamColor color);
     void editCell(RecordKind grid, int column, int row);
     void moveRow(RecordKind grid, int from, int to);
-    // Makes an accepted change and brings the grids, figures and colours up to date.
+    // Puts an accepted change on the undo history, which makes it.
     void applyChange(const Change& change);
     GridTableModel& model(RecordKind grid);
+    void createEditMenu();
+    // Makes a change or takes it back, and brings the grids, figures and colours up to date.
+    void makeChange(const Change& change, bool forward);
+    void showChangedCell(const Change& change, bool forward);
+    // DataChanged and the caption's marker follow the undo history's saved state.
+    void showModified();
+    void enableRomCommands();
+    void rememberOpenedRom();
+    void showRecentFiles();
 
     std::unique_ptr<QtMainWindowPrompts> ownPrompts_;
     MainWindowPrompts& prompts_;
@@ -106,6 +128,7 @@ private:
     GridTableModel* batterModel_ = nullptr;
     GridTableModel* pitcherModel_ = nullptr;
     GridTableModel* visorModel_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
 };
 
 } // namespace quindaro2

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -57,7 +58,7 @@ TOutputForm::TOutputForm(QWidget* parent) : QDialog(parent), askFileName(AskTeam
     CancelButton = AddButton(this, "CancelButton", QStringLiteral("Cancel"), QRect(408, 120, 75, 25));
     OpenButton->setDefault(true);
     connect(FileButton, &QPushButton::clicked, this, &TOutputForm::FileButtonClick);
-    connect(OpenButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OpenButton, &QPushButton::clicked, this, &TOutputForm::OpenButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     OutputOption = new QGroupBox(QStringLiteral("出力ファイルの設定"), this);
@@ -84,10 +85,19 @@ TOutputForm::TOutputForm(QWidget* parent) : QDialog(parent), askFileName(AskTeam
 
 bool TOutputForm::Execute()
 {
-    FileEdit->clear();
+    // The export writes the file chosen last, so the field shows it: OK never
+    // writes to a file the dialog does not show.
+    FileEdit->setText(chosenFileName);
     // The field is read-only, so a keyboard user starts on the button that fills it.
     FileButton->setFocus();
     return exec() == QDialog::Accepted;
+}
+
+void TOutputForm::Remember(const QString& fileName, int outputOptionIndex)
+{
+    chosenFileName = fileName;
+    if (QAbstractButton* option = outputButtons->button(outputOptionIndex))
+        option->setChecked(true);
 }
 
 QString TOutputForm::ChosenFileName() const
@@ -98,6 +108,17 @@ QString TOutputForm::ChosenFileName() const
 int TOutputForm::OutputOptionIndex() const
 {
     return outputButtons->checkedId();
+}
+
+void TOutputForm::OpenButtonClick()
+{
+    if (!chosenFileName.isEmpty()) {
+        accept();
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("警告"),
+                         QStringLiteral("出力するファイルが選ばれていません．「...」ボタンでファイルを選んでください．"));
+    FileButton->setFocus();
 }
 
 void TOutputForm::FileButtonClick()

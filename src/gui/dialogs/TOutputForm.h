@@ -15,7 +15,8 @@ namespace quindaro2 {
 
 // Asks where the player data export goes and whether all teams share one file.
 // Kept for the whole run: the chosen file and the file option stay from one
-// export to the next, only the name field starts empty each time.
+// export to the next, and the name field always shows the file that OK
+// writes. OK without a file says so and keeps the dialog open.
 class TOutputForm : public QDialog {
     Q_OBJECT
 
@@ -25,8 +26,12 @@ public:
 
     explicit TOutputForm(QWidget* parent = nullptr);
 
-    // Empties the name field and shows the dialog modally; true for OK.
+    // Shows the chosen file in the name field and the dialog modally; true
+    // for OK, which needs a chosen file.
     bool Execute();
+
+    // Starts from choices kept from an earlier run.
+    void Remember(const QString& fileName, int outputOptionIndex);
 
     // The file last chosen with the "..." button, full path; empty when none
     // was ever chosen. The export writes here, not to the field's text.
@@ -41,6 +46,7 @@ public:
 
 public Q_SLOTS:
     void FileButtonClick();
+    void OpenButtonClick();
 
 private:
     QLabel* Label1;

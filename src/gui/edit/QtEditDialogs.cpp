@@ -15,21 +15,22 @@ QtEditDialogs::QtEditDialogs(TNameForm& nameForm, TListForm& listForm, TValueFor
 {
 }
 
-std::optional<QString> QtEditDialogs::EditName(int edition, const QString& name)
+std::optional<QString> QtEditDialogs::EditName(int edition, const QString& name, const AnswerCheck& check)
 {
-    return nameForm_.EditName(edition, name);
+    return nameForm_.EditName(edition, name, check);
 }
 
 std::optional<QString> QtEditDialogs::ChooseItem(const QString& caption, const QString& label,
-                                                 const QStringList& choices)
+                                                 const QStringList& choices, const QString& current)
 {
-    return listForm_.ChooseItem(caption, label, choices);
+    return listForm_.ChooseItem(caption, label, choices, current);
 }
 
-std::optional<int> QtEditDialogs::EnterValue(const QString& caption, const QString& label, const ValueRange& range,
-                                             int start, const QString& hint)
+std::optional<QString> QtEditDialogs::EnterValue(const QString& caption, const QString& label,
+                                                 const ValueRange& range, int start, const QString& hint,
+                                                 const AnswerCheck& check)
 {
-    return valueForm_.EnterValue(caption, label, range, start, hint);
+    return valueForm_.EnterValue(caption, label, range, start, hint, check);
 }
 
 void QtEditDialogs::ShowError(const QString& message)

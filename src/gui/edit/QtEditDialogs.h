@@ -16,11 +16,11 @@ class QtEditDialogs : public EditDialogs {
 public:
     QtEditDialogs(TNameForm& nameForm, TListForm& listForm, TValueForm& valueForm, QWidget* parent);
 
-    std::optional<QString> EditName(int edition, const QString& name) override;
-    std::optional<QString> ChooseItem(const QString& caption, const QString& label,
-                                      const QStringList& choices) override;
-    std::optional<int> EnterValue(const QString& caption, const QString& label, const ValueRange& range, int start,
-                                  const QString& hint) override;
+    std::optional<QString> EditName(int edition, const QString& name, const AnswerCheck& check) override;
+    std::optional<QString> ChooseItem(const QString& caption, const QString& label, const QStringList& choices,
+                                      const QString& current) override;
+    std::optional<QString> EnterValue(const QString& caption, const QString& label, const ValueRange& range,
+                                      int start, const QString& hint, const AnswerCheck& check) override;
     void ShowError(const QString& message) override;
 
 private:

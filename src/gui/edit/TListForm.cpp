@@ -55,14 +55,22 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent)
     setFixedSize(184, 112);
 }
 
-std::optional<QString> TListForm::ChooseItem(const QString& caption, const QString& label, const QStringList& choices)
+std::optional<QString> TListForm::ChooseItem(const QString& caption, const QString& label, const QStringList& choices,
+                                             const QString& current)
 {
     ListBox->clear();
     setWindowTitle(caption);
     Label->setText(label);
     ListBox->addItems(choices);
-    ListBox->setCurrentRow(-1);
-    ListBox->clearSelection();
+    const int shown = static_cast<int>(choices.indexOf(current));
+    if (shown >= 0) {
+        ListBox->setCurrentRow(shown, QItemSelectionModel::ClearAndSelect);
+        ListBox->scrollToItem(ListBox->item(shown), QAbstractItemView::PositionAtCenter);
+    } else {
+        ListBox->setCurrentRow(-1);
+        ListBox->clearSelection();
+        ListBox->scrollToTop();
+    }
     OKButton->setFocus();
 
     if (exec() != QDialog::Accepted)

@@ -20,8 +20,10 @@ public:
     explicit TListForm(QWidget* parent = nullptr);
 
     // The chosen text; none after Cancel. OK with nothing chosen keeps the
-    // dialog open.
-    std::optional<QString> ChooseItem(const QString& caption, const QString& label, const QStringList& choices);
+    // dialog open. The list opens on `current`, chosen and in view; on its
+    // first entry, with nothing chosen, when `current` is none of the choices.
+    std::optional<QString> ChooseItem(const QString& caption, const QString& label, const QStringList& choices,
+                                      const QString& current = QString());
 
     QLabel* Label = nullptr;
     QListWidget* ListBox = nullptr;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -71,7 +72,7 @@ TNameForm::TNameForm(QWidget* parent) : QDialog(parent)
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     for (QPushButton* button : {OkButton, CancelButton})
         button->setAutoDefault(false);
-    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OkButton, &QPushButton::clicked, this, &TNameForm::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // The design places the boxes 49 pixels wide, 7 apart; wider boxes keep
@@ -104,9 +105,11 @@ QStringList TNameForm::NameEntryCharacters(int edition)
     return entries;
 }
 
-std::optional<QString> TNameForm::EditName(int edition, const QString& name)
+std::optional<QString> TNameForm::EditName(int edition, const QString& name, const AnswerCheck& check)
 {
     const bool fiveCharacters = NameLength(edition) >= 5;
+    fiveCharacters_ = fiveCharacters;
+    check_ = check;
     const QStringList entries = NameEntryCharacters(edition);
     const std::array<QComboBox*, 5> boxes = Boxes();
     for (std::size_t k = 0; k < boxes.size(); ++k) {
@@ -121,13 +124,34 @@ std::optional<QString> TNameForm::EditName(int edition, const QString& name)
     First->setFocus();
     First->lineEdit()->selectAll();
 
-    if (exec() != QDialog::Accepted)
+    const bool accepted = exec() == QDialog::Accepted;
+    check_ = nullptr;
+    if (!accepted)
         return std::nullopt;
+    return JoinedName();
+}
 
-    QString result;
-    for (std::size_t k = 0; k < (fiveCharacters ? 5u : 4u); ++k)
-        result += boxes[k]->currentText();
-    return result;
+QString TNameForm::JoinedName() const
+{
+    const std::array<QComboBox*, 5> boxes = Boxes();
+    QString name;
+    for (std::size_t k = 0; k < (fiveCharacters_ ? 5u : 4u); ++k)
+        name += boxes[k]->currentText();
+    return name;
+}
+
+void TNameForm::OkButtonClick()
+{
+    const QString refusal = check_ ? check_(JoinedName()) : QString();
+    if (refusal.isEmpty()) {
+        accept();
+        return;
+    }
+    // The boxes keep what was typed, so that one character can be mended.
+    QWidget* focus = focusWidget();
+    QMessageBox::warning(this, QStringLiteral("警告"), refusal);
+    if (focus)
+        focus->setFocus();
 }
 
 void TNameForm::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/edit/EditDialogs.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -21,8 +23,10 @@ public:
     explicit TNameForm(QWidget* parent = nullptr);
 
     // The joined texts of the boxes (four boxes for 1986 and 1987, five
-    // later), exactly as typed or chosen; none after Cancel.
-    std::optional<QString> EditName(int edition, const QString& name);
+    // later), exactly as typed or chosen; none after Cancel. OK with a name
+    // that `check` refuses shows the reason in a warning and keeps the dialog
+    // open with the boxes as typed; an empty check takes any name.
+    std::optional<QString> EditName(int edition, const QString& name, const AnswerCheck& check = {});
 
     // The characters the boxes offer for an edition, one entry per line.
     static QStringList NameEntryCharacters(int edition);
@@ -40,6 +44,11 @@ protected:
 
 private:
     std::array<QComboBox*, 5> Boxes() const { return {First, Second, Third, Fourth, Fifth}; }
+    QString JoinedName() const;
+    void OkButtonClick();
+
+    bool fiveCharacters_ = true;
+    AnswerCheck check_;
 };
 
 } // namespace quindaro2

@@ -2,28 +2,18 @@
 
 #include "gui/dialogs/JapaneseFont.h"
 #include "gui/edit/FocusedButton.h"
+#include "gui/edit/NumberBox.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 
 #include <algorithm>
-#include <cstdint>
-#include <limits>
 
 namespace quindaro2 {
 
 namespace {
-
-constexpr int kShortMin = std::numeric_limits<std::int16_t>::min();
-constexpr int kShortMax = std::numeric_limits<std::int16_t>::max();
-
-int ToShort(int value)
-{
-    return std::clamp(value, kShortMin, kShortMax);
-}
 
 constexpr int kDesignWidth = 212;
 constexpr int kDesignHeight = 199;
@@ -52,14 +42,11 @@ TValueForm::TValueForm(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("ValueForm"));
     setFont(JapaneseFont(12));
 
-    ValueEdit = new QSpinBox(this);
+    ValueEdit = new NumberBox(this);
     ValueEdit->setObjectName(QStringLiteral("ValueEdit"));
     ValueEdit->setFont(JapaneseFont(21));
-    ValueEdit->setRange(0, 100);
+    ValueEdit->setRange(ValueRange{0, 100, 1});
     ValueEdit->setValue(100);
-    ValueEdit->setWrapping(false);
-    // Typed numbers stay as typed: stepping never rounds them to the step.
-    ValueEdit->setStepType(QAbstractSpinBox::DefaultStepType);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -86,16 +73,13 @@ QString TValueForm::RangeText(const ValueRange& range)
     return QStringLiteral("（%1～%2）").arg(range.minimum).arg(range.maximum);
 }
 
-std::optional<int> TValueForm::EnterValue(const QString& caption, const QString& label, const ValueRange& range,
-                                          int start, const QString& hint)
+std::optional<QString> TValueForm::EnterValue(const QString& caption, const QString& label, const ValueRange& range,
+                                              int start, const QString& hint, const AnswerCheck& check)
 {
-    // The box holds 16-bit signed numbers; a start outside the range moves to
-    // its nearer end.
-    ValueEdit->setMaximum(ToShort(range.maximum));
-    ValueEdit->setMinimum(ToShort(range.minimum));
-    ValueEdit->setValue(ToShort(start));
     // A step of 0 leaves the arrows without effect.
-    ValueEdit->setSingleStep(std::clamp(range.step, 0, kShortMax));
+    ValueEdit->setRange(range);
+    ValueEdit->setValue(start);
+    check_ = check;
 
     Range->setText(RangeText(range));
     setWindowTitle(caption);
@@ -108,14 +92,24 @@ std::optional<int> TValueForm::EnterValue(const QString& caption, const QString&
 
     ValueEdit->setFocus();
     ValueEdit->selectAll();
-    if (exec() != QDialog::Accepted)
+    const bool accepted = exec() == QDialog::Accepted;
+    check_ = nullptr;
+    if (!accepted)
         return std::nullopt;
-    return ToShort(ValueEdit->value());
+    return ValueEdit->text();
 }
 
 void TValueForm::OKButtonClick()
 {
-    accept();
+    const QString refusal = check_ ? check_(ValueEdit->text()) : QString();
+    if (refusal.isEmpty()) {
+        accept();
+        return;
+    }
+    // The typed number stays, selected, so that the next digits replace it.
+    QMessageBox::warning(this, QStringLiteral("警告"), refusal);
+    ValueEdit->setFocus();
+    ValueEdit->selectAll();
 }
 
 void TValueForm::Button1Click()

@@ -14,40 +14,47 @@ namespace {
 using test::RomFolder;
 using test::SyntheticRom;
 
-// Records every dialog shown and answers from a script.
+// Records every dialog shown and answers from a script. Like the real dialogs
+// it checks a typed answer: a refused one is recorded with its reason, and
+// the user then cancels.
 class ScriptedDialogs : public EditDialogs {
 public:
     QString shown;  // "name", "list" or "value"
     QString error;  // the last error shown
+    QString refusal;  // the last reason a dialog gave for refusing an answer
     QString caption;
     QString label;
     QStringList choices;
+    QString current;
     ValueRange range;
     int start = 0;
     QString hint;
     int nameEdition = 0;
+    bool ignoreCheck = false;  // a dialog that takes any answer
 
     std::optional<QString> nameAnswer;
     std::optional<QString> listAnswer;
     std::optional<int> valueAnswer;
 
-    std::optional<QString> EditName(int edition, const QString& name) override
+    std::optional<QString> EditName(int edition, const QString& name, const AnswerCheck& check) override
     {
         shown = QStringLiteral("name");
         nameEdition = edition;
         label = name;
-        return nameAnswer;
+        return checked(nameAnswer, check);
     }
-    std::optional<QString> ChooseItem(const QString& c, const QString& l, const QStringList& offered) override
+    std::optional<QString> ChooseItem(const QString& c, const QString& l, const QStringList& offered,
+                                      const QString& shownCurrent) override
     {
         shown = QStringLiteral("list");
         caption = c;
         label = l;
         choices = offered;
+        current = shownCurrent;
         return listAnswer;
     }
-    std::optional<int> EnterValue(const QString& c, const QString& l, const ValueRange& r, int s,
-                                  const QString& h) override
+    std::optional<QString> EnterValue(const QString& c, const QString& l, const ValueRange& r, int s,
+                                      const QString& h, const AnswerCheck& check) override
     {
         shown = QStringLiteral("value");
         caption = c;
@@ -55,9 +62,18 @@ public:
         range = r;
         start = s;
         hint = h;
-        return valueAnswer;
+        return checked(valueAnswer ? std::optional<QString>(QString::number(*valueAnswer)) : std::nullopt, check);
     }
     void ShowError(const QString& message) override { error = message; }
+
+private:
+    std::optional<QString> checked(const std::optional<QString>& answer, const AnswerCheck& check)
+    {
+        if (!answer || ignoreCheck)
+            return answer;
+        refusal = check(*answer);
+        return refusal.isEmpty() ? answer : std::nullopt;
+    }
 };
 
 // The editor with a plausible team of the edition on show.
@@ -222,8 +238,9 @@ TEST_P(EditCommandTest, NumberColumnsShowTheirRangeAndAcceptOnlyNumbersInIt)
         EXPECT_EQ(dialogs.hint.trimmed(), QString::fromUtf8(want.hint)) << want.caption;
         EXPECT_EQ(cells.cell(column, row), before) << want.caption;
         EXPECT_FALSE(editor.team.state.DataChanged);
-        EXPECT_TRUE(dialogs.error.contains(QStringLiteral("%1～%2").arg(want.minimum).arg(want.maximum)))
-            << dialogs.error.toStdString();
+        EXPECT_TRUE(dialogs.refusal.contains(QStringLiteral("%1～%2").arg(want.minimum).arg(want.maximum)))
+            << dialogs.refusal.toStdString();
+        EXPECT_TRUE(dialogs.error.isEmpty()) << "the dialog itself refuses";
 
         dialogs.valueAnswer = want.minimum - 1;
         RunCommand(grid, editor.team, column, row, dialogs);
@@ -273,6 +290,7 @@ TEST_P(EditCommandTest, TheListColumnOffersTheEditionsChoices)
     EXPECT_EQ(dialogs.shown, QStringLiteral("list"));
     EXPECT_EQ(dialogs.caption, grid == RecordKind::Batter ? QStringLiteral("打席") : QStringLiteral("投法"));
     EXPECT_EQ(dialogs.label, cells.cell(1, 3));
+    EXPECT_EQ(dialogs.current, before);
     EXPECT_EQ(dialogs.choices, grid == RecordKind::Batter ? SideChoices(edition) : FormChoices(edition));
     EXPECT_EQ(cells.cell(2, 3), before);
     EXPECT_FALSE(editor.team.state.DataChanged);
@@ -340,10 +358,45 @@ TEST(EditCommands, ANameTheEditionCannotStoreIsRefused)
         ScriptedDialogs dialogs;
         dialogs.nameAnswer = QString::fromUtf8(name);
         RunCommand(RecordKind::Batter, editor.team, 1, 1, dialogs);
-        EXPECT_TRUE(dialogs.error.contains(QString::fromUtf8(name))) << edition << ' ' << name;
+        EXPECT_TRUE(dialogs.refusal.contains(QString::fromUtf8(name))) << edition << ' ' << name;
         EXPECT_EQ(editor.team.BatterGrid.cell(1, 1), before);
         EXPECT_FALSE(editor.team.state.DataChanged);
     }
+}
+
+// The dialogs' check is EditCell itself: a dialog that takes any answer
+// still ends in the same refusal, shown after it closed.
+TEST(EditCommands, AnAnswerTheDialogLetThroughIsRefusedAllTheSame)
+{
+    Editor editor(1993);
+    const QString before = editor.team.BatterGrid.cell(9, 1);
+    ScriptedDialogs checking;
+    checking.valueAnswer = 110;
+    RunCommand(RecordKind::Batter, editor.team, 9, 1, checking);
+    ScriptedDialogs lax;
+    lax.ignoreCheck = true;
+    lax.valueAnswer = 110;
+    RunCommand(RecordKind::Batter, editor.team, 9, 1, lax);
+    EXPECT_EQ(checking.caption, QStringLiteral("背番号"));
+    EXPECT_FALSE(checking.refusal.isEmpty());
+    EXPECT_EQ(lax.error, checking.refusal);
+    EXPECT_TRUE(lax.error.contains(QStringLiteral("0～109"))) << lax.error.toStdString();
+    EXPECT_EQ(editor.team.BatterGrid.cell(9, 1), before);
+    EXPECT_FALSE(editor.team.state.DataChanged);
+}
+
+// A record the ROM could not give has an empty row; its cells say so instead
+// of calling the empty text no number.
+TEST(EditCommands, ACellOfARecordThatCouldNotBeReadSaysSo)
+{
+    Editor editor(1994);
+    editor.team.source = RomImage(editor.team.source.bytes().left(0x10 + 40));
+    ScriptedDialogs dialogs;
+    dialogs.valueAnswer = 1;
+    RunCommand(RecordKind::Pitcher, editor.team, 4, 2, dialogs);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(dialogs.error.contains(QStringLiteral("読み込めませんでした"))) << dialogs.error.toStdString();
+    EXPECT_FALSE(dialogs.error.contains(QStringLiteral("数値ではありません")));
 }
 
 TEST(EditCommands, OddNumbersInsideARangeWithStepTwoAreAccepted)

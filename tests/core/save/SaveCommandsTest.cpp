@@ -45,9 +45,15 @@ public:
         asked << QStringLiteral("overwrite ") + fileName;
         return overwrite;
     }
+    bool AskReplaceFile(const QString& target) override
+    {
+        asked << QStringLiteral("replace ") + QFileInfo(target).fileName();
+        return replace;
+    }
     void Warn(const QString& text) override { warnings << text; }
 
     bool overwrite = false;
+    bool replace = false;
 };
 
 class SaveCommandsTest : public ::testing::Test {
@@ -89,6 +95,7 @@ TEST_F(SaveCommandsTest, YesSavesIntoTheOpenedRomBeforeAnySave)
     EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("yes/no")});
     EXPECT_TRUE(Edited());
     EXPECT_EQ(ReadFile(path).at(0x10 + 256 + 7), 61);
+    EXPECT_FALSE(shown.state.DataChanged) << "the file holds what is shown";
 }
 
 TEST_F(SaveCommandsTest, NoDropsTheEditsAndTouchesNoFile)
@@ -123,8 +130,53 @@ TEST_F(SaveCommandsTest, SaveProposesTheOpenedRomsFolderAndName)
     EXPECT_EQ(prompts.proposedFolder, QFileInfo(path).absolutePath());
     EXPECT_EQ(prompts.proposedName, QStringLiteral("game.nes"));
     EXPECT_TRUE(Edited());
-    EXPECT_TRUE(shown.state.DataChanged);
+    EXPECT_FALSE(shown.state.DataChanged) << "a saved team holds no unsaved edits";
+    EXPECT_FALSE(prompts.asked.contains(QStringLiteral("replace game.nes"))) << "the opened ROM is saved without a question";
 }
+
+// Replacing another ROM by one wrong click in the save dialog loses it: the
+// user is asked first. A new file, and the opened ROM under another spelling
+// of its path, are written without a question.
+struct ReplaceCase {
+    const char* title;
+    const char* target;    // in the test folder; "game.nes" is the opened ROM
+    bool exists;
+    bool answer;
+    bool asked;
+    bool written;
+};
+
+std::ostream& operator<<(std::ostream& out, const ReplaceCase& c)
+{
+    return out << c.title;
+}
+
+class SaveReplaceTest : public SaveCommandsTest, public ::testing::WithParamInterface<ReplaceCase> {};
+
+TEST_P(SaveReplaceTest, AnotherExistingFileIsReplacedOnlyAfterYes)
+{
+    const ReplaceCase& c = GetParam();
+    const QString target = folder.path(QString::fromUtf8(c.target));
+    const QByteArray other("another file");
+    if (c.exists && !QFileInfo::exists(target))
+        folder.write(QString::fromUtf8(c.target), other);
+    const QByteArray before = ReadFile(target);
+    prompts.target = target;
+    prompts.replace = c.answer;
+    EXPECT_EQ(SaveAskingForTarget(shown, prompts), c.written);
+    EXPECT_EQ(prompts.asked.contains(QStringLiteral("replace ") + QFileInfo(target).fileName()), c.asked);
+    EXPECT_EQ(ReadFile(target) != before, c.written);
+    EXPECT_EQ(shown.state.DataChanged, !c.written);
+    EXPECT_EQ(shown.state.RomPath, c.written ? target : path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, SaveReplaceTest,
+    ::testing::Values(ReplaceCase{"AnotherFileYes", "other.nes", true, true, true, true},
+                      ReplaceCase{"AnotherFileNo", "other.nes", true, false, true, false},
+                      ReplaceCase{"NewFile", "new.nes", false, false, false, true},
+                      ReplaceCase{"OpenedRomByAnotherSpelling", "./game.nes", true, false, false, true}),
+    [](const ::testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.title); });
 
 TEST_F(SaveCommandsTest, CancelledSaveChangesNothing)
 {

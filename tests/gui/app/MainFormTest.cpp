@@ -2,6 +2,7 @@
 #include "gui/app/RosterGridView.h"
 #include "gui/app/TMainForm.h"
 #include "core/rom/NameCodec.h"
+#include "support/FreshSettings.h"
 #include "support/PlausibleRom.h"
 
 #include <gtest/gtest.h>
@@ -60,9 +61,15 @@ public:
         asked << QStringLiteral("overwrite?");
         return overwrite;
     }
+    bool AskReplaceFile(const QString&) override
+    {
+        asked << QStringLiteral("replace?");
+        return replace;
+    }
     void Warn(const QString& text) override { warnings << text; }
 
     bool overwrite = false;
+    bool replace = false;
 
 private:
     template <typename T>
@@ -79,21 +86,29 @@ public:
     QString caption;
     QStringList choices;
 
-    std::optional<QString> EditName(int, const QString&) override { return std::nullopt; }
-    std::optional<QString> ChooseItem(const QString& listCaption, const QString&, const QStringList& offered) override
+    std::optional<QString> EditName(int, const QString&, const AnswerCheck&) override { return std::nullopt; }
+    std::optional<QString> ChooseItem(const QString& listCaption, const QString&, const QStringList& offered,
+                                      const QString&) override
     {
         caption = listCaption;
         choices = offered;
         return offered.isEmpty() ? std::nullopt : std::optional<QString>(offered.back());
     }
-    std::optional<int> EnterValue(const QString& valueCaption, const QString&, const ValueRange&, int,
-                                  const QString&) override
+    std::optional<QString> EnterValue(const QString& valueCaption, const QString&, const ValueRange&, int,
+                                      const QString&, const AnswerCheck&) override
     {
         caption = valueCaption;
-        return value;
+        return value ? std::optional<QString>(QString::number(*value)) : std::nullopt;
     }
     void ShowError(const QString&) override {}
 };
+
+// The caption as the window shows it: the modified marker "*" in place of "[*]".
+QString ShownTitle(const QWidget& window)
+{
+    return window.windowTitle().replace(QStringLiteral("[*]"),
+                                        window.isWindowModified() ? QStringLiteral("*") : QString());
+}
 
 // The events a real double-click delivers: press, release, press, double-click, release.
 void DoubleClick(QWidget* widget, QPoint at)
@@ -133,6 +148,7 @@ protected:
         return grid->model()->headerData(column - 1, Qt::Horizontal).toString();
     }
 
+    test::FreshSettings settings;
     RomFolder folder;
     SyntheticRom rom;
     QByteArray original;
@@ -176,7 +192,7 @@ TEST_P(OpenRomTest, FillsTheTeamListGridsAndFigures)
 {
     const OpenCase& c = GetParam();
     open(writeRom(c.edition), c.edition);
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("QUINDARO2 - game.nes"));
+    EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - game.nes"));
     ASSERT_EQ(form.TeamBox->count(), c.teams);
     EXPECT_EQ(form.TeamBox->itemText(0), QString::fromUtf8(c.firstCode));
     EXPECT_EQ(form.TeamBox->currentIndex(), 0);
@@ -234,18 +250,18 @@ TEST_F(MainFormTest, SwitchingTeamsAsksOnlyWhenThereAreEdits)
     form.TeamBox->setCurrentIndex(13);
     EXPECT_EQ(form.shownTeam().state.TeamIndex, 13);
     EXPECT_EQ(cell(form.BatterGrid, 1, 1), DecodeName(1993, rom.record(RecordKind::Batter, 1993, 13, 0)));
-    EXPECT_FALSE(prompts.asked.contains(QStringLiteral("save?")));
+    EXPECT_FALSE(prompts.asked.contains(QStringLiteral("save?cancel")));
 
     dialogs.value = 99;
     form.BatterGridDblClick(4, 1);
     ASSERT_TRUE(form.shownTeam().state.DataChanged);
     prompts.answers = {SaveAnswer::No};
     form.TeamBox->setCurrentIndex(3);
-    EXPECT_EQ(prompts.asked.count(QStringLiteral("save?")), 1);
+    EXPECT_EQ(prompts.asked.count(QStringLiteral("save?cancel")), 1);
     EXPECT_FALSE(form.shownTeam().state.DataChanged);
     EXPECT_EQ(form.shownTeam().state.TeamIndex, 3);
     form.TeamBox->setCurrentIndex(4);
-    EXPECT_EQ(prompts.asked.count(QStringLiteral("save?")), 1);
+    EXPECT_EQ(prompts.asked.count(QStringLiteral("save?cancel")), 1);
     EXPECT_EQ(ReadFile(path), original);
 }
 
@@ -331,7 +347,7 @@ TEST_F(MainFormTest, SaveAsRenamesTheCaptionAndLaterFillsReadTheSavedFile)
     const QString copy = folder.path(QStringLiteral("コピー.nes"));
     prompts.saveTarget = copy;
     form.MenuSaveClick();
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("QUINDARO2 - コピー.nes"));
+    EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - コピー.nes"));
     prompts.answers = {SaveAnswer::No};
     form.TeamBox->setCurrentIndex(1);
     form.TeamBox->setCurrentIndex(0);
@@ -380,7 +396,7 @@ TEST_F(MainFormTest, OpenAndExitAskBeforeDroppingEdits)
     prompts.answers = {SaveAnswer::Cancel};
     open(writeRom(1993, 2, QStringLiteral("other.nes")), 1993);
     EXPECT_EQ(form.shownTeam().state.Edition, 1989);
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("QUINDARO2 - game.nes"));
+    EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - game.nes*"));
     EXPECT_TRUE(prompts.asked.contains(QStringLiteral("save?cancel")));
 
     prompts.answers = {SaveAnswer::Cancel};

@@ -89,13 +89,13 @@ class OutputClosingTest : public ::testing::TestWithParam<OutputClosing> {};
 TEST_P(OutputClosingTest, OnlyOkGoesOn)
 {
     TOutputForm form;
+    form.Remember(QStringLiteral("/data/kept.txt"), 0);
     ScriptedFileQuestion question;
     form.askFileName = question.Function();
     EXPECT_EQ(ExecuteWith(form, [&] { GetParam().close(form); }), GetParam().expected);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(question.startPaths.isEmpty()) << "closing asked for a file";
-    // Nothing chosen: the caller learns there is no file to write.
-    EXPECT_TRUE(form.ChosenFileName().isEmpty());
+    EXPECT_EQ(form.ChosenFileName(), QStringLiteral("/data/kept.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OutputClosing{"FrameCloseButton", [](TOutputForm& form) { form.close(); }, false}),
     [](const ::testing::TestParamInfo<OutputClosing>& info) { return std::string(info.param.name); });
 
-TEST(TOutputForm, FileButtonShowsTheChosenFileAndReopeningEmptiesOnlyTheField)
+// OK writes the file chosen last, so the field shows it every time.
+TEST(TOutputForm, FileButtonShowsTheChosenFileAndReopeningShowsItAgain)
 {
     TOutputForm form;
     ScriptedFileQuestion question{{QStringLiteral("/data/out/players.txt")}, {}};
@@ -129,8 +130,44 @@ TEST(TOutputForm, FileButtonShowsTheChosenFileAndReopeningEmptiesOnlyTheField)
         shownOnReopen = FileEdit(form)->text();
         Press(form, "OpenButton");
     }));
-    EXPECT_TRUE(shownOnReopen.isEmpty()) << shownOnReopen.toStdString();
+    EXPECT_EQ(shownOnReopen, QStringLiteral("/data/out/players.txt"));
     EXPECT_EQ(form.ChosenFileName(), QStringLiteral("/data/out/players.txt"));
+}
+
+TEST(TOutputForm, OkWithoutAFileSaysWhyAndWaitsForOne)
+{
+    TOutputForm form;
+    ScriptedFileQuestion question{{QStringLiteral("/data/late.txt")}, {}};
+    form.askFileName = question.Function();
+    testing::MessageBoxSeen warning;
+    bool openAfterOk = false;
+    QWidget* focusAfterOk = nullptr;
+    EXPECT_TRUE(ExecuteWith(form, [&] {
+        testing::CloseNextMessageBox(warning);
+        Press(form, "OpenButton");
+        openAfterOk = form.isVisible();
+        focusAfterOk = form.focusWidget();
+        Press(form, "FileButton");
+        Press(form, "OpenButton");
+    }));
+    EXPECT_TRUE(openAfterOk);
+    EXPECT_EQ(warning.title, QStringLiteral("警告"));
+    EXPECT_TRUE(warning.text.contains(QStringLiteral("「...」"))) << warning.text.toStdString();
+    EXPECT_EQ(focusAfterOk, Control<QPushButton>(form, "FileButton"));
+    EXPECT_EQ(form.ChosenFileName(), QStringLiteral("/data/late.txt"));
+}
+
+TEST(TOutputForm, ChoicesKeptFromAnEarlierRunAreShown)
+{
+    TOutputForm form;
+    form.Remember(QStringLiteral("/data/earlier.txt"), 1);
+    QString shown;
+    EXPECT_TRUE(ExecuteWith(form, [&] {
+        shown = FileEdit(form)->text();
+        Press(form, "OpenButton");
+    }));
+    EXPECT_EQ(shown, QStringLiteral("/data/earlier.txt"));
+    EXPECT_EQ(form.OutputOptionIndex(), 1);
 }
 
 TEST(TOutputForm, ACancelledFileQuestionKeepsThePreviousChoice)
@@ -165,6 +202,7 @@ TEST(TOutputForm, ACancelledFileQuestionKeepsThePreviousChoice)
 TEST(TOutputForm, PerTeamOptionSurvivesBetweenUses)
 {
     TOutputForm form;
+    form.Remember(QStringLiteral("/data/players.txt"), 0);
     ExecuteWith(form, [&] {
         QTest::mouseClick(Option(form, QStringLiteral("チームごと")), Qt::LeftButton);
         Press(form, "OpenButton");

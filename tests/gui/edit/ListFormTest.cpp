@@ -68,6 +68,63 @@ TEST(ListForm, OpensWithCaptionLabelAndNothingSelected)
     EXPECT_EQ(selected, 0);
 }
 
+const QStringList kAllSides{QStringLiteral("右"),    QStringLiteral("左"),    QStringLiteral("両"),
+                            QStringLiteral("右ソ"),  QStringLiteral("左ソ"),  QStringLiteral("両ソ"),
+                            QStringLiteral("右神"),  QStringLiteral("左神"),  QStringLiteral("両神"),
+                            QStringLiteral("右ソ神"), QStringLiteral("左ソ神"), QStringLiteral("両ソ神")};
+
+struct CurrentCase {
+    const char* title;
+    const char* before;   // the current value of the previous use, which leaves the list scrolled there
+    const char* current;
+    int selected;         // -1: nothing chosen
+    int inView;           // the entry that must be in view
+};
+
+void PrintTo(const CurrentCase& c, std::ostream* out)
+{
+    *out << c.title;
+}
+
+class ListFormCurrent : public ::testing::TestWithParam<CurrentCase> {};
+
+// The list opens on the cell's value, chosen and scrolled into view, whatever
+// an earlier use left; OK at once keeps the value.
+TEST_P(ListFormCurrent, OpensOnTheCurrentValueInView)
+{
+    const CurrentCase& c = GetParam();
+    TListForm form;
+    const auto open = [&](const char* current) {
+        return form.ChooseItem(QStringLiteral("打　席"), QStringLiteral("やまだ"), kAllSides, QString::fromUtf8(current));
+    };
+    RunModal(form, [&] { form.reject(); }, [&] { return open(c.before); });
+    int selected = -2;
+    bool inView = false;
+    const std::optional<QString> result = RunModal(
+        form,
+        [&] {
+            const QList<QListWidgetItem*> chosen = form.ListBox->selectedItems();
+            selected = chosen.isEmpty() ? -1 : form.ListBox->row(chosen.front());
+            inView = form.ListBox->viewport()->rect().contains(
+                form.ListBox->visualItemRect(form.ListBox->item(c.inView)));
+            QTest::mouseClick(form.OKButton, Qt::LeftButton);
+            if (form.isVisible())
+                form.reject();
+        },
+        [&] { return open(c.current); });
+    EXPECT_EQ(selected, c.selected);
+    EXPECT_TRUE(inView) << "entry " << c.inView << " is out of view";
+    EXPECT_EQ(result, c.selected < 0 ? std::nullopt : std::optional<QString>(kAllSides[c.selected]));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ListFormCurrent,
+    ::testing::Values(CurrentCase{"LastEntry", "右", "両ソ神", 11, 11},
+                      CurrentCase{"FirstAfterTheLast", "両ソ神", "右", 0, 0},
+                      CurrentCase{"MiddleEntry", "右", "左神", 7, 7},
+                      CurrentCase{"NoneOfTheChoicesShowsTheTop", "両ソ神", "", -1, 0}),
+    [](const ::testing::TestParamInfo<CurrentCase>& info) { return std::string(info.param.title); });
+
 TEST(ListForm, OkWithoutSelectionKeepsTheDialogOpen)
 {
     TListForm form;

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -109,6 +110,43 @@ TEST(NameForm, CancelAndFrameCloseReturnNothing)
         [&] { return form.EditName(1991, QStringLiteral("やまだ")); }));
     EXPECT_FALSE(RunModal(
         form, [&] { form.close(); }, [&] { return form.EditName(1991, QStringLiteral("やまだ")); }));
+}
+
+// A refused name keeps the dialog open with the boxes as typed, so that one
+// character can be mended; the reason comes in a warning titled "警告".
+TEST(NameForm, ARefusedNameStaysInTheBoxes)
+{
+    TNameForm form;
+    QStringList checked;
+    const AnswerCheck check = [&](const QString& name) {
+        checked << name;
+        return name.contains(QStringLiteral("Ｘ")) ? QStringLiteral("「Ｘ」は使えません") : QString();
+    };
+    testing::MessageBoxSeen warning;
+    bool openAfterRefusal = false;
+    QStringList kept;
+    const std::optional<QString> result = RunModal(
+        form,
+        [&] {
+            Retype(form.First, QStringLiteral("Ｘ"));
+            Retype(form.Fourth, QStringLiteral("の"));
+            testing::CloseNextMessageBox(warning);
+            QTest::mouseClick(form.OkButton, Qt::LeftButton);
+            openAfterRefusal = form.isVisible();
+            for (const QComboBox* box : {form.First, form.Second, form.Third, form.Fourth, form.Fifth})
+                kept << box->currentText();
+            Retype(form.First, QStringLiteral("や"));
+            QTest::mouseClick(form.OkButton, Qt::LeftButton);
+        },
+        [&] { return form.EditName(1991, QStringLiteral("はまだ"), check); });
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(kept, (QStringList{QStringLiteral("Ｘ"), QStringLiteral("ま"), QStringLiteral("だ"),
+                                 QStringLiteral("の"), QString()}));
+    EXPECT_EQ(warning.title, QStringLiteral("警告"));
+    EXPECT_EQ(warning.icon, QMessageBox::Warning);
+    EXPECT_EQ(warning.text, QStringLiteral("「Ｘ」は使えません"));
+    EXPECT_EQ(checked, (QStringList{QStringLiteral("Ｘまだの"), QStringLiteral("やまだの")}));
+    EXPECT_EQ(result, std::optional<QString>(QStringLiteral("やまだの")));
 }
 
 TEST(NameForm, EnterOnTheFocusedButtonPressesIt)

@@ -1,11 +1,17 @@
 #include "gui/edit/QtEditDialogs.h"
+#include "gui/edit/NumberBox.h"
 #include "gui/edit/TListForm.h"
 #include "gui/edit/TNameForm.h"
 #include "gui/edit/TValueForm.h"
 
+#include "core/edit/EditCommands.h"
+#include "core/roster/GridFill.h"
 #include "support/ModalRun.h"
+#include "support/PlausibleRom.h"
 #include "support/QtPrinters.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,7 +37,7 @@ protected:
 TEST_F(QtEditDialogsTest, EnterValueHandsEveryArgumentToItsPlace)
 {
     QString caption, label, range, memo;
-    const std::optional<int> value = RunModal(
+    const std::optional<QString> value = RunModal(
         valueForm,
         [&] {
             caption = valueForm.windowTitle();
@@ -42,13 +48,78 @@ TEST_F(QtEditDialogsTest, EnterValueHandsEveryArgumentToItsPlace)
         },
         [&] {
             return dialogs.EnterValue(QStringLiteral("走力"), QStringLiteral("やまだ"), ValueRange{0, 70, 1}, 33,
-                                      QStringLiteral("ヒント"));
+                                      QStringLiteral("ヒント"), {});
         });
-    EXPECT_EQ(value, std::optional<int>(33));
+    EXPECT_EQ(value, std::optional<QString>(QStringLiteral("33")));
     EXPECT_EQ(caption, QStringLiteral("走力"));
     EXPECT_EQ(label, QStringLiteral("やまだ"));
     EXPECT_EQ(range, QStringLiteral("（0～70）"));
     EXPECT_EQ(memo, QStringLiteral("ヒント"));
+}
+
+// The road of an edit through the real dialogs: each refuses with the
+// reason of the edit itself and stays open, so that the user can retype.
+class RealDialogEditTest : public QtEditDialogsTest {
+protected:
+    RealDialogEditTest()
+    {
+        test::SyntheticRom rom;
+        test::FillPlausibleRoster(rom, 1993, 5);
+        team.state.RomPath = folder.write(QStringLiteral("rom.nes"), rom);
+        team.state.Edition = 1993;
+        (void)FillTeamFromFile(team);
+    }
+
+    test::RomFolder folder;
+    ShownTeam team;
+};
+
+TEST_F(RealDialogEditTest, ANumberOutsideTheRangeIsRefusedInTheValueDialog)
+{
+    testing::MessageBoxSeen warning;
+    bool openAfterRefusal = false;
+    const std::optional<Change> change = RunModal(
+        valueForm,
+        [&] {
+            valueForm.ValueEdit->selectAll();
+            QTest::keyClicks(valueForm.ValueEdit, QStringLiteral("110"));
+            testing::CloseNextMessageBox(warning);
+            QTest::mouseClick(valueForm.OKButton, Qt::LeftButton);
+            openAfterRefusal = valueForm.isVisible();
+            valueForm.ValueEdit->selectAll();
+            QTest::keyClicks(valueForm.ValueEdit, QStringLiteral("12"));
+            QTest::mouseClick(valueForm.OKButton, Qt::LeftButton);
+        },
+        [&] { return AskCellEdit(team, RecordKind::Batter, 9, 1, dialogs); });
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(warning.title, QStringLiteral("警告"));
+    EXPECT_TRUE(warning.text.contains(QStringLiteral("110"))) << warning.text.toStdString();
+    EXPECT_TRUE(warning.text.contains(QStringLiteral("0～109"))) << warning.text.toStdString();
+    ASSERT_TRUE(change.has_value());
+    const auto* cell = std::get_if<CellChange>(&*change);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->after, QStringLiteral("12"));
+}
+
+TEST_F(RealDialogEditTest, ANameTheEditionCannotStoreIsRefusedInTheNameDialog)
+{
+    testing::MessageBoxSeen warning;
+    QString keptFirst;
+    const std::optional<Change> change = RunModal(
+        nameForm,
+        [&] {
+            nameForm.First->lineEdit()->selectAll();
+            testing::TypeText(nameForm.First->lineEdit(), QStringLiteral("を"));
+            testing::CloseNextMessageBox(warning);
+            QTest::mouseClick(nameForm.OkButton, Qt::LeftButton);
+            keptFirst = nameForm.First->currentText();
+            QTest::mouseClick(nameForm.CancelButton, Qt::LeftButton);
+        },
+        [&] { return AskCellEdit(team, RecordKind::Batter, 1, 1, dialogs); });
+    EXPECT_EQ(keptFirst, QStringLiteral("を"));
+    EXPECT_EQ(warning.title, QStringLiteral("警告"));
+    EXPECT_TRUE(warning.text.contains(QStringLiteral("を"))) << warning.text.toStdString();
+    EXPECT_FALSE(change.has_value());
 }
 
 TEST_F(QtEditDialogsTest, ShowErrorShowsACriticalBoxWithTheMessage)

@@ -1,12 +1,13 @@
 #include "gui/edit/TValueForm.h"
 
+#include "gui/edit/NumberBox.h"
 #include "support/ModalRun.h"
 #include "support/QtPrinters.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,8 +21,13 @@ using testing::RunModal;
 
 const ValueRange kAverage{150, 348, 2};
 
-std::optional<int> EnterWith(TValueForm& form, const ValueRange& range, int start,
-                             const std::function<void()>& act)
+std::optional<QString> Typed(int number)
+{
+    return QString::number(number);
+}
+
+std::optional<QString> EnterWith(TValueForm& form, const ValueRange& range, int start,
+                                 const std::function<void()>& act)
 {
     return RunModal(
         form,
@@ -93,7 +99,7 @@ TEST(ValueForm, SetsCaptionLabelsAndStartingNumber)
 TEST(ValueForm, TypedNumberOffTheStepIsTakenAsTyped)
 {
     TValueForm form;
-    EXPECT_EQ(EnterWith(form, kAverage, 200, [&] { Retype(form, QStringLiteral("151")); }), std::optional<int>(151));
+    EXPECT_EQ(EnterWith(form, kAverage, 200, [&] { Retype(form, QStringLiteral("151")); }), Typed(151));
 }
 
 struct StepCase {
@@ -116,12 +122,12 @@ TEST_P(ValueFormSteps, ArrowKeysMoveByTheStepWithinTheRange)
 {
     const StepCase& c = GetParam();
     TValueForm form;
-    const std::optional<int> result = EnterWith(form, c.range, c.start, [&] {
+    const std::optional<QString> result = EnterWith(form, c.range, c.start, [&] {
         form.ValueEdit->setFocus();
         for (int i = 0; i < c.presses; ++i)
             QTest::keyClick(form.ValueEdit, c.key);
     });
-    EXPECT_EQ(result, std::optional<int>(c.expected));
+    EXPECT_EQ(result, Typed(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,7 +137,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"StopsAtTheMaximum", kAverage, 346, Qt::Key_Up, 3, 348},
                       StepCase{"StopsAtTheMinimumWithoutWrapping", {0, 62, 1}, 1, Qt::Key_Down, 3, 0},
                       StepCase{"StepZeroDoesNotMoveUp", {0, 15, 0}, 7, Qt::Key_Up, 2, 7},
-                      StepCase{"StepZeroDoesNotMoveDown", {0, 15, 0}, 7, Qt::Key_Down, 2, 7}),
+                      StepCase{"StepZeroDoesNotMoveDown", {0, 15, 0}, 7, Qt::Key_Down, 2, 7},
+                      StepCase{"DownFromAboveTheRangeGoesToTheMaximum", {0, 62, 1}, 99, Qt::Key_Down, 1, 62},
+                      StepCase{"UpFromBelowTheRangeGoesToTheMinimum", {0, 62, 1}, -1, Qt::Key_Up, 1, 0},
+                      StepCase{"PageUpStepsTenTimes", {0, 109, 1}, 5, Qt::Key_PageUp, 1, 15}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.title); });
 
 TEST(ValueForm, StepsFromATypedOddNumber)
@@ -142,7 +151,7 @@ TEST(ValueForm, StepsFromATypedOddNumber)
                             Retype(form, QStringLiteral("151"));
                             QTest::keyClick(form.ValueEdit, Qt::Key_Up);
                         }),
-              std::optional<int>(153));
+              Typed(153));
 }
 
 TEST(ValueForm, CancelAndFrameCloseReturnNothing)
@@ -171,26 +180,96 @@ TEST(ValueForm, EnterInTheNumberBoxDoesNotClose)
                             QTest::keyClick(form.ValueEdit, Qt::Key_Return);
                             open = form.isVisible();
                         }),
-              std::optional<int>(250));
+              Typed(250));
     EXPECT_TRUE(open);
 }
 
-// Out-of-range numbers cannot be finished in the box: digits past the maximum
-// are refused, and a number short of the minimum falls back to the last
-// number the box held when the focus leaves it.
-TEST(ValueForm, NumbersOutsideTheRangeAreNotTaken)
+// Typing is not limited by the range: nothing typed is cut or replaced, and
+// only characters of a whole number can be typed.
+TEST(ValueForm, TypedNumbersStayAsTyped)
 {
     TValueForm form;
-    QString afterTyping;
-    EXPECT_EQ(EnterWith(form, kAverage, 200,
-                        [&] {
-                            Retype(form, QStringLiteral("400"));
-                            afterTyping = form.ValueEdit->text();
-                        }),
-              std::optional<int>(200));
-    EXPECT_EQ(afterTyping, QStringLiteral("40"));
-    EXPECT_EQ(EnterWith(form, kAverage, 200, [&] { Retype(form, QStringLiteral("12")); }), std::optional<int>(200));
+    for (auto [typed, shown] : {std::pair{"110", "110"}, std::pair{"400", "400"}, std::pair{"-7", "-7"},
+                                std::pair{"1a2", "12"}, std::pair{"99999999999", "99999999999"}}) {
+        QString afterTyping;
+        const std::optional<QString> result = EnterWith(form, ValueRange{0, 109, 1}, 5, [&] {
+            Retype(form, QString::fromUtf8(typed));
+            afterTyping = form.ValueEdit->text();
+        });
+        EXPECT_EQ(afterTyping, QString::fromUtf8(shown)) << typed;
+        EXPECT_EQ(result, std::optional<QString>(QString::fromUtf8(shown))) << "no check takes any answer";
+    }
 }
+
+// The check the caller gives: here, the range and nothing else.
+QString RangeCheck(const ValueRange& range, const QString& answer)
+{
+    bool number = false;
+    const int value = answer.toInt(&number);
+    if (number && range.contains(value))
+        return {};
+    return QStringLiteral("「%1」は範囲外です。範囲：%2～%3").arg(answer).arg(range.minimum).arg(range.maximum);
+}
+
+struct RefusalCase {
+    const char* title;
+    ValueRange range;
+    const char* refused;
+    const char* taken;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out)
+{
+    *out << c.title;
+}
+
+class ValueFormRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+// OK with a number the check refuses keeps the dialog open on the typed
+// number and shows the reason in a warning; the user then types another.
+TEST_P(ValueFormRefusal, StaysOpenWithTheReasonUntilANumberIsTaken)
+{
+    const RefusalCase& c = GetParam();
+    TValueForm form;
+    QStringList checked;
+    const AnswerCheck check = [&](const QString& answer) {
+        checked << answer;
+        return RangeCheck(c.range, answer);
+    };
+    testing::MessageBoxSeen warning;
+    bool openAfterRefusal = false;
+    QString keptText;
+    const std::optional<QString> result = RunModal(
+        form,
+        [&] {
+            Retype(form, QString::fromUtf8(c.refused));
+            testing::CloseNextMessageBox(warning);
+            QTest::mouseClick(form.OKButton, Qt::LeftButton);
+            openAfterRefusal = form.isVisible();
+            keptText = form.ValueEdit->text();
+            Retype(form, QString::fromUtf8(c.taken));
+            QTest::mouseClick(form.OKButton, Qt::LeftButton);
+        },
+        [&] { return form.EnterValue(QStringLiteral("背番号"), QStringLiteral("やまだ"), c.range, c.range.minimum,
+                                     QString(), check); });
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(keptText, QString::fromUtf8(c.refused));
+    EXPECT_TRUE(warning.shown);
+    EXPECT_EQ(warning.title, QStringLiteral("警告"));
+    EXPECT_EQ(warning.icon, QMessageBox::Warning);
+    EXPECT_EQ(warning.text, RangeCheck(c.range, QString::fromUtf8(c.refused)));
+    EXPECT_EQ(result, std::optional<QString>(QString::fromUtf8(c.taken)));
+    EXPECT_EQ(checked, (QStringList{QString::fromUtf8(c.refused), QString::fromUtf8(c.taken)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValueFormRefusal,
+    ::testing::Values(RefusalCase{"OneAboveTheMaximum", {0, 109, 1}, "110", "109"},
+                      RefusalCase{"TypeOf1991", {0, 15, 1}, "16", "15"},
+                      RefusalCase{"BelowARangeWithStepTwo", {150, 400, 2}, "12", "151"},
+                      RefusalCase{"Empty", {0, 62, 1}, "", "0"},
+                      RefusalCase{"LoneSign", {-5, 10, 1}, "-", "-5"}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.title); });
 
 struct StartCase {
     const char* title;
@@ -206,23 +285,25 @@ void PrintTo(const StartCase& c, std::ostream* out)
 
 class ValueFormStart : public ::testing::TestWithParam<StartCase> {};
 
+// The start shows as it is, even outside the range: OK never stores a number
+// the user did not see.
 TEST_P(ValueFormStart, OkReturnsTheShownNumber)
 {
     const StartCase& c = GetParam();
     TValueForm form;
     QString shown;
-    const std::optional<int> result = EnterWith(form, c.range, c.start, [&] { shown = form.ValueEdit->text(); });
-    EXPECT_EQ(result, std::optional<int>(c.expected));
+    const std::optional<QString> result = EnterWith(form, c.range, c.start, [&] { shown = form.ValueEdit->text(); });
+    EXPECT_EQ(result, Typed(c.expected));
     EXPECT_EQ(shown, QString::number(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ValueFormStart,
     ::testing::Values(StartCase{"InsideTheRange", kAverage, 151, 151},
-                      StartCase{"BelowMovesToTheMinimum", {0, 62, 1}, -1, 0},
-                      StartCase{"AboveMovesToTheMaximum", {0, 62, 1}, 99, 62},
-                      StartCase{"SixteenBitLimitsHold", {-40000, 40000, 1}, 40000, 32767},
-                      StartCase{"NegativeSixteenBitLimit", {-40000, 40000, 1}, -40000, -32768}),
+                      StartCase{"BelowTheRangeAsItIs", {0, 62, 1}, -1, -1},
+                      StartCase{"AboveTheRangeAsItIs", {0, 62, 1}, 99, 99},
+                      StartCase{"BeyondSixteenBits", {-40000, 40000, 1}, 40000, 40000},
+                      StartCase{"NegativeBeyondSixteenBits", {-40000, 40000, 1}, -40000, -40000}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.title); });
 
 TEST(ValueForm, FixedWindowKeepsEveryControlInside)

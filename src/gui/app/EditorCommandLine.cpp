@@ -1,0 +1,70 @@
+#include "gui/app/EditorCommandLine.h"
+
+#include "core/edition/Edition.h"
+#include "core/edition/EditionName.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace quindaro2 {
+
+namespace {
+
+EditorStart Refused(const QString& reason)
+{
+    EditorStart start;
+    start.error = reason;
+    return start;
+}
+
+} // namespace
+
+EditorStart ParseEditorCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption edition(QStringLiteral("edition"), QString(), QStringLiteral("E"));
+    parser.addOption(help);
+    parser.addOption(edition);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return Refused(QStringLiteral("--edition には版が必要です"));
+        return Refused(QStringLiteral("不明なオプションです：%1%2")
+                           .arg(unknown.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), unknown.first()));
+    }
+
+    EditorStart start;
+    if (parser.isSet(help)) {
+        start.help = true;
+        return start;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return Refused(QStringLiteral("開けるROMファイルは一つです：%1").arg(files.join(QStringLiteral(" "))));
+    if (parser.values(edition).size() > 1)
+        return Refused(QStringLiteral("--edition が2回あります"));
+    if (parser.isSet(edition)) {
+        const QString text = parser.value(edition);
+        start.edition = ParseEdition(text);
+        if (!start.edition)
+            return Refused(QStringLiteral("版は %1 または %2 で指定してください：%3")
+                               .arg(ShortEditionSpan(), EditionSpan(), text));
+        if (files.isEmpty())
+            return Refused(QStringLiteral("--edition はROMファイルといっしょに指定してください"));
+    }
+    if (!files.isEmpty())
+        start.rom = QFileInfo(files.first()).absoluteFilePath();
+    return start;
+}
+
+QString EditorUsage()
+{
+    return QStringLiteral("使い方: quindaro2 [ROM] [--edition E]\n"
+                          "  ROM           始めに開くROMファイル\n"
+                          "  --edition E   その版（%1 または %2）。ないときは版を尋ねます\n"
+                          "  -h, --help    この説明\n")
+        .arg(ShortEditionSpan(), EditionSpan());
+}
+
+} // namespace quindaro2

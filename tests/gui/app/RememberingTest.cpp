@@ -1,0 +1,191 @@
+#include "gui/app/EditorSettings.h"
+#include "gui/app/QtMainWindowPrompts.h"
+#include "gui/app/RecentFilesMenu.h"
+#include "gui/app/ScriptedWindow.h"
+#include "gui/dialogs/TOutputForm.h"
+
+#include "support/ModalRun.h"
+#include "support/QtPrinters.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace quindaro2 {
+namespace {
+
+QStringList Texts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << action->text();
+    return texts;
+}
+
+class RememberingTest : public test::ScriptedWindowTest {
+protected:
+    // The editor started again: a new window on the settings the last one left.
+    std::unique_ptr<TMainForm> restart()
+    {
+        return std::make_unique<TMainForm>(&prompts, &dialogs);
+    }
+};
+
+// The recent list survives a restart; each file opens with the edition
+// it was opened as last time proposed.
+TEST_F(RememberingTest, RecentFilesAcrossARestartProposeTheirEdition)
+{
+    const QString game = writeRom(1990, 1);
+    const QString other = writeRom(1993, 2, QStringLiteral("other.nes"));
+    open(game, 1990);
+    open(other, 1993);
+    EXPECT_EQ(Texts(form.RecentFiles->items()), (QStringList{QStringLiteral("&1 other.nes"), QStringLiteral("&2 game.nes")}));
+    EXPECT_EQ(prompts.proposals, (std::vector<std::optional<int>>{std::nullopt, std::nullopt}));
+
+    const std::unique_ptr<TMainForm> next = restart();
+    ASSERT_EQ(Texts(next->RecentFiles->items()), (QStringList{QStringLiteral("&1 other.nes"), QStringLiteral("&2 game.nes")}));
+    EXPECT_EQ(next->RecentFiles->items()[1]->toolTip(), game);
+    prompts.edition = 1990;
+    next->RecentFiles->items()[1]->trigger();
+    EXPECT_EQ(prompts.proposals.back(), std::optional<int>(1990));
+    EXPECT_EQ(next->shownTeam().state.RomPath, game);
+    EXPECT_EQ(next->TeamBox->count(), 16);
+    EXPECT_EQ(Texts(next->RecentFiles->items()), (QStringList{QStringLiteral("&1 game.nes"), QStringLiteral("&2 other.nes")}));
+
+    // The open dialog proposes the remembered edition too.
+    prompts.romFile = other;
+    prompts.edition = 1993;
+    next->MenuOpenClick();
+    EXPECT_EQ(prompts.proposals.back(), std::optional<int>(1993));
+}
+
+TEST_F(RememberingTest, AGoneRecentFileLeavesTheListWithAMessage)
+{
+    const QString gone = writeRom(1988, 1, QStringLiteral("gone.nes"));
+    const QString kept = writeRom(1988, 2, QStringLiteral("kept.nes"));
+    open(gone, 1988);
+    open(kept, 1988);
+    ASSERT_TRUE(QFile::remove(gone));
+    const QStringList askedBefore = prompts.asked;
+    form.RecentFiles->items()[1]->trigger();
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("gone.nes"))) << prompts.warnings[0].toStdString();
+    EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("外しました")));
+    EXPECT_EQ(prompts.asked, askedBefore) << "nothing was opened";
+    EXPECT_EQ(form.shownTeam().state.RomPath, kept);
+    EXPECT_EQ(Texts(form.RecentFiles->items()), QStringList{QStringLiteral("&1 kept.nes")});
+    EXPECT_EQ(Texts(restart()->RecentFiles->items()), QStringList{QStringLiteral("&1 kept.nes")});
+}
+
+// The list holds the newest eight, each file once, whatever spelling opened it.
+TEST_F(RememberingTest, TheListKeepsTheNewestEightOnce)
+{
+    EditorSettings settings;
+    for (int k = 0; k < 10; ++k)
+        settings.addRecentFile(folder.path(QStringLiteral("rom%1.nes").arg(k)), 1986 + k % 9);
+    settings.addRecentFile(folder.path(QStringLiteral("sub/../rom5.nes")), 1994);
+    const QList<RecentFile> files = settings.recentFiles();
+    QStringList names;
+    for (const RecentFile& file : files)
+        names << QFileInfo(file.path).fileName();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("rom5.nes"), QStringLiteral("rom9.nes"), QStringLiteral("rom8.nes"),
+                                  QStringLiteral("rom7.nes"), QStringLiteral("rom6.nes"), QStringLiteral("rom4.nes"),
+                                  QStringLiteral("rom3.nes"), QStringLiteral("rom2.nes")}));
+    EXPECT_EQ(settings.rememberedEdition(folder.path(QStringLiteral("rom5.nes"))), std::optional<int>(1994));
+    EXPECT_EQ(settings.rememberedEdition(folder.path(QStringLiteral("rom1.nes"))), std::nullopt) << "fell off the list";
+}
+
+struct ItemCase {
+    const char* title;
+    QStringList paths;
+    int index;
+    const char* text;
+};
+
+void PrintTo(const ItemCase& c, std::ostream* out)
+{
+    *out << c.title;
+}
+
+class RecentItemText : public ::testing::TestWithParam<ItemCase> {};
+
+TEST_P(RecentItemText, NamesTheFileAndItsFolderWhenNamesRepeat)
+{
+    const ItemCase& c = GetParam();
+    EXPECT_EQ(RecentFilesMenu::ItemText(c.index + 1, c.paths[c.index], c.paths), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecentItemText,
+    ::testing::Values(
+        ItemCase{"Plain", {QStringLiteral("/roms/game.nes")}, 0, "&1 game.nes"},
+        ItemCase{"Ampersand", {QStringLiteral("/roms/a&b.nes"), QStringLiteral("/x.nes")}, 0, "&1 a&&b.nes"},
+        ItemCase{"SameName", {QStringLiteral("/roms/93/game.nes"), QStringLiteral("/roms/94/game.nes")}, 1,
+                 "&2 game.nes（/roms/94）"},
+        ItemCase{"OtherNameUnaffected",
+                 {QStringLiteral("/a/game.nes"), QStringLiteral("/b/game.nes"), QStringLiteral("/c/x.nes")}, 2,
+                 "&3 x.nes"}),
+    [](const ::testing::TestParamInfo<ItemCase>& info) { return std::string(info.param.title); });
+
+TEST_F(RememberingTest, TheWindowComesBackAtItsSize)
+{
+    form.show();
+    form.resize(910, 630);
+    QApplication::processEvents();
+    ASSERT_TRUE(form.close());
+    const std::unique_ptr<TMainForm> next = restart();
+    EXPECT_EQ(next->size(), QSize(910, 630));
+}
+
+// The open dialog starts in the folder of the ROM opened last.
+TEST_F(RememberingTest, TheOpenDialogStartsInTheLastFolder)
+{
+    ASSERT_TRUE(QDir().mkpath(folder.path(QStringLiteral("roms"))));
+    const QString path = folder.write(QStringLiteral("roms/game.nes"), test::SyntheticRom());
+    open(path, 1986);
+    QWidget window;
+    QtMainWindowPrompts real(&window);
+    QString startFolder;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        startFolder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    EXPECT_FALSE(real.AskRomFile());
+    EXPECT_EQ(startFolder, QFileInfo(path).absolutePath());
+}
+
+// The export dialog's file and option come back after a restart.
+TEST_F(RememberingTest, TheExportChoicesComeBack)
+{
+    open(writeRom(1986), 1986);
+    const QString out = folder.path(QStringLiteral("players.txt"));
+    prompts.exportChoice = ExportChoice{out, ExportMode::PerTeam};
+    form.MenuOutputClick();
+
+    QWidget window;
+    QtMainWindowPrompts real(&window);
+    auto* output = window.findChild<TOutputForm*>();
+    ASSERT_NE(output, nullptr);
+    QString shown;
+    const bool accepted = testing::RunModal(
+        *output,
+        [&] {
+            shown = output->findChild<QLineEdit*>(QStringLiteral("FileEdit"))->text();
+            output->findChild<QPushButton*>(QStringLiteral("OpenButton"))->click();
+        },
+        [&] { return output->Execute(); });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(shown, out);
+    EXPECT_EQ(output->OutputOptionIndex(), 1);
+}
+
+} // namespace
+} // namespace quindaro2
