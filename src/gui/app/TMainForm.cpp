@@ -3,6 +3,7 @@
 #include "gui/app/GridTableModel.h"
 #include "gui/app/QtMainWindowPrompts.h"
 #include "gui/app/RosterGridView.h"
+#include "core/detect/EditionDetection.h"
 #include "core/edit/CellEdit.h"
 #include "core/edit/EditCommands.h"
 #include "core/export/PlayerExport.h"
@@ -205,9 +206,10 @@ void TMainForm::OpenRomFile(const QString& path)
     fillShownTeam();
 }
 
-EditionProposal TMainForm::ProposeEdition(const QString&) const
+EditionProposal TMainForm::ProposeEdition(const QString& path) const
 {
-    return {};
+    const Detection detection = DetectEditionOfFile(path);
+    return {detection.edition, DetectionNote(detection)};
 }
 
 void TMainForm::TeamBoxChange(int index)
