@@ -1,4 +1,5 @@
 #include "cli/DemoRom.h"
+#include "core/detect/EditionDetection.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionLayout.h"
 #include "core/export/PlayerExport.h"
@@ -107,6 +108,20 @@ void BM_ExportToFile(benchmark::State& state)
     }
 }
 
+// The edition detection of one ROM as the edition dialog runs it, on an
+// image whose bytes around the rosters are random like program code.
+void BM_DetectEdition(benchmark::State& state)
+{
+    const int edition = EditionOf(state);
+    const RomImage image(cli::DemoRomImage(edition, {1, true, false}));
+    for (auto _ : state) {
+        const Detection detection = DetectEdition(image);
+        if (detection.edition != edition)
+            return Stop(state, QStringLiteral("detected %1").arg(detection.edition.value_or(0)));
+        benchmark::DoNotOptimize(detection.margin);
+    }
+}
+
 } // namespace
 } // namespace quindaro2
 
@@ -120,5 +135,6 @@ QUINDARO2_PER_EDITION(BM_FillTeam);
 QUINDARO2_PER_EDITION(BM_WriteBackTeam);
 QUINDARO2_PER_EDITION(BM_ExportAllTeams);
 QUINDARO2_PER_EDITION(BM_ExportToFile);
+QUINDARO2_PER_EDITION(BM_DetectEdition);
 
 BENCHMARK_MAIN();

@@ -5,7 +5,8 @@
 #   - every sub-command a command's help lists is offered after it;
 #   - every --option a command's help names is offered after "COMMAND --";
 #   - an option shown as "--opt a|b|c" offers exactly a, b and c;
-#   - the --edition values offered are exactly the years the tool accepts.
+#   - the --edition values offered are exactly the years the tool accepts,
+#     and "auto" where the command's help offers it.
 #
 #   check-completion.sh CLI COMPLETION
 set -uo pipefail
@@ -86,6 +87,15 @@ if printf '%s\n' "${commands[@]}" | grep -qx demo; then
   [ "$(echo $accepted)" = "$(echo $years)" ] ||
     fail "--edition offers '$(echo $years)' but the tool accepts '$(echo $accepted)'"
 fi
+
+# "auto": offered after --edition exactly by the commands whose help names it
+# on the --edition line.
+for command in "${commands[@]}"; do
+  edition_line=$("$cli" "$command" --help 2>/dev/null | grep -- '^ *--edition') || continue
+  if grep -q auto <<<"$edition_line"; then want=yes; else want=no; fi
+  if offered "$command" --edition "" | grep -qx auto; then got=yes; else got=no; fi
+  [ "$want" = "$got" ] || fail "'$command --edition' offers auto: $got; its help names auto: $want"
+done
 
 if [ "$failures" -ne 0 ]; then
   echo "completion: $failures problem(s) in $completion" >&2

@@ -16,8 +16,8 @@ QString UsageText()
         + commands
         + QStringLiteral("\n"
                          "'quindaro2-cli <コマンド> --help' でコマンドの使い方を表示します。\n"
-                         "版 E は %1 または %2。チーム T は 0 から数える番号か、\n"
-                         "その版で一つしかないチームコード（G、Bu など）。\n"
+                         "版 E は %1 または %2（ROM を読むコマンドでは auto で ROM から推定）。\n"
+                         "チーム T は 0 から数える番号か、その版で一つしかないチームコード（G、Bu など）。\n"
                          "終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値\n")
               .arg(ShortEditionSpan(), EditionSpan());
 }

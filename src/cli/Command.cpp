@@ -1,10 +1,23 @@
 #include "cli/Command.h"
 
+#include "core/detect/EditionDetection.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionName.h"
 #include "core/roster/GridFill.h"
 
 namespace quindaro2::cli {
+
+namespace {
+
+bool TeamGiven(const QString& command, const Arguments& arguments, Io& io)
+{
+    if (arguments.isSet(QStringLiteral("--team")))
+        return true;
+    io.usageError(command, QStringLiteral("--team がありません"));
+    return false;
+}
+
+} // namespace
 
 const std::vector<std::unique_ptr<Command>>& Commands()
 {
@@ -15,6 +28,7 @@ const std::vector<std::unique_ptr<Command>>& Commands()
         list.push_back(MakeSetCommand());
         list.push_back(MakeDemoCommand());
         list.push_back(MakePatchCommand());
+        list.push_back(MakeDetectCommand());
         return list;
     }();
     return commands;
@@ -63,18 +77,64 @@ std::optional<int> RequireEdition(const QString& command, const Arguments& argum
     return edition;
 }
 
-std::optional<int> RequireTeam(const QString& command, const Arguments& arguments, int edition, Io& io)
+QString EditionOrAutoHelp()
 {
-    if (!arguments.isSet(QStringLiteral("--team"))) {
-        io.usageError(command, QStringLiteral("--team がありません"));
+    return QStringLiteral("  --edition E   版（%1 または %2）。auto なら ROM から推定します\n").arg(ShortEditionSpan(), EditionSpan());
+}
+
+std::optional<EditionChoice> RequireEditionChoice(const QString& command, const Arguments& arguments, Io& io)
+{
+    if (!arguments.isSet(QStringLiteral("--edition"))) {
+        io.usageError(command, QStringLiteral("--edition がありません"));
         return std::nullopt;
     }
+    const QString text = arguments.value(QStringLiteral("--edition"));
+    if (text == QStringLiteral("auto"))
+        return EditionChoice{};
+    const std::optional<int> year = ParseEdition(text);
+    if (!year) {
+        io.usageError(command, QStringLiteral("版は %1、%2 または auto で指定してください：%3")
+                                   .arg(ShortEditionSpan(), EditionSpan(), text));
+        return std::nullopt;
+    }
+    return EditionChoice{year};
+}
+
+std::optional<int> ResolveEdition(const EditionChoice& choice, const RomImage& image, Io& io)
+{
+    if (choice.year)
+        return choice.year;
+    const Detection detection = DetectEdition(image);
+    if (!detection.edition) {
+        io.complain(QStringLiteral("版を推定できません：%1。--edition で版を指定してください").arg(detection.doubt));
+        for (const QString& line : RankingLines(detection))
+            io.note(QStringLiteral("  ") + line);
+        return std::nullopt;
+    }
+    io.note(QStringLiteral("%1年版と推定しました（次点 %2年版との差 %3）")
+                .arg(*detection.edition)
+                .arg(detection.ranking[1].edition)
+                .arg(detection.margin, 0, 'f', 1));
+    return detection.edition;
+}
+
+std::optional<int> RequireTeam(const QString& command, const Arguments& arguments, int edition, Io& io)
+{
+    if (!TeamGiven(command, arguments, io))
+        return std::nullopt;
     const TeamChoice choice = ParseTeam(edition, arguments.value(QStringLiteral("--team")));
     if (!choice.error.isEmpty()) {
         io.usageError(command, choice.error);
         return std::nullopt;
     }
     return choice.team;
+}
+
+bool CheckTeamChoice(const QString& command, const Arguments& arguments, const EditionChoice& choice, Io& io)
+{
+    if (choice.year)
+        return RequireTeam(command, arguments, *choice.year, io).has_value();
+    return TeamGiven(command, arguments, io);
 }
 
 bool FillShownTeam(Io& io, ShownTeam& team, const QString& rom, int edition, int teamIndex, const RomImage& image)

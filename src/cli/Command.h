@@ -39,6 +39,7 @@ std::unique_ptr<Command> MakeShowCommand();
 std::unique_ptr<Command> MakeSetCommand();
 std::unique_ptr<Command> MakeDemoCommand();
 std::unique_ptr<Command> MakePatchCommand();
+std::unique_ptr<Command> MakeDetectCommand();
 
 // What the commands share: the edition and team options, their help lines,
 // and reading them.
@@ -49,8 +50,26 @@ QString TeamHelp();
 
 // The edition of --edition; none after the usage error has been reported.
 std::optional<int> RequireEdition(const QString& command, const Arguments& arguments, Io& io);
+// --edition of a command that reads a ROM: a year, or "auto" to detect the
+// edition from the ROM once it is read. Such a command checks the choice
+// before reading, then resolves it on the image it read.
+struct EditionChoice {
+    std::optional<int> year;  // none for "auto"
+};
+QString EditionOrAutoHelp();
+// The choice of --edition; none after the usage error has been reported.
+std::optional<EditionChoice> RequireEditionChoice(const QString& command, const Arguments& arguments, Io& io);
+// The edition of the choice for the image: the year given, or the detected
+// one, which is told on standard error. None when no edition is clearly the
+// one, after the refusal and the ranking have been reported (exit kExitUsage).
+std::optional<int> ResolveEdition(const EditionChoice& choice, const RomImage& image, Io& io);
+
 // The team of --team; none after the usage error has been reported.
 std::optional<int> RequireTeam(const QString& command, const Arguments& arguments, int edition, Io& io);
+// Checks --team before the ROM is read, as far as the edition choice allows:
+// that it is given, and its value when the edition is. False after the usage
+// error has been reported.
+bool CheckTeamChoice(const QString& command, const Arguments& arguments, const EditionChoice& choice, Io& io);
 
 // Fills the shown team from the image as the editor does after choosing it,
 // telling the fill's warnings and read problems on standard error. False when

@@ -207,29 +207,37 @@ QString InventedName(int edition, std::mt19937& random)
     return name;
 }
 
-QByteArray DemoRomImage(int edition)
+QByteArray DemoRomImage(int edition, const DemoFill& fill)
 {
-    QByteArray image(kDemoRomSize, '\0');
+    const int trainer = fill.trainer ? 1 : 0;
+    QByteArray image(kDemoRomSize + trainer * kTrainerShift, '\0');
+    if (fill.randomFiller) {
+        std::mt19937 filler(fill.seed);
+        for (char& byte : image)
+            byte = static_cast<char>(filler() & 0xFF);
+    }
     // "NES" and the end-of-file mark, sixteen 16 KiB program banks, no
-    // character banks, mapper 1 and no trainer.
-    const char header[16] = {'N', 'E', 'S', '\x1A', 16, 0, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    // character banks, mapper 1, and the trainer bit when asked for.
+    const char flags = static_cast<char>(0x10 | (trainer << 2));
+    const char header[16] = {'N', 'E', 'S', '\x1A', 16, 0, flags, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     std::memcpy(image.data(), header, sizeof header);
     if (!IsEdition(edition))
         return image;
 
-    std::mt19937 random(static_cast<std::uint32_t>(edition));
+    // Seed 0 gives the players every earlier version gave.
+    std::mt19937 random(static_cast<std::uint32_t>(edition) + 0x10000u * fill.seed);
     for (int team = 0; team < TeamCount(edition); ++team) {
         TeamStyle style{random, Draw(random, 0, 15), {}};
         for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
             for (int slot = 0; slot < RecordsPerTeam(grid, edition).value_or(0); ++slot) {
                 const Record record = MemberRecord(grid, edition, slot, style);
-                Put(image, RecordOffset(grid, edition, team, slot, 0).value_or(-1), record.bytes.data(), record.size);
+                Put(image, RecordOffset(grid, edition, team, slot, trainer).value_or(-1), record.bytes.data(), record.size);
             }
         }
         constexpr int colorCount = static_cast<int>(std::size(kTeamColors));
         const std::uint8_t helmet = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
         const std::uint8_t uniform = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
-        if (const std::optional<TeamColorOffsets> at = ColorOffsets(edition, team, 0)) {
+        if (const std::optional<TeamColorOffsets> at = ColorOffsets(edition, team, trainer)) {
             Put(image, at->helmet, &helmet, 1);
             Put(image, at->uniform, &uniform, 1);
         }
@@ -237,11 +245,11 @@ QByteArray DemoRomImage(int edition)
     return image;
 }
 
-Status WriteDemoRom(const QString& path, int edition)
+Status WriteDemoRom(const QString& path, int edition, const DemoFill& fill)
 {
     if (!IsEdition(edition))
         return Status::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
-    const QByteArray image = DemoRomImage(edition);
+    const QByteArray image = DemoRomImage(edition, fill);
     QFile file(path);
     if (QFile::exists(path))
         return Status::Failed(QStringLiteral("%1 は既にあります。上書きしません").arg(path));

@@ -26,7 +26,7 @@ public:
                               "（行末は CR LF）として OUT に書きます。エディタの選手データ出力と同じ内容です。\n"
                               "OUT が - のときは標準出力に書きます。\n"
                               "\n")
-            + EditionHelp()
+            + EditionOrAutoHelp()
             + QStringLiteral("  --per-team    チームごとに1ファイル。OUT の拡張子の前に「_」とチームコードを\n"
                              "                付けた名前になります（players.txt → players_G.txt …）\n");
     }
@@ -38,8 +38,8 @@ public:
 
     int run(const Arguments& arguments, Io& io) const override
     {
-        const std::optional<int> edition = RequireEdition(name(), arguments, io);
-        if (!edition)
+        const std::optional<EditionChoice> choice = RequireEditionChoice(name(), arguments, io);
+        if (!choice)
             return kExitUsage;
         if (arguments.positionals().size() != 2)
             return io.usageError(name(), QStringLiteral("ROM と OUT の2つのファイル名が必要です"));
@@ -49,10 +49,19 @@ public:
             return io.usageError(name(), QStringLiteral("OUT のファイル名が空です"));
         const ExportMode mode =
             arguments.isSet(QStringLiteral("--per-team")) ? ExportMode::PerTeam : ExportMode::OneFile;
-        if (out == kStandardOutput)
-            return toStandardOutput(rom, *edition, mode, io);
+        if (out == kStandardOutput && mode == ExportMode::PerTeam)
+            return io.usageError(name(), QStringLiteral("--per-team のときは OUT に - （標準出力）を使えません"));
 
-        const ExportResult result = ExportPlayerData(rom, *edition, out, mode);
+        const Result<RomImage> image = ReadRomFile(rom);
+        if (!image)
+            return io.fileError(image.reason());
+        const std::optional<int> edition = ResolveEdition(*choice, image.value(), io);
+        if (!edition)
+            return kExitUsage;
+        if (out == kStandardOutput)
+            return toStandardOutput(image.value(), rom, *edition, io);
+
+        const ExportResult result = ExportPlayerData(image.value(), rom, *edition, out, mode);
         for (const QString& file : result.writtenFiles)
             io.print(QStringLiteral("%1 に書き込みました").arg(file));
         if (!result.ok())
@@ -61,15 +70,10 @@ public:
     }
 
 private:
-    int toStandardOutput(const QString& rom, int edition, ExportMode mode, Io& io) const
+    int toStandardOutput(const RomImage& image, const QString& rom, int edition, Io& io) const
     {
-        if (mode == ExportMode::PerTeam)
-            return io.usageError(name(), QStringLiteral("--per-team のときは OUT に - （標準出力）を使えません"));
-        const Result<RomImage> image = ReadRomFile(rom);
-        if (!image)
-            return io.fileError(image.reason());
         const Result<std::vector<ExportFile>> files =
-            PlayerExportFiles(image.value(), rom, edition, kStandardOutput, mode);
+            PlayerExportFiles(image, rom, edition, kStandardOutput, ExportMode::OneFile);
         if (!files)
             return io.fileError(files.reason());
         if (!io.writeOutput(files->front().bytes))

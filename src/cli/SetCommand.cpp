@@ -90,7 +90,7 @@ public:
                               "何も書きません。書き込みは一度に行われ、失敗しても書き込み先は元のままです。\n"
                               "ほかのプログラムが同じ ROM を保存している間は、最大10秒待ちます。\n"
                               "\n")
-            + EditionHelp() + TeamHelp()
+            + EditionOrAutoHelp() + TeamHelp()
             + QStringLiteral("  --grid G      表: batter（バッター）、pitcher（ピッチャー）、\n"
                              "                manager（監督、監督のいる版だけ）\n"
                              "  --row R       行: 1 から（0 は見出しの行）\n"
@@ -113,11 +113,10 @@ public:
 
     int run(const Arguments& arguments, Io& io) const override
     {
-        const std::optional<int> edition = RequireEdition(name(), arguments, io);
-        if (!edition)
+        const std::optional<EditionChoice> choice = RequireEditionChoice(name(), arguments, io);
+        if (!choice)
             return kExitUsage;
-        const std::optional<int> teamIndex = RequireTeam(name(), arguments, *edition, io);
-        if (!teamIndex)
+        if (!CheckTeamChoice(name(), arguments, *choice, io))
             return kExitUsage;
         for (const QString& option : {QStringLiteral("--grid"), QStringLiteral("--row"), QStringLiteral("--column")}) {
             if (!arguments.isSet(option))
@@ -147,6 +146,12 @@ public:
         const Result<LockedRom> locked = LockedRom::Open(rom, LockedRom::Access::Update);
         if (!locked)
             return io.fileError(locked.reason());
+        const std::optional<int> edition = ResolveEdition(*choice, locked->image(), io);
+        if (!edition)
+            return kExitUsage;
+        const std::optional<int> teamIndex = RequireTeam(name(), arguments, *edition, io);
+        if (!teamIndex)
+            return kExitUsage;
         ShownTeam team;
         if (!FillShownTeam(io, team, rom, *edition, *teamIndex, locked->image()))
             return io.fileError(QStringLiteral("%1 のチームを読み込めないため、何も書き込みません").arg(rom));

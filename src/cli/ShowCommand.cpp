@@ -28,18 +28,17 @@ public:
                               "チームの4つの数値と2つの色コードを表示します。警告と読み込めなかった\n"
                               "データは標準エラーに出ます。\n"
                               "\n")
-            + EditionHelp() + TeamHelp();
+            + EditionOrAutoHelp() + TeamHelp();
     }
 
     std::vector<QCommandLineOption> options() const override { return {EditionOption(), TeamOption()}; }
 
     int run(const Arguments& arguments, Io& io) const override
     {
-        const std::optional<int> edition = RequireEdition(name(), arguments, io);
-        if (!edition)
+        const std::optional<EditionChoice> choice = RequireEditionChoice(name(), arguments, io);
+        if (!choice)
             return kExitUsage;
-        const std::optional<int> teamIndex = RequireTeam(name(), arguments, *edition, io);
-        if (!teamIndex)
+        if (!CheckTeamChoice(name(), arguments, *choice, io))
             return kExitUsage;
         if (arguments.positionals().size() != 1)
             return io.usageError(name(), QStringLiteral("ROM のファイル名が1つ必要です"));
@@ -47,6 +46,12 @@ public:
         const Result<RomImage> image = ReadRomFile(rom);
         if (!image)
             return io.fileError(image.reason());
+        const std::optional<int> edition = ResolveEdition(*choice, image.value(), io);
+        if (!edition)
+            return kExitUsage;
+        const std::optional<int> teamIndex = RequireTeam(name(), arguments, *edition, io);
+        if (!teamIndex)
+            return kExitUsage;
 
         ShownTeam team;
         const bool complete = FillShownTeam(io, team, rom, *edition, *teamIndex, image.value());

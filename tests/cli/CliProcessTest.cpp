@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"ExportHelp", {"export", "--help"}, 0, true, "quindaro2-cli export --edition E [--per-team] ROM OUT"},
         ExitCase{"ShowHelp", {"show", "-h"}, 0, true, "quindaro2-cli show --edition E --team T ROM"},
         ExitCase{"SetHelp", {"help", "set"}, 0, true, "--grid batter|pitcher|manager"},
-        ExitCase{"DemoHelp", {"demo", "--help"}, 0, true, "quindaro2-cli demo --edition E OUT"},
+        ExitCase{"DemoHelp", {"demo", "--help"}, 0, true, "quindaro2-cli demo --edition E [--random SEED] [--trainer] OUT"},
         ExitCase{"UnknownCommand", {"frobnicate"}, 2, false, "frobnicate"},
         ExitCase{"UnknownOption", {"show", "--edition", "93", "--team", "0", "--colour", "{rom}"}, 2, false, "--colour"},
         ExitCase{"BadEdition", {"show", "--edition", "95", "--team", "0", "{rom}"}, 2, false, "86～94"},

@@ -116,6 +116,39 @@ TEST_P(DemoRomTest, SavingATeamWithoutEditsChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(EveryEdition, DemoRomTest, ::testing::Range(kFirstEdition, kLastEdition + 1));
 
+class DemoFillTest : public ::testing::TestWithParam<int> {};
+
+// Random bytes around the rosters and a trainer change where the data lies,
+// never what the editor reads from it.
+TEST_P(DemoFillTest, RandomBytesAndATrainerKeepEveryTeamReadable)
+{
+    const int edition = GetParam();
+    for (const DemoFill fill : {DemoFill{3, true, false}, DemoFill{0, false, true}, DemoFill{4, true, true}}) {
+        SCOPED_TRACE(testing::Message() << "seed " << fill.seed << (fill.trainer ? " with trainer" : ""));
+        const QByteArray bytes = DemoRomImage(edition, fill);
+        EXPECT_EQ(bytes, DemoRomImage(edition, fill));
+        EXPECT_EQ(bytes.size(), fill.trainer ? 0x40210 : 0x40010);
+        EXPECT_EQ(bytes.left(4), QByteArray("NES\x1A", 4));
+        const RomImage image(bytes);
+        EXPECT_EQ(image.trainer(), fill.trainer ? 1 : 0);
+        const qint64 zeros = bytes.count('\0');
+        EXPECT_EQ(zeros > bytes.size() / 2, !fill.randomFiller) << zeros;
+        for (int team = 0; team < TeamCount(edition); ++team) {
+            ShownTeam shown;
+            shown.state.Edition = edition;
+            shown.state.TeamIndex = team;
+            const TeamFillReport report = FillTeam(shown, image);
+            EXPECT_TRUE(report.warnings.isEmpty()) << team << report.warnings.join(u' ').toStdString();
+            EXPECT_TRUE(report.readProblems.isEmpty()) << team << report.readProblems.join(u' ').toStdString();
+            EXPECT_LT(shown.state.HelmetColorCode, 64);
+            EXPECT_LT(shown.state.UniformColorCode, 64);
+        }
+    }
+    EXPECT_NE(DemoRomImage(edition, {1, true, false}), DemoRomImage(edition, {2, true, false}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEdition, DemoFillTest, ::testing::Range(kFirstEdition, kLastEdition + 1));
+
 TEST(DemoRom, EditionsDiffer)
 {
     EXPECT_NE(DemoRomImage(1990), DemoRomImage(1991));

@@ -111,14 +111,21 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
 
 ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode)
 {
-    ExportResult result;
     const Result<RomImage> image = ReadRomFile(romPath);
     if (!image) {
+        ExportResult result;
         result.error = image.reason();
         return result;
     }
+    return ExportPlayerData(image.value(), romPath, edition, chosenFileName, mode);
+}
+
+ExportResult ExportPlayerData(const RomImage& image, const QString& romPath, int edition, const QString& chosenFileName,
+                              ExportMode mode)
+{
+    ExportResult result;
     // Every record is read and converted before the first file is touched.
-    const Result<std::vector<ExportFile>> files = PlayerExportFiles(image.value(), romPath, edition, chosenFileName, mode);
+    const Result<std::vector<ExportFile>> files = PlayerExportFiles(image, romPath, edition, chosenFileName, mode);
     if (!files) {
         result.error = files.reason();
         return result;

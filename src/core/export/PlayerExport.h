@@ -39,6 +39,9 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
 // per-team mode a file that cannot be written stops the export; the files of
 // the teams before it are complete and stay. The opened ROM is never written.
 ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode);
+// The same from the image of the ROM at `romPath`, already read.
+ExportResult ExportPlayerData(const RomImage& image, const QString& romPath, int edition, const QString& chosenFileName,
+                              ExportMode mode);
 
 // The team's code as the export texts show it: "G " becomes "G", "Bu" stays.
 QString TeamLabel(int edition, int team);

@@ -51,6 +51,18 @@ QString DecodeName(int edition, const Record& record)
     return text;
 }
 
+bool IsStoredCode(int edition, int code)
+{
+    const EditionProfile* profile = FindProfile(edition);
+    if (!profile)
+        return false;
+    for (const CodeRun& run : profile->names.runs) {
+        if (code >= run.firstCode && code < run.firstCode + run.characters.size())
+            return CodeOf(profile->names, run.characters[code - run.firstCode]) == code;
+    }
+    return false;
+}
+
 bool EncodeName(int edition, const QString& text, Record& record)
 {
     const EditionProfile* profile = FindProfile(edition);

@@ -16,6 +16,11 @@ QString CharTable(int edition);
 // Bytes 1 to n of the record (n = the edition's name length) as full-width text.
 QString DecodeName(int edition, const Record& record);
 
+// True when the code stands for a character of the edition and is the code
+// that character is stored as, so that decoding and storing a name keeps it:
+// neither a code outside the runs nor a second code of a repeated character.
+bool IsStoredCode(int edition, int code);
+
 // Writes bytes 1 to n and nothing else. A character without a code stops the
 // encoding: the name keeps the codes before it, followed by space codes, and the
 // result is false.

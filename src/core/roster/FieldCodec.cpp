@@ -14,6 +14,11 @@ int DecodeColumn(const ColumnDescriptor& column, const Record& record)
     return -1;
 }
 
+int ShownValue(const ColumnDescriptor& column, int decoded)
+{
+    return column.kind == ColumnKind::Type ? decoded >> 4 : decoded;
+}
+
 void EncodeColumn(const ColumnDescriptor& column, int value, Record& record)
 {
     if (column.choices) {
@@ -36,7 +41,7 @@ QString GridText(int edition, const ColumnDescriptor& column, const Record& reco
         *suspect = true;
     if (column.choices)
         return value < 0 ? QString() : column.choices->texts[value];
-    return DecimalText(column.kind == ColumnKind::Type ? value >> 4 : value);
+    return DecimalText(ShownValue(column, value));
 }
 
 int DecodeField(RecordKind grid, int edition, const Record& record, ColumnKind kind)

@@ -13,6 +13,10 @@ namespace quindaro2 {
 // DecodeName shows.
 int DecodeColumn(const ColumnDescriptor& column, const Record& record);
 
+// The number a grid cell shows for a value column's decoded value: the value
+// itself, but for the 1991 type only the high four bits of its byte.
+int ShownValue(const ColumnDescriptor& column, int decoded);
+
 // Stores `value`, a signed 32-bit number, into the column's field. For a list
 // column the value is the list position; a position outside the list, or one
 // the edition has no code for, stores nothing.

@@ -7,6 +7,7 @@
 #include "gui/app/RecentFilesMenu.h"
 #include "gui/app/RosterGridView.h"
 #include "gui/app/UndoActions.h"
+#include "core/detect/EditionDetection.h"
 #include "core/edit/CellEdit.h"
 #include "core/edit/EditCommands.h"
 #include "core/edition/Edition.h"
@@ -262,7 +263,11 @@ void TMainForm::OpenRomFile(const QString& path, std::optional<int> edition)
 
 EditionProposal TMainForm::ProposeEdition(const QString& path) const
 {
-    return {EditorSettings().rememberedEdition(path), {}};
+    // A file opened before keeps the edition the user chose for it; the note
+    // always says what the file itself suggests.
+    const Detection detection = DetectEditionOfFile(path);
+    const std::optional<int> remembered = EditorSettings().rememberedEdition(path);
+    return {remembered ? remembered : detection.edition, DetectionNote(detection)};
 }
 
 void TMainForm::TeamBoxChange(int index)

@@ -154,5 +154,26 @@ TEST(NameCodec, EveryCodeSurvivesARoundTrip)
     }
 }
 
+// A stored code is one that decoding and storing the name gives back: never
+// a code outside the runs, never the later code of a repeated character.
+TEST(NameCodec, StoredCodesAreThoseARoundTripKeeps)
+{
+    for (int edition = kFirstEdition; edition <= kLastEdition; ++edition) {
+        int stored = 0;
+        for (int code = 0; code < 256; ++code) {
+            const Record name = NameRecord(edition, {code});
+            Record again = NameRecord(edition, {});
+            const bool kept = EncodeName(edition, DecodeName(edition, name), again) && again[1] == code;
+            EXPECT_EQ(IsStoredCode(edition, code), kept) << edition << " code " << code;
+            stored += IsStoredCode(edition, code) ? 1 : 0;
+        }
+        EXPECT_GT(stored, 60) << edition;
+    }
+    EXPECT_FALSE(IsStoredCode(1993, 0x01));  // a second "＊"
+    EXPECT_FALSE(IsStoredCode(1990, 39));    // a second blank
+    EXPECT_FALSE(IsStoredCode(1986, 88));    // past the table, read as "ー"
+    EXPECT_FALSE(IsStoredCode(1985, 0));
+}
+
 } // namespace
 } // namespace quindaro2

@@ -1,0 +1,96 @@
+#include "core/detect/EditionDetection.h"
+
+#include "core/detect/EditionEvidence.h"
+#include "core/detect/NesHeader.h"
+#include "core/edition/EditionProfile.h"
+#include "core/file/RomFile.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quindaro2 {
+
+namespace {
+
+// Scores are shown with one decimal; the verdict judges what is shown.
+double Tenths(double score)
+{
+    return std::round(score * 10.0) / 10.0;
+}
+
+QString ScoreText(double score)
+{
+    return QString::number(score, 'f', 1);
+}
+
+// Why the file's own header stands against any verdict; empty when it does not.
+QString HeaderDoubt(const RomImage& image)
+{
+    const NesHeader header = ReadNesHeader(image.bytes());
+    if (!header.marked)
+        return QStringLiteral("NES の ROM イメージの印（先頭の「NES」）がありません");
+    if (header.declaredSize && image.size() < *header.declaredSize)
+        return QStringLiteral("ファイル（%1 バイト）がヘッダーの示す大きさ（%2 バイト）より短く、途中で切れています")
+            .arg(image.size())
+            .arg(*header.declaredSize);
+    return {};
+}
+
+QString ScoreDoubt(const Detection& detection)
+{
+    const EditionScore& first = detection.ranking[0];
+    const EditionScore& second = detection.ranking[1];
+    if (first.score < kLeastScore)
+        return QStringLiteral("どの版としても読めません（最高は %1年版の %2）").arg(first.edition).arg(ScoreText(first.score));
+    if (detection.margin < kClearMargin)
+        return QStringLiteral("%1年版（%2）と %3年版（%4）の区別がつきません")
+            .arg(first.edition)
+            .arg(ScoreText(first.score))
+            .arg(second.edition)
+            .arg(ScoreText(second.score));
+    return {};
+}
+
+} // namespace
+
+Detection DetectEdition(const RomImage& image)
+{
+    Detection detection;
+    for (const EditionProfile& profile : Profiles())
+        detection.ranking.push_back({profile.year, Tenths(WeighEdition(image, profile).percent())});
+    std::stable_sort(detection.ranking.begin(), detection.ranking.end(),
+                     [](const EditionScore& a, const EditionScore& b) { return a.score > b.score; });
+    detection.margin = Tenths(detection.ranking[0].score - detection.ranking[1].score);
+    detection.doubt = HeaderDoubt(image);
+    if (detection.doubt.isEmpty())
+        detection.doubt = ScoreDoubt(detection);
+    if (detection.doubt.isEmpty())
+        detection.edition = detection.ranking[0].edition;
+    return detection;
+}
+
+Detection DetectEditionOfFile(const QString& path)
+{
+    const Result<RomImage> image = ReadRomFile(path);
+    if (!image) {
+        Detection unread = DetectEdition(RomImage());
+        unread.doubt = image.reason();
+        return unread;
+    }
+    return DetectEdition(image.value());
+}
+
+QString DetectionNote(const Detection& detection)
+{
+    return detection.edition ? QStringLiteral("推定：%1年版").arg(*detection.edition) : QStringLiteral("推定できません");
+}
+
+QStringList RankingLines(const Detection& detection)
+{
+    QStringList lines;
+    for (const EditionScore& entry : detection.ranking)
+        lines << QStringLiteral("%1 %2").arg(entry.edition).arg(ScoreText(entry.score));
+    return lines;
+}
+
+} // namespace quindaro2

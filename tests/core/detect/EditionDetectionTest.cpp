@@ -1,0 +1,222 @@
+#include "cli/DemoRom.h"
+#include "core/detect/EditionDetection.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionLayout.h"
+#include "support/SyntheticRom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <set>
+
+namespace quindaro2 {
+namespace {
+
+using test::RomFolder;
+
+constexpr std::uint32_t kSeeds = 20;
+
+QByteArray RandomBytes(qint64 size, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+// A header that announces as many whole program banks as the file holds.
+QByteArray WithHeader(QByteArray bytes)
+{
+    QByteArray header("NES\x1A", 4);
+    header += static_cast<char>(std::clamp<qint64>((bytes.size() - 16) / 0x4000, 0, 255));
+    header += QByteArray(11, '\0');
+    bytes.replace(0, 16, header);
+    return bytes;
+}
+
+// The smallest file that holds every record and colour of the edition.
+qint64 Extent(int edition)
+{
+    qint64 end = 0;
+    for (int team = 0; team < TeamCount(edition); ++team) {
+        for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+            const int last = RecordsPerTeam(kind, edition).value_or(0) - 1;
+            if (const std::optional<qint64> at = RecordOffset(kind, edition, team, last, 0))
+                end = std::max(end, *at + *RecordSize(kind, edition));
+        }
+        end = std::max(end, ColorOffsets(edition, team, 0)->uniform + 1);
+    }
+    return end;
+}
+
+QString Describe(const Detection& detection)
+{
+    return RankingLines(detection).join(QStringLiteral(", ")) + QStringLiteral(" / ") + detection.doubt;
+}
+
+class DemoDetectionTest : public ::testing::TestWithParam<int> {};
+
+// Sample images of every edition, with the bytes around the rosters zero or
+// random and with or without a trainer, are all recognised.
+TEST_P(DemoDetectionTest, RecognisesEverySampleOfTheEdition)
+{
+    const int edition = GetParam();
+    for (const bool trainer : {false, true}) {
+        for (std::uint32_t seed = 0; seed <= kSeeds; ++seed) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << (trainer ? " with trainer" : ""));
+            const Detection detection = DetectEdition(RomImage(cli::DemoRomImage(edition, {seed, seed > 0, trainer})));
+            EXPECT_EQ(detection.edition, edition) << Describe(detection).toStdString();
+            EXPECT_TRUE(detection.doubt.isEmpty());
+            EXPECT_DOUBLE_EQ(detection.ranking[0].score, 100.0);
+            EXPECT_GE(detection.margin, kClearMargin);
+        }
+    }
+}
+
+// Expanded images are longer than their edition's: neither the padding nor
+// a header that announces it changes a score.
+TEST_P(DemoDetectionTest, PaddingChangesNothing)
+{
+    const int edition = GetParam();
+    const QByteArray image = cli::DemoRomImage(edition, {3, true, false});
+    const Detection original = DetectEdition(RomImage(image));
+    ASSERT_EQ(original.edition, edition);
+
+    QByteArray announced = image + QByteArray(image.size() - 16, '\xFF');
+    announced[4] = 32;
+    for (const QByteArray& padded : {image + QByteArray(image.size(), '\0'), image + RandomBytes(3 * image.size(), 9),
+                                     announced}) {
+        SCOPED_TRACE(padded.size());
+        const Detection detection = DetectEdition(RomImage(padded));
+        EXPECT_EQ(detection.edition, edition);
+        EXPECT_EQ(RankingLines(detection), RankingLines(original));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEdition, DemoDetectionTest, ::testing::Range(kFirstEdition, kLastEdition + 1));
+
+struct UnknownCase {
+    std::string name;
+    QByteArray bytes;
+    const char* doubt;  // part of the reason
+};
+
+void PrintTo(const UnknownCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+std::vector<UnknownCase> UnknownCases()
+{
+    const QString text = QStringLiteral("名前,打席,打率\r\nROM ではなく、ただのテキストです。\r\n").repeated(4000);
+    std::vector<UnknownCase> cases{
+        {"RandomOfTheSampleSize", RandomBytes(cli::kDemoRomSize, 1), "印"},
+        {"RandomOfTheSampleSizeAfterAHeader", WithHeader(RandomBytes(cli::kDemoRomSize, 2)), "どの版としても"},
+        {"ZerosOfTheSampleSize", QByteArray(cli::kDemoRomSize, '\0'), "印"},
+        {"ZerosAfterAHeader", WithHeader(QByteArray(cli::kDemoRomSize, '\0')), "どの版としても"},
+        {"OnesAfterAHeader", WithHeader(QByteArray(cli::kDemoRomSize, '\xFF')), "どの版としても"},
+        {"Text", text.toUtf8(), "印"},
+        {"TextAfterAHeader", WithHeader(text.toUtf8()), "どの版としても"},
+        {"Empty", QByteArray(), "印"},
+    };
+    for (int edition = kFirstEdition; edition <= kLastEdition; ++edition) {
+        const std::string year = std::to_string(edition);
+        const auto seed = static_cast<std::uint32_t>(edition);
+        cases.push_back({"RandomOfTheSizeOf" + year, RandomBytes(Extent(edition), seed), "印"});
+        cases.push_back({"RandomOfTheSizeOf" + year + "AfterAHeader", WithHeader(RandomBytes(Extent(edition), seed)),
+                         "どの版としても"});
+        const QByteArray sample = cli::DemoRomImage(edition, {seed, true, false});
+        cases.push_back({"HalfOf" + year, sample.left(sample.size() / 2), "途中で切れています"});
+        cases.push_back({"HeaderlessSampleOf" + year, sample.mid(16), "印"});
+    }
+    return cases;
+}
+
+class UnknownTest : public ::testing::TestWithParam<UnknownCase> {};
+
+TEST_P(UnknownTest, HasNoEditionAndSaysWhy)
+{
+    const UnknownCase& c = GetParam();
+    const Detection detection = DetectEdition(RomImage(c.bytes));
+    EXPECT_FALSE(detection.edition) << Describe(detection).toStdString();
+    EXPECT_TRUE(detection.doubt.contains(QString::fromUtf8(c.doubt))) << detection.doubt.toStdString();
+    EXPECT_EQ(detection.ranking.size(), static_cast<std::size_t>(kEditionCount));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnknownTest, ::testing::ValuesIn(UnknownCases()),
+                         [](const auto& info) { return info.param.name; });
+
+// Whatever the file, the ranking holds every edition once, best first, and
+// the margin is the lead of the first over the second.
+TEST(Detection, RanksEveryEditionOnceBestFirst)
+{
+    for (const QByteArray& bytes : {cli::DemoRomImage(1991, {4, true, true}), RandomBytes(0x20000, 4), QByteArray()}) {
+        const Detection detection = DetectEdition(RomImage(bytes));
+        std::set<int> editions;
+        for (std::size_t i = 0; i < detection.ranking.size(); ++i) {
+            editions.insert(detection.ranking[i].edition);
+            EXPECT_GE(detection.ranking[i].score, 0.0);
+            EXPECT_LE(detection.ranking[i].score, 100.0);
+            if (i > 0) {
+                EXPECT_GE(detection.ranking[i - 1].score, detection.ranking[i].score);
+            }
+        }
+        EXPECT_EQ(editions.size(), static_cast<std::size_t>(kEditionCount));
+        EXPECT_DOUBLE_EQ(detection.margin, detection.ranking[0].score - detection.ranking[1].score);
+    }
+}
+
+// 1993 and 1994 differ only in team codes and colour places: with colours at
+// both places no byte tells them apart, and the detector says so.
+TEST(Detection, EditionsThatNoByteTellsApartStayOpen)
+{
+    QByteArray image = cli::DemoRomImage(1993, {5, true, false});
+    for (int team = 0; team < TeamCount(1994); ++team) {
+        image[ColorOffsets(1994, team, 0)->helmet] = image[ColorOffsets(1993, team, 0)->helmet];
+        image[ColorOffsets(1994, team, 0)->uniform] = image[ColorOffsets(1993, team, 0)->uniform];
+    }
+    const Detection detection = DetectEdition(RomImage(image));
+    EXPECT_FALSE(detection.edition);
+    EXPECT_EQ((std::set<int>{detection.ranking[0].edition, detection.ranking[1].edition}), (std::set<int>{1993, 1994}));
+    EXPECT_DOUBLE_EQ(detection.margin, 0.0);
+    EXPECT_TRUE(detection.doubt.contains(QStringLiteral("1993年版"))) << detection.doubt.toStdString();
+    EXPECT_TRUE(detection.doubt.contains(QStringLiteral("1994年版"))) << detection.doubt.toStdString();
+}
+
+// A ROM with a few values no dialog accepts, as hacks have, is still its edition.
+TEST(Detection, AFewOddValuesDoNotHideTheEdition)
+{
+    QByteArray image = cli::DemoRomImage(1992, {6, true, false});
+    for (int team = 0; team < TeamCount(1992); team += 3)
+        image[*RecordOffset(RecordKind::Batter, 1992, team, 0, 0) + 11] = 40;  // fielding, at most 8
+    const Detection detection = DetectEdition(RomImage(image));
+    EXPECT_EQ(detection.edition, 1992) << Describe(detection).toStdString();
+    EXPECT_LT(detection.ranking[0].score, 100.0);
+}
+
+TEST(Detection, NoteForTheEditionDialog)
+{
+    Detection known;
+    known.edition = 1993;
+    EXPECT_EQ(DetectionNote(known), QStringLiteral("推定：1993年版"));
+    EXPECT_EQ(DetectionNote(Detection{}), QStringLiteral("推定できません"));
+}
+
+TEST(Detection, OfAFile)
+{
+    RomFolder folder;
+    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1989, {8, true, false}));
+    EXPECT_EQ(DetectEditionOfFile(rom).edition, 1989);
+
+    const QString missing = folder.path(QStringLiteral("missing.nes"));
+    const Detection unread = DetectEditionOfFile(missing);
+    EXPECT_FALSE(unread.edition);
+    EXPECT_TRUE(unread.doubt.contains(missing)) << unread.doubt.toStdString();
+    EXPECT_EQ(unread.ranking.size(), static_cast<std::size_t>(kEditionCount));
+}
+
+} // namespace
+} // namespace quindaro2
