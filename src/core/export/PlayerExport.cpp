@@ -29,29 +29,12 @@ QString KindName(RecordKind kind)
 
 QString HeadingLine(RecordKind kind, int edition)
 {
-    QStringList headers;
-    for (const ColumnDescriptor& column : Columns(kind, edition))
-        headers << column.header;
-    return headers.join(u',');
+    return ExportedHeadings(kind, edition).join(u',');
 }
 
-// One record as a line: the name first, then a comma before every further field.
 QString RecordLine(RecordKind kind, int edition, const Record& record)
 {
-    QString line;
-    for (const ColumnDescriptor& column : Columns(kind, edition)) {
-        if (column.isName()) {
-            line += DecodeName(edition, record);
-            continue;
-        }
-        line += u',';
-        const int value = DecodeColumn(column, record);
-        if (column.choices)
-            line += value < 0 ? QString() : column.choices->texts[value];
-        else
-            line += DecimalText(value);  // the 1991 type stays the whole byte here, unlike in the grid
-    }
-    return line;
+    return ExportedFields(kind, edition, record).join(u',');
 }
 
 // The heading line and one line per record slot, in stored order.
@@ -106,6 +89,31 @@ TeamText TeamLines(const RomImage& image, const QString& romPath, int edition, i
 }
 
 } // namespace
+
+QStringList ExportedHeadings(RecordKind kind, int edition)
+{
+    QStringList headers;
+    for (const ColumnDescriptor& column : Columns(kind, edition))
+        headers << column.header;
+    return headers;
+}
+
+QStringList ExportedFields(RecordKind kind, int edition, const Record& record)
+{
+    QStringList fields;
+    for (const ColumnDescriptor& column : Columns(kind, edition)) {
+        if (column.isName()) {
+            fields << DecodeName(edition, record);
+            continue;
+        }
+        const int value = DecodeColumn(column, record);
+        if (column.choices)
+            fields << (value < 0 ? QString() : column.choices->texts[value]);
+        else
+            fields << DecimalText(value);  // the 1991 type stays the whole byte here, unlike in the grid
+    }
+    return fields;
+}
 
 QString TeamLabel(int edition, int team)
 {

@@ -40,6 +40,11 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
 // the teams before it are complete and stay. The opened ROM is never written.
 ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode);
 
+// The headings of the kind's heading line, and the fields of a record's line,
+// exactly as the export writes them (joined by commas).
+QStringList ExportedHeadings(RecordKind kind, int edition);
+QStringList ExportedFields(RecordKind kind, int edition, const Record& record);
+
 // The team's code as the export texts show it: "G " becomes "G", "Bu" stays.
 QString TeamLabel(int edition, int team);
 
