@@ -187,16 +187,16 @@ private:
         std::optional<int> named;
         if (count > 1 && labelCount_[label] == 1)
             named = OccurrenceInFileName(file_, label);
-        const int occurrence = named.value_or(inFile);
-        if (occurrence < 1 || occurrence > count) {
+        if (named && (*named < 1 || *named > count)) {
             refuse(row.number,
-                   named ? QStringLiteral("ファイル名の「_%1%2」に当たるチームはありません（%3年版の%1チームは %4 つ）")
-                               .arg(label, QString::number(occurrence), QString::number(edition_), QString::number(count))
-                         : QStringLiteral("%1チームが多すぎます（%2年版の%1チームは %3 つ）")
-                               .arg(label, QString::number(edition_), QString::number(count)),
+                   QStringLiteral("ファイル名の「_%1%2」に当たるチームはありません（%3年版の%1チームは %4 つ）")
+                       .arg(label, QString::number(*named), QString::number(edition_), QString::number(count)),
                    row.fields[0]);
             return;
         }
+        // One more than the edition has is the last one again, which the
+        // import refuses as a team given twice.
+        const int occurrence = named.value_or(std::min(inFile, count));
         skipping_ = false;
         inTeam_ = true;
         part_ = Part::BatterHeading;
