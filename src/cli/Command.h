@@ -38,6 +38,7 @@ std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeShowCommand();
 std::unique_ptr<Command> MakeSetCommand();
 std::unique_ptr<Command> MakeDemoCommand();
+std::unique_ptr<Command> MakeImportCommand();
 
 // What the commands share: the edition and team options, their help lines,
 // and reading them.
