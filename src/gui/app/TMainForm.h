@@ -44,6 +44,7 @@ public:
     void MenuOpenClick();
     void MenuSaveClick();
     void MenuExitClick();
+    void MenuImportClick();
     void MenuOutputClick();
     void MenuHistoryClick();
     void MenuVersionClick();
@@ -59,6 +60,7 @@ public:
     QAction* MenuOpen = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuExit = nullptr;
+    QAction* MenuImport = nullptr;
     QAction* MenuOutput = nullptr;
     QAction* MenuHistory = nullptr;
     QAction* MenuVersion = nullptr;
