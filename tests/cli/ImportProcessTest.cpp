@@ -368,6 +368,8 @@ TEST_F(ImportToolTest, FilesThatCannotBeReadOrWrittenExitWithOne)
         {{Edition(1992), rom, folder.path(QStringLiteral("missing.txt"))}, folder.path(QStringLiteral("missing.txt"))},
         {{Edition(1992), rom, folder.path(QString())}, QStringLiteral("フォルダです")},
         {{Edition(1992), folder.path(QStringLiteral("missing.nes")), players}, folder.path(QStringLiteral("missing.nes"))},
+        {{Edition(1992), folder.write(QStringLiteral("short.nes"), image.left(0x2000)), players},
+         QStringLiteral("ROM のDチームを読み込めません")},
         {{Edition(1992), rom, players, QStringLiteral("--output"), folder.path(QStringLiteral("no/such/out.nes"))},
          QStringLiteral("no/such/out.nes")},
     };

@@ -77,6 +77,16 @@ std::optional<int> OccurrenceInFileName(const QString& file, const QString& labe
     return occurrence;
 }
 
+// A spreadsheet may trim the blanks that pad "名　前　　".
+QStringList WithoutTrailingBlanks(QStringList fields)
+{
+    for (QString& field : fields) {
+        while (!field.isEmpty() && field.back().isSpace())
+            field.chop(1);
+    }
+    return fields;
+}
+
 QString HeadingDifference(const QStringList& found, const QStringList& expected)
 {
     for (qsizetype i = 0; i < std::min(found.size(), expected.size()); ++i) {
@@ -209,7 +219,7 @@ private:
     void heading(RecordKind kind, const Row& row)
     {
         headingLine_[Index(kind)] = row.number;
-        if (row.fields == ExportedHeadings(kind, edition_))
+        if (WithoutTrailingBlanks(row.fields) == WithoutTrailingBlanks(ExportedHeadings(kind, edition_)))
             return;
         usable_[Index(kind)] = false;
         refuse(row.number, QStringLiteral("%1の%2の見出しが%3年版のものと違います：%4。版の指定を確かめてください。%5")

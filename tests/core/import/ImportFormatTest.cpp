@@ -209,11 +209,11 @@ INSTANTIATE_TEST_SUITE_P(
                         padded << line + QStringLiteral(",,,") << QString() << QStringLiteral(",,");
                     return test::Utf8Text(padded, true);
                 }},
-        Variant{"NamesWithoutTrailingBlanksAndNumbersWithLeadingZeros",
+        Variant{"TrailingBlanksTrimmedAndNumbersWithLeadingZeros",
                 [](const QStringList& l) {
                     return test::ShiftJisText(Mapped(l, [](const QString& f) {
                         QString text = f;
-                        while (text.endsWith(u'　') && !text.startsWith(QStringLiteral("名")))
+                        while (text.endsWith(u'　'))
                             text.chop(1);
                         return StrictInteger(text) ? u'0' + text : text;
                     }));
