@@ -103,12 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
         LinesCase{"Utf8WithMarkAndLf", QByteArray("\xEF\xBB\xBF") + "Gチーム\n1\n", {"Gチーム", "1"}, 0, nullptr},
         LinesCase{"Utf8MixedEndsNoLastEnd", QByteArray("Gチーム\r\n\n1"), {"Gチーム", "", "1"}, 0, nullptr},
         LinesCase{"TabsAreText", QByteArray("a\tb\n"), {"a\tb"}, 0, nullptr},
-        LinesCase{"Empty", QByteArray(), {}, 0, "空"},
-        LinesCase{"Utf16", QByteArray("\xFF\xFEG\0", 4), {}, 0, "UTF-16"},
-        LinesCase{"NulByte", kShiftJisTeam + QByteArray("\r\nab\0c\r\n", 7), {}, 2, "制御文字 0x00"},
-        LinesCase{"LongLine", kShiftJisTeam + "\r\n" + QByteArray(kLongestImportLine + 1, 'a'), {}, 2, "長すぎます"},
-        LinesCase{"TooLarge", QByteArray(kLargestImportText + 1, 'a'), {}, 0, "大きすぎます"},
-        LinesCase{"NeitherShiftJisNorUtf8", kShiftJisTeam + "\r\n\x81\x20\r\n", {}, 2, "Shift-JIS としても UTF-8 としても"},
         LinesCase{"CutInsideACharacter", kShiftJisTeam + "\r\n\x83", {}, 2, "Shift-JIS としても"},
         LinesCase{"MarkedButNotUtf8", QByteArray("\xEF\xBB\xBF") + kShiftJisTeam, {}, 1, "UTF-8 として読めない"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -345,28 +339,6 @@ TEST_F(TypeByteTest, ABatterTypeAndPositionChangeTogether)
     const PlayerImport imported = Import();
     ASSERT_TRUE(imported.ok()) << ProblemText(imported.problems.front()).toStdString();
     EXPECT_EQ(Byte7(imported.image, RecordKind::Batter, 3), 16 * 3 + position);
-}
-
-TEST_F(TypeByteTest, ATypeThatDisagreesWithItsLineIsRefused)
-{
-    const int batter = Line(RecordKind::Batter, 0);
-    const int position = *StrictInteger(Field(lines, batter, 6));
-    const int other = position == 5 ? 6 : 5;
-    SetField(lines, batter, 6, QString::number(other));  // the type still holds the old position
-    const int pitcher = Line(RecordKind::Pitcher, 0);
-    SetField(lines, pitcher, 11, QStringLiteral("34"));  // 16 × 2 + 2
-    SetField(lines, Line(RecordKind::Pitcher, 1), 11, QStringLiteral("256"));
-
-    const PlayerImport imported = Import();
-    ASSERT_EQ(imported.problems.size(), 3U);
-    const int byte = Byte7(image, RecordKind::Batter, 0);
-    EXPECT_EQ(imported.problems[0].line, batter + 1);
-    EXPECT_EQ(imported.problems[0].column, QStringLiteral("タイプ"));
-    EXPECT_TRUE(imported.problems[0].reason.contains(QStringLiteral("守備位置 %1 なら %2").arg(other).arg((byte & 0xF0) | other)))
-        << imported.problems[0].reason.toStdString();
-    EXPECT_TRUE(imported.problems[1].reason.contains(QStringLiteral("34 なら 33"))) << imported.problems[1].reason.toStdString();
-    EXPECT_TRUE(imported.problems[2].reason.contains(QStringLiteral("0～255"))) << imported.problems[2].reason.toStdString();
-    EXPECT_EQ(imported.image, image);
 }
 
 // A pitcher byte whose low four bits are not 1 (no editor wrote it) takes
