@@ -52,7 +52,8 @@ public:
             return io.usageError(name(), QStringLiteral("ROM と1つ以上の CSV が必要です"));
         const QString& rom = arguments.positionals()[0];
         const QStringList texts = arguments.positionals().mid(1);
-        const QString target = arguments.isSet(QStringLiteral("--output")) ? arguments.value(QStringLiteral("--output")) : rom;
+        const QString output = QStringLiteral("--output");
+        const QString target = arguments.isSet(output) ? arguments.value(output) : rom;
         if (target.isEmpty())
             return io.usageError(name(), QStringLiteral("--output のファイル名が空です"));
         const bool dryRun = arguments.isSet(QStringLiteral("--dry-run"));

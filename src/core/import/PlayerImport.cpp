@@ -161,8 +161,9 @@ private:
         team.shown.state.TeamIndex = section.team;
         const TeamFillReport filled = FillTeam(team.shown, image_);
         if (!filled.readProblems.isEmpty())
-            return Result<TeamImport>::Failed(QStringLiteral("ROM の%1を読み込めません（%2）")
-                                                  .arg(ImportTeamName(edition_, section.team), filled.readProblems.join(QStringLiteral("、"))));
+            return Result<TeamImport>::Failed(
+                QStringLiteral("ROM の%1を読み込めません（%2）")
+                    .arg(ImportTeamName(edition_, section.team), filled.readProblems.join(QStringLiteral("、"))));
         for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher}) {
             const std::vector<TableLine>& lines = section.lines(grid);
             const int slots = std::min(static_cast<int>(lines.size()), RecordsPerTeam(grid, edition_).value_or(0));
@@ -185,13 +186,15 @@ private:
             refuse({}, {}, QStringLiteral("%1の列が %2 個あります（%3 個のはず）").arg(GridName(grid)).arg(line.fields.size()).arg(count));
             return;
         }
-        const QStringList exported = ExportedFields(grid, edition_, team.shown.source.record(grid, edition_, team.shown.state.TeamIndex, slot).record);
+        const RecordRead stored = team.shown.source.record(grid, edition_, team.shown.state.TeamIndex, slot);
+        const QStringList exported = ExportedFields(grid, edition_, stored.record);
 
         int typeColumn = 0;
         const bool typed = ColumnOfKind(grid, edition_, ColumnKind::Type, &typeColumn) != nullptr;
         int positionColumn = 0;
         if (typed && ColumnOfKind(grid, edition_, ColumnKind::Position, &positionColumn)) {
-            if (const QString conflict = PositionConflict(edition_, line.fields, typeColumn, positionColumn); !conflict.isEmpty())
+            const QString conflict = PositionConflict(edition_, line.fields, typeColumn, positionColumn);
+            if (!conflict.isEmpty())
                 refuse(columns[static_cast<std::size_t>(typeColumn - 1)].header, line.fields[typeColumn - 1], conflict);
         }
 
@@ -262,8 +265,8 @@ private:
             }
         }
         for (const EnteredCell& cell : team.entered) {
-            const QString stored =
-                ExportedFields(cell.grid, edition_, written.record(cell.grid, edition_, index, cell.slot).record)[cell.column - 1];
+            const Record record = written.record(cell.grid, edition_, index, cell.slot).record;
+            const QString stored = ExportedFields(cell.grid, edition_, record)[cell.column - 1];
             if (stored != cell.wanted)
                 result.notes << QStringLiteral("%1 %2 行目 %3「%4」は「%5」として保存されます")
                                     .arg(cell.file, QString::number(cell.line),

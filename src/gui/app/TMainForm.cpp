@@ -323,9 +323,10 @@ void TMainForm::MenuImportClick()
     if (!files || files->isEmpty())
         return;
     const int edition = state.Edition;
-    const ImportRun run = ImportIntoRomFile(state.RomPath, edition, *files, state.RomPath, [&](const PlayerImport& import) {
+    const auto confirm = [&](const PlayerImport& import) {
         return prompts_.ConfirmImport(ImportSummary(edition, import), ImportDetails(edition, import).join(u'\n'));
-    });
+    };
+    const ImportRun run = ImportIntoRomFile(state.RomPath, edition, *files, state.RomPath, confirm);
     switch (run.outcome) {
     case ImportRun::Outcome::Failed:
         prompts_.Warn(QStringLiteral("選手データを取り込めませんでした．\n%1").arg(run.error));

@@ -485,7 +485,8 @@ TEST_F(MainFormTest, ImportAsksAboutUnsavedEditsFirst)
     EXPECT_EQ(cell(form.BatterGrid, 5, 1), QStringLiteral("50"));
 
     prompts.answers = {SaveAnswer::No};
-    prompts.importFiles = QStringList{folder.write(QStringLiteral("players.txt"), test::ShiftJisText(test::ExportLines(RomImage(original), 1989)))};
+    const QByteArray unchanged = test::ShiftJisText(test::ExportLines(RomImage(original), 1989));
+    prompts.importFiles = QStringList{folder.write(QStringLiteral("players.txt"), unchanged)};
     form.MenuImportClick();
     EXPECT_FALSE(prompts.asked.contains(QStringLiteral("import?"))) << "an import that changes nothing asks nothing";
     EXPECT_EQ(ReadFile(path), original);
