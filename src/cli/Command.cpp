@@ -26,6 +26,7 @@ const std::vector<std::unique_ptr<Command>>& Commands()
         list.push_back(MakeExportCommand());
         list.push_back(MakeShowCommand());
         list.push_back(MakeSetCommand());
+        list.push_back(MakeImportCommand());
         list.push_back(MakeDemoCommand());
         list.push_back(MakePatchCommand());
         list.push_back(MakeDetectCommand());

@@ -40,6 +40,7 @@ std::unique_ptr<Command> MakeSetCommand();
 std::unique_ptr<Command> MakeDemoCommand();
 std::unique_ptr<Command> MakePatchCommand();
 std::unique_ptr<Command> MakeDetectCommand();
+std::unique_ptr<Command> MakeImportCommand();
 
 // What the commands share: the edition and team options, their help lines,
 // and reading them.

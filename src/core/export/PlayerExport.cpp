@@ -3,10 +3,13 @@
 #include "core/edition/ColumnTable.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionLayout.h"
+#include "core/export/ExportVocabulary.h"
 #include "core/file/FileIdentity.h"
 #include "core/file/FileWriter.h"
-#include "core/export/ExportVocabulary.h"
 #include "core/file/RomFile.h"
+#include "core/rom/NameCodec.h"
+#include "core/roster/CellText.h"
+#include "core/roster/FieldCodec.h"
 
 #include <algorithm>
 #include <string>
@@ -42,6 +45,31 @@ QString AppendRecords(RecordKind kind, const ExportVocabulary& words, const RomI
 }
 
 } // namespace
+
+QStringList ExportedHeadings(RecordKind kind, int edition)
+{
+    QStringList headers;
+    for (const ColumnDescriptor& column : Columns(kind, edition))
+        headers << column.header;
+    return headers;
+}
+
+QStringList ExportedFields(RecordKind kind, int edition, const Record& record)
+{
+    QStringList fields;
+    for (const ColumnDescriptor& column : Columns(kind, edition)) {
+        if (column.isName()) {
+            fields << DecodeName(edition, record);
+            continue;
+        }
+        const int value = DecodeColumn(column, record);
+        if (column.choices)
+            fields << (value < 0 ? QString() : column.choices->texts[value]);
+        else
+            fields << DecimalText(value);  // the 1991 type stays the whole byte here, unlike in the grid
+    }
+    return fields;
+}
 
 QString TeamLabel(int edition, int team)
 {

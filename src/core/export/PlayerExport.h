@@ -43,6 +43,11 @@ ExportResult ExportPlayerData(const QString& romPath, int edition, const QString
 ExportResult ExportPlayerData(const RomImage& image, const QString& romPath, int edition, const QString& chosenFileName,
                               ExportMode mode);
 
+// The headings of the kind's heading line, and the fields of a record's line,
+// exactly as the export writes them (joined by commas).
+QStringList ExportedHeadings(RecordKind kind, int edition);
+QStringList ExportedFields(RecordKind kind, int edition, const Record& record);
+
 // The team's code as the export texts show it: "G " becomes "G", "Bu" stays.
 QString TeamLabel(int edition, int team);
 

@@ -4,6 +4,7 @@
 #include "core/save/SavePrompts.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,6 +37,13 @@ public:
     virtual std::optional<ExportChoice> AskExport() = 0;
     virtual void ShowHistory() = 0;
     virtual void ShowAbout() = 0;
+
+    // The texts to import, one or several, starting in `folder`; none when cancelled.
+    virtual std::optional<QStringList> AskImportFiles(const QString& folder) = 0;
+    // What the import would change, asked before anything is written: true to write.
+    virtual bool ConfirmImport(const QString& summary, const QString& details) = 0;
+    // Why the import was refused, every problem listed.
+    virtual void ShowImportProblems(const QString& summary, const QString& details) = 0;
 };
 
 } // namespace quindaro2

@@ -21,6 +21,7 @@ QtMainWindowPrompts::QtMainWindowPrompts(QWidget* window)
       OutputForm(new TOutputForm(window)),
       HistoryForm(new THistoryForm(window)),
       ColorForm(new TColorForm(window)),
+      ImportForm(new TImportForm(window)),
       editDialogs_(*NameForm, *ListForm, *ValueForm, window)
 {
     if (const std::optional<ExportChoice> kept = EditorSettings().exportChoice())
@@ -30,7 +31,7 @@ QtMainWindowPrompts::QtMainWindowPrompts(QWidget* window)
 QtMainWindowPrompts::~QtMainWindowPrompts()
 {
     for (QDialog* dialog : std::initializer_list<QDialog*>{NameForm, ListForm, ValueForm, VersionForm, AboutForm,
-                                                           OutputForm, HistoryForm, ColorForm})
+                                                           OutputForm, HistoryForm, ColorForm, ImportForm})
         delete dialog;
 }
 
@@ -136,6 +137,29 @@ std::optional<QString> QtMainWindowPrompts::AskSaveTarget(const QString& folder,
 void QtMainWindowPrompts::Warn(const QString& text)
 {
     QMessageBox::warning(window_, QStringLiteral("警告"), text, QMessageBox::Ok);
+}
+
+std::optional<QStringList> QtMainWindowPrompts::AskImportFiles(const QString& folder)
+{
+    QFileDialog dialog(window_, QStringLiteral("選手データ取込"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters({QStringLiteral("コンマ区切り(*.txt *.csv)"), QStringLiteral("その他(*.*)")});
+    dialog.setDirectory(importFolder_.isEmpty() ? folder : importFolder_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    importFolder_ = dialog.directory().absolutePath();
+    return dialog.selectedFiles();
+}
+
+bool QtMainWindowPrompts::ConfirmImport(const QString& summary, const QString& details)
+{
+    return ImportForm->Confirm(summary, details);
+}
+
+void QtMainWindowPrompts::ShowImportProblems(const QString& summary, const QString& details)
+{
+    ImportForm->ShowProblems(summary, details);
 }
 
 } // namespace quindaro2

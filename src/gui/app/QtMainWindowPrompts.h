@@ -4,6 +4,7 @@
 #include "gui/app/TVersionForm.h"
 #include "gui/dialogs/TAboutForm.h"
 #include "gui/dialogs/THistoryForm.h"
+#include "gui/dialogs/TImportForm.h"
 #include "gui/dialogs/TOutputForm.h"
 #include "gui/edit/QtEditDialogs.h"
 #include "gui/edit/TColorForm.h"
@@ -40,6 +41,9 @@ public:
     bool AskReplaceFile(const QString& path) override;
     std::optional<QString> AskSaveTarget(const QString& folder, const QString& fileName) override;
     void Warn(const QString& text) override;
+    std::optional<QStringList> AskImportFiles(const QString& folder) override;
+    bool ConfirmImport(const QString& summary, const QString& details) override;
+    void ShowImportProblems(const QString& summary, const QString& details) override;
 
 private:
     QWidget* window_;
@@ -51,6 +55,8 @@ private:
     QPointer<TOutputForm> OutputForm;
     QPointer<THistoryForm> HistoryForm;
     QPointer<TColorForm> ColorForm;
+    QPointer<TImportForm> ImportForm;
+    QString importFolder_;  // where the last import's files were chosen
     QtEditDialogs editDialogs_;
 };
 

@@ -12,6 +12,8 @@
 #include "core/edit/EditCommands.h"
 #include "core/edition/Edition.h"
 #include "core/export/PlayerExport.h"
+#include "core/import/ImportIntoRom.h"
+#include "core/import/ImportReport.h"
 #include "core/roster/GridFill.h"
 #include "core/save/SaveCommands.h"
 #include "gui/edit/NesColor.h"
@@ -132,6 +134,7 @@ void TMainForm::createMenus()
     MenuOpen->setShortcut(Qt::Key_F1);
     file->addSeparator();
     MenuSave = file->addAction(QStringLiteral("保存...(&S)"), this, &TMainForm::MenuSaveClick);
+    MenuImport = file->addAction(QStringLiteral("選手データ取込(&I)..."), this, &TMainForm::MenuImportClick);
     MenuExit = file->addAction(QStringLiteral("終了(&X)"), this, &TMainForm::MenuExitClick);
     RecentFiles = new RecentFilesMenu(*file, MenuExit, this);
     connect(RecentFiles, &RecentFilesMenu::chosen, this, &TMainForm::OpenRecentFile);
@@ -374,6 +377,43 @@ void TMainForm::MenuOutputClick()
         return;
     }
     statusBar()->showMessage(QStringLiteral("選手データを %1 個のファイルに出力しました．").arg(result.writtenFiles.size()), 5000);
+}
+
+void TMainForm::MenuImportClick()
+{
+    EditorState& state = team_.state;
+    if (state.RomPath.isEmpty())
+        return;
+    // The import rewrites the opened file and the shown team is filled anew
+    // from it, so unsaved edits are asked about first.
+    if (!ConfirmDropShownTeam(team_, prompts_, true))
+        return;
+    const std::optional<QStringList> files = prompts_.AskImportFiles(QFileInfo(state.RomPath).absolutePath());
+    if (!files || files->isEmpty())
+        return;
+    const int edition = state.Edition;
+    const auto confirm = [&](const PlayerImport& import) {
+        return prompts_.ConfirmImport(ImportSummary(edition, import), ImportDetails(edition, import).join(u'\n'));
+    };
+    const ImportRun run = ImportIntoRomFile(state.RomPath, edition, *files, state.RomPath, confirm);
+    switch (run.outcome) {
+    case ImportRun::Outcome::Failed:
+        prompts_.Warn(QStringLiteral("選手データを取り込めませんでした．\n%1").arg(run.error));
+        return;
+    case ImportRun::Outcome::Refused:
+        prompts_.ShowImportProblems(ImportSummary(edition, run.import), ImportDetails(edition, run.import).join(u'\n'));
+        return;
+    case ImportRun::Outcome::Unchanged:
+        statusBar()->showMessage(ImportSummary(edition, run.import), 10000);
+        return;
+    case ImportRun::Outcome::Declined:
+        return;
+    case ImportRun::Outcome::Written:
+        break;
+    }
+    state.DataChanged = false;
+    fillShownTeam();
+    statusBar()->showMessage(QStringLiteral("選手データを取り込んで %1 に保存しました．").arg(QFileInfo(state.RomPath).fileName()), 5000);
 }
 
 void TMainForm::MenuHistoryClick()

@@ -54,6 +54,7 @@ public:
     void MenuOpenClick();
     void MenuSaveClick();
     void MenuExitClick();
+    void MenuImportClick();
     void MenuOutputClick();
     void MenuHistoryClick();
     void MenuVersionClick();
@@ -69,6 +70,7 @@ public:
     QAction* MenuOpen = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuExit = nullptr;
+    QAction* MenuImport = nullptr;
     QAction* MenuOutput = nullptr;
     QAction* MenuHistory = nullptr;
     QAction* MenuVersion = nullptr;

@@ -2,6 +2,7 @@
 #include "gui/app/RosterGridView.h"
 #include "gui/app/TMainForm.h"
 #include "core/rom/NameCodec.h"
+#include "support/ExportText.h"
 #include "support/FreshSettings.h"
 #include "support/PlausibleRom.h"
 
@@ -67,9 +68,30 @@ public:
         return replace;
     }
     void Warn(const QString& text) override { warnings << text; }
+    std::optional<QStringList> AskImportFiles(const QString&) override
+    {
+        return ask(QStringLiteral("import-files"), importFiles);
+    }
+    bool ConfirmImport(const QString& summary, const QString& details) override
+    {
+        asked << QStringLiteral("import?");
+        importSummary = summary;
+        importDetails = details;
+        return writeImport;
+    }
+    void ShowImportProblems(const QString& summary, const QString& details) override
+    {
+        asked << QStringLiteral("import-problems");
+        importSummary = summary;
+        importDetails = details;
+    }
 
     bool overwrite = false;
     bool replace = false;
+    std::optional<QStringList> importFiles;
+    bool writeImport = true;
+    QString importSummary;
+    QString importDetails;
 
 private:
     template <typename T>
@@ -420,6 +442,94 @@ TEST_F(MainFormTest, ADroppedFileOpensAfterTheEditionQuestion)
     EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("edition")});
     EXPECT_EQ(form.shownTeam().state.RomPath, path);
     EXPECT_EQ(form.TeamBox->count(), 16);
+}
+
+// --- importing the exported text ------------------------------------------------
+
+TEST_F(MainFormTest, ImportShowsTheChangesAsksAndRefillsTheShownTeam)
+{
+    form.MenuImportClick();
+    EXPECT_TRUE(prompts.asked.isEmpty()) << "nothing to import into before a ROM is open";
+
+    const QString path = writeRom(1986, 5);
+    open(path, 1986);
+    QStringList lines = test::ExportLines(RomImage(original), 1986);
+    const int line = test::ExportLineIndex(1986, 0, RecordKind::Batter, 0);
+    const QString before = test::Field(lines, line, 4);
+    const QString after = before == QStringLiteral("40") ? QStringLiteral("41") : QStringLiteral("40");
+    test::SetField(lines, line, 4, after);
+    prompts.importFiles = QStringList{folder.write(QStringLiteral("players.txt"), test::ShiftJisText(lines))};
+    prompts.asked.clear();
+
+    prompts.writeImport = false;
+    form.MenuImportClick();
+    EXPECT_EQ(prompts.asked, (QStringList{QStringLiteral("import-files"), QStringLiteral("import?")}));
+    EXPECT_EQ(prompts.importSummary, QStringLiteral("10 チームを読みました。1 チームの 1 セルが変わります（Gチーム 1）"));
+    EXPECT_EQ(prompts.importDetails,
+              QStringLiteral("Gチーム バッター 1「%1」 実本塁打：%2 → %3").arg(cell(form.BatterGrid, 1, 1), before, after));
+    EXPECT_EQ(ReadFile(path), original);
+
+    prompts.writeImport = true;
+    form.MenuImportClick();
+    EXPECT_EQ(cell(form.BatterGrid, 4, 1), after);
+    EXPECT_EQ(form.shownTeam().BatterGrid.cell(4, 1), after);
+    EXPECT_EQ(form.HomerunLabel->text(), form.shownTeam().statistics.HomerunLabel);
+    EXPECT_FALSE(form.shownTeam().state.DataChanged);
+    EXPECT_EQ(test::FileImage(path).record(RecordKind::Batter, 1986, 0, 0).record[9],
+              form.shownTeam().source.record(RecordKind::Batter, 1986, 0, 0).record[9]);
+    EXPECT_NE(ReadFile(path), original);
+    EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(u'\n').toStdString();
+}
+
+TEST_F(MainFormTest, ImportAsksAboutUnsavedEditsFirst)
+{
+    const QString path = writeRom(1989, 3);
+    open(path, 1989);
+    dialogs.value = 50;
+    form.BatterGridDblClick(5, 1);
+    prompts.asked.clear();
+
+    prompts.answers = {SaveAnswer::Cancel};
+    form.MenuImportClick();
+    EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("save?cancel")});
+
+    // "No" keeps the edits on screen until an import replaces them.
+    prompts.answers = {SaveAnswer::No};
+    form.MenuImportClick();
+    EXPECT_EQ(prompts.asked.mid(1), (QStringList{QStringLiteral("save?cancel"), QStringLiteral("import-files")}));
+    EXPECT_TRUE(form.shownTeam().state.DataChanged);
+    EXPECT_EQ(cell(form.BatterGrid, 5, 1), QStringLiteral("50"));
+
+    prompts.answers = {SaveAnswer::No};
+    const QByteArray unchanged = test::ShiftJisText(test::ExportLines(RomImage(original), 1989));
+    prompts.importFiles = QStringList{folder.write(QStringLiteral("players.txt"), unchanged)};
+    form.MenuImportClick();
+    EXPECT_FALSE(prompts.asked.contains(QStringLiteral("import?"))) << "an import that changes nothing asks nothing";
+    EXPECT_EQ(ReadFile(path), original);
+}
+
+TEST_F(MainFormTest, ARefusedImportListsEveryProblemAndWritesNothing)
+{
+    const QString path = writeRom(1991, 2);
+    open(path, 1991);
+    QStringList lines = test::ExportLines(RomImage(original), 1991);
+    test::SetField(lines, test::ExportLineIndex(1991, 0, RecordKind::Batter, 2), 3, QStringLiteral("3割"));
+    test::SetField(lines, test::ExportLineIndex(1991, 4, RecordKind::Pitcher, 1), 11, QStringLiteral("32"));
+    prompts.importFiles = QStringList{folder.write(QStringLiteral("players.txt"), test::ShiftJisText(lines))};
+    form.MenuImportClick();
+    EXPECT_TRUE(prompts.asked.contains(QStringLiteral("import-problems")));
+    EXPECT_FALSE(prompts.asked.contains(QStringLiteral("import?")));
+    EXPECT_EQ(prompts.importSummary, QStringLiteral("取り込めないところが 2 か所あります。何も書き込みません"));
+    const QStringList details = prompts.importDetails.split(u'\n');
+    ASSERT_EQ(details.size(), 2);
+    EXPECT_TRUE(details[0].contains(QStringLiteral("players.txt 5 行目 打率「3割」"))) << details[0].toStdString();
+    EXPECT_TRUE(details[1].contains(QStringLiteral("タイプ「32」"))) << details[1].toStdString();
+    EXPECT_EQ(ReadFile(path), original);
+
+    prompts.importFiles = QStringList{folder.path(QStringLiteral("missing.txt"))};
+    form.MenuImportClick();
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("missing.txt"))) << prompts.warnings[0].toStdString();
 }
 
 // A window that is shown while it is destroyed hides itself on the way: its

@@ -1,0 +1,108 @@
+#include "cli/Command.h"
+
+#include "core/import/ImportIntoRom.h"
+#include "core/import/ImportReport.h"
+
+namespace quindaro2::cli {
+
+namespace {
+
+class ImportCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("import"); }
+
+    QString summary() const override
+    {
+        return QStringLiteral("出力したテキスト（表計算ソフトで編集したもの）を ROM に取り込む");
+    }
+
+    QString help() const override
+    {
+        return QStringLiteral("使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT] [--dry-run]\n"
+                              "\n"
+                              "export で書いたテキストを ROM に戻します。CSV は全チームの1ファイルでも、\n"
+                              "チームごとのファイル（順は問いません）でもかまいません。ファイルにないチームは\n"
+                              "そのままです。チームはチームの行（「Gチーム」）で、選手は行の順（1行目が1人目）で\n"
+                              "決まります。変わったセルはエディタの編集ダイアログと同じ規則で調べ、変わらない\n"
+                              "セルのバイトはそのまま残します。1991年版の「タイプ」は出力と同じく1バイト全体\n"
+                              "（バッターは 16 × タイプ + 守備位置、ピッチャーは 16 × タイプ + 1）です。\n"
+                              "受け付けられないセルが1つでもあれば何も書かず、そのすべてを表示します。\n"
+                              "Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、\n"
+                              "行末の空の欄と空行を読めます。監督とチームの色は変わりません。\n"
+                              "\n")
+            + EditionHelp()
+            + QStringLiteral("  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま\n"
+                             "                せん）。省略すると ROM そのものに書きます\n"
+                             "  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、\n"
+                             "                列、前 → 後）\n");
+    }
+
+    std::vector<QCommandLineOption> options() const override
+    {
+        return {EditionOption(), QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("OUT")),
+                QCommandLineOption(QStringLiteral("dry-run"))};
+    }
+
+    int run(const Arguments& arguments, Io& io) const override
+    {
+        const std::optional<int> edition = RequireEdition(name(), arguments, io);
+        if (!edition)
+            return kExitUsage;
+        if (arguments.positionals().size() < 2)
+            return io.usageError(name(), QStringLiteral("ROM と1つ以上の CSV が必要です"));
+        const QString& rom = arguments.positionals()[0];
+        const QStringList texts = arguments.positionals().mid(1);
+        const QString output = QStringLiteral("--output");
+        const QString target = arguments.isSet(output) ? arguments.value(output) : rom;
+        if (target.isEmpty())
+            return io.usageError(name(), QStringLiteral("--output のファイル名が空です"));
+        const bool dryRun = arguments.isSet(QStringLiteral("--dry-run"));
+
+        const ImportRun run = ImportIntoRomFile(rom, *edition, texts, target, [&](const PlayerImport& import) {
+            if (dryRun)
+                printChanges(*edition, import, io);
+            return !dryRun;
+        });
+        switch (run.outcome) {
+        case ImportRun::Outcome::Failed:
+            return io.fileError(run.error);
+        case ImportRun::Outcome::Refused:
+            for (const QString& line : ImportDetails(*edition, run.import))
+                io.note(line);
+            return io.refused(ImportSummary(*edition, run.import));
+        case ImportRun::Outcome::Unchanged:
+            io.print(ImportSummary(*edition, run.import));
+            io.print(QStringLiteral("%1 はそのままです").arg(rom));
+            return kExitOk;
+        case ImportRun::Outcome::Declined:
+            io.print(QStringLiteral("--dry-run のため何も書き込んでいません"));
+            return kExitOk;
+        case ImportRun::Outcome::Written:
+            for (const QString& note : run.import.notes)
+                io.note(QStringLiteral("注意：") + note);
+            io.print(ImportSummary(*edition, run.import));
+            io.print(QStringLiteral("%1 に保存しました").arg(target));
+            return kExitOk;
+        }
+        return kExitFileError;
+    }
+
+private:
+    static void printChanges(int edition, const PlayerImport& import, Io& io)
+    {
+        io.print(ImportSummary(edition, import));
+        for (const ImportedCell& change : import.changes)
+            io.print(ChangeText(edition, change));
+        for (const QString& note : import.notes)
+            io.print(QStringLiteral("注意：") + note);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> MakeImportCommand()
+{
+    return std::make_unique<ImportCommand>();
+}
+
+} // namespace quindaro2::cli

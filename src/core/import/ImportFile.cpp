@@ -1,0 +1,48 @@
+#include "core/import/ImportFile.h"
+
+#include "core/import/TextLines.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace quindaro2 {
+
+namespace {
+
+Result<ImportFile> ReadImportFile(const QString& path)
+{
+    const auto cannotRead = [&](const QString& reason) {
+        return Result<ImportFile>::Failed(QStringLiteral("%1 を読み込めません（%2）").arg(path, reason));
+    };
+    if (QFileInfo(path).isDir())
+        return cannotRead(QStringLiteral("フォルダです"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotRead(file.errorString());
+    QByteArray bytes;
+    while (bytes.size() <= kLargestImportText) {
+        const QByteArray chunk = file.read(kLargestImportText + 1 - bytes.size());
+        if (file.error() != QFileDevice::NoError)
+            return cannotRead(file.errorString());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return ImportFile{path, bytes};
+}
+
+} // namespace
+
+Result<std::vector<ImportFile>> ReadImportFiles(const QStringList& paths)
+{
+    std::vector<ImportFile> files;
+    for (const QString& path : paths) {
+        Result<ImportFile> file = ReadImportFile(path);
+        if (!file)
+            return Result<std::vector<ImportFile>>::Failed(file.reason());
+        files.push_back(std::move(file).value());
+    }
+    return files;
+}
+
+} // namespace quindaro2

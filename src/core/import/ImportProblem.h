@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace quindaro2 {
+
+// One thing an import refuses: a whole file, a line or a cell, and why.
+struct ImportProblem {
+    QString file;
+    int line = 0;    // 1-based; 0 for the whole file
+    QString column;  // the column's heading; empty for a whole line or file
+    QString text;    // what the file holds there
+    QString reason;
+};
+
+} // namespace quindaro2

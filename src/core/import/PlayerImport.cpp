@@ -1,0 +1,307 @@
+#include "core/import/PlayerImport.h"
+
+#include "core/edit/CellEdit.h"
+#include "core/edition/ColumnTable.h"
+#include "core/edition/Edition.h"
+#include "core/export/PlayerExport.h"
+#include "core/import/ImportReport.h"
+#include "core/import/TeamSections.h"
+#include "core/import/TextLines.h"
+#include "core/rom/NameCodec.h"
+#include "core/roster/CellText.h"
+#include "core/roster/FieldCodec.h"
+#include "core/roster/GridFill.h"
+#include "core/roster/GridName.h"
+#include "core/roster/WriteBack.h"
+
+#include <algorithm>
+#include <map>
+
+namespace quindaro2 {
+
+namespace {
+
+// A cell the texts change, and what they ask its export to read afterwards.
+struct EnteredCell {
+    QString file;
+    int line = 0;
+    RecordKind grid = RecordKind::Batter;
+    int slot = 0;
+    int column = 0;  // grid column, 1-based
+    QString wanted;
+};
+
+// One team on its way from the texts into the image: filled from the image
+// like the shown team, edited cell by cell, then written back.
+struct TeamImport {
+    ShownTeam shown;
+    std::vector<EnteredCell> entered;
+    // 1991 types: the whole byte asked for, which the grid (type only) may not carry.
+    std::vector<std::pair<EnteredCell, int>> typeBytes;
+};
+
+QString PaddedName(int edition, const QString& text)
+{
+    return text.leftJustified(NameLength(edition), u'　');
+}
+
+// The text leaves the cell as exported: the same text, the same number, or
+// the name without its trailing blanks.
+bool Unchanged(int edition, const ColumnDescriptor& column, const QString& text, const QString& exported)
+{
+    if (text == exported)
+        return true;
+    if (column.isName())
+        return PaddedName(edition, text) == exported;
+    if (column.choices)
+        return false;
+    const std::optional<int> a = StrictInteger(text);
+    const std::optional<int> b = StrictInteger(exported);
+    return a && b && *a == *b;
+}
+
+// The 1991 type's whole byte: 16 × type + the fielding position for batters,
+// 16 × type + 1 for pitchers.
+std::optional<int> TypeByte(const QString& text)
+{
+    const std::optional<int> value = StrictInteger(text);
+    if (!value || *value < 0 || *value > 0xFF)
+        return std::nullopt;
+    return value;
+}
+
+QString TypeRefusal(RecordKind grid, const QString& text)
+{
+    const std::optional<int> byte = TypeByte(text);
+    if (!byte)
+        return grid == RecordKind::Batter
+            ? QStringLiteral("「タイプ」は 16 × タイプ + 守備位置 の値です（0～255 の整数）")
+            : QStringLiteral("「タイプ」は 16 × タイプ + 1 の値です（0～255 の整数）");
+    if (grid == RecordKind::Pitcher && (*byte & 0x0F) != 1)
+        return QStringLiteral("ピッチャーの「タイプ」は 16 × タイプ + 1 の値です（%1 なら %2）").arg(*byte).arg((*byte & 0xF0) | 1);
+    return {};
+}
+
+// A 1991 batter's type and position share one byte: a line whose two
+// columns say different things of it is refused.
+QString PositionConflict(int edition, const QStringList& fields, int typeColumn, int positionColumn)
+{
+    const std::optional<int> byte = TypeByte(fields[typeColumn - 1]);
+    const std::optional<int> position = StrictInteger(fields[positionColumn - 1]);
+    if (!byte || !position || *position < 0 || *position > 0x0F || (*byte & 0x0F) == *position)
+        return {};
+    return QStringLiteral("「タイプ」%1 の守備位置の部分 %2 が「守備位置」%3 と違います（%4年版のタイプは 16 × タイプ + 守備位置。"
+                          "守備位置 %3 なら %5）")
+        .arg(*byte)
+        .arg(*byte & 0x0F)
+        .arg(*position)
+        .arg(edition)
+        .arg((*byte & 0xF0) | *position);
+}
+
+class Importer {
+public:
+    Importer(const RomImage& image, int edition) : image_(image), edition_(edition) {}
+
+    void read(const ImportFile& file)
+    {
+        files_.push_back(file.path);
+        const TextLines text = DecodeTextLines(file.bytes);
+        if (!text.ok()) {
+            problems_.push_back({file.path, text.problemLine, {}, {}, text.problem});
+            return;
+        }
+        FileTeams found = SplitTeams(file.path, edition_, text.lines);
+        problems_.insert(problems_.end(), found.problems.begin(), found.problems.end());
+        for (TeamSection& section : found.teams)
+            sections_.push_back(std::move(section));
+    }
+
+    Result<PlayerImport> finish()
+    {
+        PlayerImport result;
+        result.image = image_;
+        std::map<int, const TeamSection*> byTeam;
+        for (const TeamSection& section : sections_) {
+            const auto [first, added] = byTeam.emplace(section.team, &section);
+            if (!added)
+                problems_.push_back({section.file, section.teamLine, {}, {},
+                                     QStringLiteral("%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます")
+                                         .arg(ImportTeamName(edition_, section.team), first->second->file,
+                                              QString::number(first->second->teamLine))});
+        }
+        std::vector<TeamImport> teams;
+        for (const auto& [team, section] : byTeam) {
+            result.teams.push_back(team);
+            Result<TeamImport> imported = importTeam(*section);
+            if (!imported)
+                return Result<PlayerImport>::Failed(imported.reason());
+            teams.push_back(std::move(imported).value());
+        }
+        result.problems = inFileOrder(problems_);
+        if (!result.ok())
+            return result;
+
+        RomImage written = image_;
+        for (const TeamImport& team : teams) {
+            if (const Status stored = store(team, written); !stored)
+                return Result<PlayerImport>::Failed(stored.reason());
+        }
+        for (const TeamImport& team : teams)
+            compare(team, written, result);
+        result.image = written;
+        return result;
+    }
+
+private:
+    Result<TeamImport> importTeam(const TeamSection& section)
+    {
+        TeamImport team;
+        team.shown.state.Edition = edition_;
+        team.shown.state.TeamIndex = section.team;
+        const TeamFillReport filled = FillTeam(team.shown, image_);
+        if (!filled.readProblems.isEmpty())
+            return Result<TeamImport>::Failed(
+                QStringLiteral("ROM の%1を読み込めません（%2）")
+                    .arg(ImportTeamName(edition_, section.team), filled.readProblems.join(QStringLiteral("、"))));
+        for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher}) {
+            const std::vector<TableLine>& lines = section.lines(grid);
+            const int slots = std::min(static_cast<int>(lines.size()), RecordsPerTeam(grid, edition_).value_or(0));
+            for (int slot = 0; slot < slots; ++slot)
+                importLine(team, section.file, grid, slot, lines[static_cast<std::size_t>(slot)]);
+        }
+        return team;
+    }
+
+    void importLine(TeamImport& team, const QString& file, RecordKind grid, int slot, const TableLine& line)
+    {
+        if (!line.readable)
+            return;
+        const std::span<const ColumnDescriptor> columns = Columns(grid, edition_);
+        const int count = static_cast<int>(columns.size());
+        const auto refuse = [&](const QString& heading, const QString& text, const QString& reason) {
+            problems_.push_back({file, line.number, heading, text, reason});
+        };
+        if (line.fields.size() != count) {
+            refuse({}, {}, QStringLiteral("%1の列が %2 個あります（%3 個のはず）").arg(GridName(grid)).arg(line.fields.size()).arg(count));
+            return;
+        }
+        const RecordRead stored = team.shown.source.record(grid, edition_, team.shown.state.TeamIndex, slot);
+        const QStringList exported = ExportedFields(grid, edition_, stored.record);
+
+        int typeColumn = 0;
+        const bool typed = ColumnOfKind(grid, edition_, ColumnKind::Type, &typeColumn) != nullptr;
+        int positionColumn = 0;
+        if (typed && ColumnOfKind(grid, edition_, ColumnKind::Position, &positionColumn)) {
+            const QString conflict = PositionConflict(edition_, line.fields, typeColumn, positionColumn);
+            if (!conflict.isEmpty())
+                refuse(columns[static_cast<std::size_t>(typeColumn - 1)].header, line.fields[typeColumn - 1], conflict);
+        }
+
+        for (int column = 1; column <= count; ++column) {
+            const ColumnDescriptor& descriptor = columns[static_cast<std::size_t>(column - 1)];
+            const QString& text = line.fields[column - 1];
+            if (Unchanged(edition_, descriptor, text, exported[column - 1]))
+                continue;
+            EnteredCell entered{file, line.number, grid, slot, column, text};
+            QString cellText = text;
+            if (column == typeColumn) {
+                if (const QString refusal = TypeRefusal(grid, text); !refusal.isEmpty()) {
+                    refuse(descriptor.header, text, refusal);
+                    continue;
+                }
+                const int byte = *TypeByte(text);
+                cellText = DecimalText(byte >> 4);
+                entered.wanted = DecimalText(byte);
+                team.typeBytes.emplace_back(entered, byte);
+            }
+            const Result<Change> change = EditCell(team.shown, grid, column, slot + 1, cellText);
+            if (!change) {
+                refuse(descriptor.header, text, change.reason());
+                continue;
+            }
+            Apply(team.shown, change.value());
+            if (descriptor.isName())
+                entered.wanted = PaddedName(edition_, text);
+            else if (!descriptor.choices && column != typeColumn)
+                entered.wanted = std::get<CellChange>(change.value()).after;
+            team.entered.push_back(entered);
+        }
+    }
+
+    // The team's records as a Save writes them, then the 1991 types' whole
+    // bytes where the type alone could not give them (a pitcher's byte whose
+    // low four bits were not 1).
+    Status store(const TeamImport& team, RomImage& image) const
+    {
+        const WriteBackResult written = WriteBackTeam(team.shown, image);
+        if (!written.ok())
+            return Status::Failed(written.error);
+        const int index = team.shown.state.TeamIndex;
+        for (const auto& [cell, byte] : team.typeBytes) {
+            const RecordRead read = image.record(cell.grid, edition_, index, cell.slot);
+            Record record = read.record;
+            EncodeColumn(*Column(cell.grid, edition_, cell.column), byte, record);
+            if (const Status stored = image.setRecord(cell.grid, edition_, index, cell.slot, record); !stored)
+                return stored;
+        }
+        return Status::Ok();
+    }
+
+    // The change list is what the export shows before and after; a value that
+    // reads otherwise than the texts asked gets a note.
+    void compare(const TeamImport& team, const RomImage& written, PlayerImport& result) const
+    {
+        const int index = team.shown.state.TeamIndex;
+        for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher}) {
+            const QStringList headings = ExportedHeadings(grid, edition_);
+            for (int slot = 0; slot < RecordsPerTeam(grid, edition_).value_or(0); ++slot) {
+                const QStringList before = ExportedFields(grid, edition_, image_.record(grid, edition_, index, slot).record);
+                const QStringList after = ExportedFields(grid, edition_, written.record(grid, edition_, index, slot).record);
+                for (int c = 0; c < headings.size(); ++c) {
+                    if (before[c] != after[c])
+                        result.changes.push_back({index, grid, slot, after[0], headings[c], before[c], after[c]});
+                }
+            }
+        }
+        for (const EnteredCell& cell : team.entered) {
+            const Record record = written.record(cell.grid, edition_, index, cell.slot).record;
+            const QString stored = ExportedFields(cell.grid, edition_, record)[cell.column - 1];
+            if (stored != cell.wanted)
+                result.notes << QStringLiteral("%1 %2 行目 %3「%4」は「%5」として保存されます")
+                                    .arg(cell.file, QString::number(cell.line),
+                                         Column(cell.grid, edition_, cell.column)->header, cell.wanted, stored);
+        }
+    }
+
+    // Problems file by file as given, line by line within a file.
+    std::vector<ImportProblem> inFileOrder(std::vector<ImportProblem> problems) const
+    {
+        const auto place = [&](const ImportProblem& problem) {
+            return std::pair(files_.indexOf(problem.file), problem.line);
+        };
+        std::stable_sort(problems.begin(), problems.end(),
+                         [&](const ImportProblem& a, const ImportProblem& b) { return place(a) < place(b); });
+        return problems;
+    }
+
+    const RomImage& image_;
+    const int edition_;
+    QStringList files_;
+    std::vector<TeamSection> sections_;
+    std::vector<ImportProblem> problems_;
+};
+
+} // namespace
+
+Result<PlayerImport> ImportPlayerData(const RomImage& image, int edition, const std::vector<ImportFile>& files)
+{
+    if (!IsEdition(edition))
+        return Result<PlayerImport>::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+    Importer importer(image, edition);
+    for (const ImportFile& file : files)
+        importer.read(file);
+    return importer.finish();
+}
+
+} // namespace quindaro2

@@ -1,0 +1,106 @@
+#include "core/import/TextLines.h"
+
+#include <QStringDecoder>
+
+namespace quindaro2 {
+
+namespace {
+
+const QByteArray kUtf8Mark("\xEF\xBB\xBF", 3);
+
+bool IsUtf16(const QByteArray& bytes)
+{
+    return bytes.startsWith(QByteArray("\xFF\xFE", 2)) || bytes.startsWith(QByteArray("\xFE\xFF", 2));
+}
+
+// Line ends and tabs are the only control characters a text of ours holds.
+int ControlByte(const QByteArray& line)
+{
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F)
+            return byte;
+    }
+    return -1;
+}
+
+// Lines end at LF, with or without CR before it; a last line may lack its end.
+std::vector<QByteArray> RawLines(const QByteArray& bytes)
+{
+    std::vector<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArray line = bytes.mid(start, end - start);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool Decodes(QStringDecoder& decoder, const QByteArray& bytes, QString* text = nullptr)
+{
+    decoder.resetState();
+    const QString decoded = decoder.decode(bytes);
+    if (text)
+        *text = decoded;
+    return !decoder.hasError();
+}
+
+TextLines Refused(int line, const QString& reason)
+{
+    TextLines result;
+    result.problemLine = line;
+    result.problem = reason;
+    return result;
+}
+
+} // namespace
+
+TextLines DecodeTextLines(const QByteArray& bytes)
+{
+    if (bytes.size() > kLargestImportText)
+        return Refused(0, QStringLiteral("ファイルが大きすぎます（取り込めるのは %1 MiB まで）").arg(kLargestImportText / (1024 * 1024)));
+    if (bytes.isEmpty())
+        return Refused(0, QStringLiteral("ファイルが空です"));
+    if (IsUtf16(bytes))
+        return Refused(0, QStringLiteral("UTF-16 のテキストは読めません。Shift-JIS か UTF-8 で保存してください"));
+
+    const bool marked = bytes.startsWith(kUtf8Mark);
+    const QByteArray body = marked ? bytes.mid(kUtf8Mark.size()) : bytes;
+    const std::vector<QByteArray> raw = RawLines(body);
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (const int control = ControlByte(raw[i]); control >= 0)
+            return Refused(number, QStringLiteral("制御文字 0x%1 があります。テキストファイルではありません")
+                                       .arg(control, 2, 16, QLatin1Char('0')));
+        if (raw[i].size() > kLongestImportLine)
+            return Refused(number, QStringLiteral("行が長すぎます（%1 バイト。1行は %2 バイトまで）")
+                                       .arg(raw[i].size())
+                                       .arg(kLongestImportLine));
+    }
+
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const bool isUtf8 = marked || Decodes(utf8, body);
+    QStringDecoder shiftJis("windows-31j", QStringDecoder::Flag::Stateless);
+    if (!isUtf8 && !shiftJis.isValid())
+        return Refused(0, QStringLiteral("Shift-JIS のテキストを読む機能がありません"));
+    QStringDecoder& decoder = isUtf8 ? utf8 : shiftJis;
+
+    TextLines result;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        QString text;
+        if (!Decodes(decoder, raw[i], &text))
+            return Refused(number, isUtf8 ? QStringLiteral("UTF-8 として読めない文字があります")
+                                          : QStringLiteral("Shift-JIS としても UTF-8 としても読めない文字があります"));
+        result.lines.push_back({number, text});
+    }
+    return result;
+}
+
+} // namespace quindaro2
