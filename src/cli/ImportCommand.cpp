@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "cli/PatchOutput.h"
+
 #include "core/import/ImportIntoRom.h"
 #include "core/import/ImportReport.h"
 
@@ -18,7 +20,7 @@ public:
 
     QString help() const override
     {
-        return QStringLiteral("使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT] [--dry-run]\n"
+        return QStringLiteral("使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]\n"
                               "\n"
                               "export で書いたテキストを ROM に戻します。CSV は全チームの1ファイルでも、\n"
                               "チームごとのファイル（順は問いません）でもかまいません。ファイルにないチームは\n"
@@ -30,22 +32,24 @@ public:
                               "Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、\n"
                               "行末の空の欄と空行を読めます。監督とチームの色は変わりません。\n"
                               "\n")
-            + EditionHelp()
+            + EditionOrAutoHelp()
             + QStringLiteral("  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま\n"
-                             "                せん）。省略すると ROM そのものに書きます\n"
-                             "  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、\n"
+                             "                せん）。省略すると ROM そのものに書きます\n")
+            + PatchOptionHelp()
+            + QStringLiteral("  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、\n"
                              "                列、前 → 後）\n");
     }
 
     std::vector<QCommandLineOption> options() const override
     {
         return {EditionOption(), QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("OUT")),
+                QCommandLineOption(QStringLiteral("patch"), QString(), QStringLiteral("OUT")),
                 QCommandLineOption(QStringLiteral("dry-run"))};
     }
 
     int run(const Arguments& arguments, Io& io) const override
     {
-        const std::optional<int> edition = RequireEdition(name(), arguments, io);
+        const std::optional<EditionChoice> edition = RequireEditionChoice(name(), arguments, io);
         if (!edition)
             return kExitUsage;
         if (arguments.positionals().size() < 2)
@@ -53,25 +57,37 @@ public:
         const QString& rom = arguments.positionals()[0];
         const QStringList texts = arguments.positionals().mid(1);
         const QString output = QStringLiteral("--output");
-        const QString target = arguments.isSet(output) ? arguments.value(output) : rom;
-        if (target.isEmpty())
-            return io.usageError(name(), QStringLiteral("--output のファイル名が空です"));
+        const QString patch = QStringLiteral("--patch");
+        if (arguments.isSet(output) && arguments.isSet(patch))
+            return io.usageError(name(), QStringLiteral("--patch と --output は一緒に使えません"));
+        ImportTarget target{arguments.isSet(output) ? arguments.value(output) : rom, std::nullopt};
+        if (arguments.isSet(patch)) {
+            target.path = arguments.value(patch);
+            target.patch = PatchKindOfFileName(target.path);
+            if (!target.patch)
+                return io.usageError(name(), QStringLiteral("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(target.path));
+        }
+        if (target.path.isEmpty())
+            return io.usageError(name(), QStringLiteral("%1 のファイル名が空です").arg(arguments.isSet(patch) ? patch : output));
         const bool dryRun = arguments.isSet(QStringLiteral("--dry-run"));
 
-        const ImportRun run = ImportIntoRomFile(rom, *edition, texts, target, [&](const PlayerImport& import) {
+        const auto resolve = [&](const RomImage& image) { return ResolveEdition(*edition, image, io); };
+        const ImportRun run = ImportIntoRomFile(rom, resolve, texts, target, [&](int year, const PlayerImport& import) {
             if (dryRun)
-                printChanges(*edition, import, io);
+                printChanges(year, import, io);
             return !dryRun;
         });
         switch (run.outcome) {
         case ImportRun::Outcome::Failed:
             return io.fileError(run.error);
+        case ImportRun::Outcome::NoEdition:
+            return kExitUsage;
         case ImportRun::Outcome::Refused:
-            for (const QString& line : ImportDetails(*edition, run.import))
+            for (const QString& line : ImportDetails(run.edition, run.import))
                 io.note(line);
-            return io.refused(ImportSummary(*edition, run.import));
+            return io.refused(ImportSummary(run.edition, run.import));
         case ImportRun::Outcome::Unchanged:
-            io.print(ImportSummary(*edition, run.import));
+            io.print(ImportSummary(run.edition, run.import));
             io.print(QStringLiteral("%1 はそのままです").arg(rom));
             return kExitOk;
         case ImportRun::Outcome::Declined:
@@ -80,8 +96,9 @@ public:
         case ImportRun::Outcome::Written:
             for (const QString& note : run.import.notes)
                 io.note(QStringLiteral("注意：") + note);
-            io.print(ImportSummary(*edition, run.import));
-            io.print(QStringLiteral("%1 に保存しました").arg(target));
+            io.print(ImportSummary(run.edition, run.import));
+            io.print((target.patch ? QStringLiteral("%1 にパッチを書き込みました") : QStringLiteral("%1 に保存しました"))
+                         .arg(target.path));
             return kExitOk;
         }
         return kExitFileError;

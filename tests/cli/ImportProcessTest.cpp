@@ -388,5 +388,42 @@ TEST_F(ImportToolTest, FilesThatCannotBeReadOrWrittenExitWithOne)
     EXPECT_TRUE(noText.err.contains(QStringLiteral("CSV"))) << noText.err.toStdString();
 }
 
+// --patch writes what --output would write as a patch of the ROM, in both
+// formats, and the ROM keeps its bytes; --edition auto takes the detected
+// edition.
+TEST_F(ImportToolTest, APatchOfTheImportAndTheDetectedEdition)
+{
+    const int line = ExportLineIndex(1992, 5, RecordKind::Batter, 3);
+    SetField(lines, line, 3, test::Field(lines, line, 3) == QStringLiteral("300") ? QStringLiteral("302") : QStringLiteral("300"));
+    const QString players = folder.write(QStringLiteral("players.txt"), ShiftJisText(lines));
+    const QString copy = folder.path(QStringLiteral("copy.nes"));
+    ASSERT_EQ(Import({Edition(1992), rom, players, QStringLiteral("--output"), copy}).code, 0);
+    for (const QString& extension : {QStringLiteral("ips"), QStringLiteral("bps")}) {
+        const QString patch = folder.path(QStringLiteral("update.") + extension);
+        const Outcome made = Import({Edition(1992), rom, players, QStringLiteral("--patch"), patch});
+        ASSERT_EQ(made.code, 0) << made.err.toStdString();
+        EXPECT_EQ(ReadFile(rom), image);
+        const QString patched = folder.path(QStringLiteral("patched-") + extension + QStringLiteral(".nes"));
+        ASSERT_EQ(RunTool({QStringLiteral("patch"), QStringLiteral("apply"), rom, patch, patched}).code, 0);
+        EXPECT_EQ(ReadFile(patched), ReadFile(copy));
+    }
+    EXPECT_EQ(Import({Edition(1992), rom, players, QStringLiteral("--patch"), folder.path(QStringLiteral("p.bps")),
+                      QStringLiteral("--output"), copy})
+                  .code,
+              2);
+    EXPECT_EQ(Import({Edition(1992), rom, players, QStringLiteral("--patch"), rom}).code, 2);
+
+    const QByteArray detectable = cli::DemoRomImage(1992, cli::DemoFill{3, true, false});
+    const QString other = folder.write(QStringLiteral("other.nes"), detectable);
+    const QString otherPlayers =
+        folder.write(QStringLiteral("other.txt"), ShiftJisText(ExportLines(RomImage(detectable), 1992)));
+    const Outcome automatic = Import({QStringLiteral("--edition=auto"), other, otherPlayers});
+    EXPECT_EQ(automatic.code, 0) << automatic.err.toStdString();
+    EXPECT_TRUE(automatic.err.contains(QStringLiteral("1992"))) << automatic.err.toStdString();
+    const Outcome unknown = Import({QStringLiteral("--edition=auto"), folder.write(QStringLiteral("zeros.nes"), QByteArray(0x40010, '\0')),
+                                    otherPlayers});
+    EXPECT_EQ(unknown.code, 2);
+}
+
 } // namespace
 } // namespace quindaro2

@@ -17,15 +17,21 @@ ImportRun Failed(const QString& error)
 
 } // namespace
 
-ImportRun ImportIntoRomFile(const QString& romPath, int edition, const QStringList& textPaths, const QString& target,
-                            const ImportConfirmation& confirm)
+ImportRun ImportIntoRomFile(const QString& romPath, const ImportEdition& edition, const QStringList& textPaths,
+                            const ImportTarget& target, const ImportConfirmation& confirm)
 {
     const Result<std::vector<ImportFile>> texts = ReadImportFiles(textPaths);
     if (!texts)
         return Failed(texts.reason());
     ImportRun run;
+    if (target.patch && SameFile(target.path, romPath)) {
+        run.outcome = ImportRun::Outcome::Refused;
+        run.import.problems.push_back(
+            {target.path, 0, {}, {}, QStringLiteral("ROM ファイルです。パッチの書き込み先には使えません")});
+        return run;
+    }
     for (const QString& text : textPaths) {
-        if (SameFile(text, target)) {
+        if (SameFile(text, target.path)) {
             run.outcome = ImportRun::Outcome::Refused;
             run.import.problems.push_back(
                 {text, 0, {}, {}, QStringLiteral("取り込むテキストファイルです。ROM の書き込み先には使えません")});
@@ -36,7 +42,13 @@ ImportRun ImportIntoRomFile(const QString& romPath, int edition, const QStringLi
     const Result<LockedRom> locked = LockedRom::Open(romPath, LockedRom::Access::Update);
     if (!locked)
         return Failed(locked.reason());
-    Result<PlayerImport> imported = ImportPlayerData(locked->image(), edition, texts.value());
+    const std::optional<int> known = edition(locked->image());
+    if (!known) {
+        run.outcome = ImportRun::Outcome::NoEdition;
+        return run;
+    }
+    run.edition = *known;
+    Result<PlayerImport> imported = ImportPlayerData(locked->image(), run.edition, texts.value());
     if (!imported)
         return Failed(imported.reason());
     run.import = std::move(imported).value();
@@ -44,15 +56,22 @@ ImportRun ImportIntoRomFile(const QString& romPath, int edition, const QStringLi
         run.outcome = ImportRun::Outcome::Refused;
         return run;
     }
-    if (run.import.changes.empty() && SameFile(target, romPath)) {
+    if (run.import.changes.empty() && !target.patch && SameFile(target.path, romPath)) {
         run.outcome = ImportRun::Outcome::Unchanged;
         return run;
     }
-    if (confirm && !confirm(run.import)) {
+    if (confirm && !confirm(run.edition, run.import)) {
         run.outcome = ImportRun::Outcome::Declined;
         return run;
     }
-    if (const Status written = WriteWholeFile(target, run.import.image.bytes()); !written)
+    QByteArray bytes = run.import.image.bytes();
+    if (target.patch) {
+        Result<QByteArray> patch = CreatePatch(*target.patch, locked->image().bytes(), bytes);
+        if (!patch)
+            return Failed(patch.reason());
+        bytes = std::move(patch).value();
+    }
+    if (const Status written = WriteWholeFile(target.path, bytes); !written)
         return Failed(written.reason());
     run.outcome = ImportRun::Outcome::Written;
     return run;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/import/PlayerImport.h"
+#include "core/patch/Patch.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,24 +16,39 @@ struct [[nodiscard]] ImportRun {
         Unchanged,  // the texts change nothing in the ROM, which was left alone
         Declined,   // the confirmation said no
         Refused,    // the problems say what; nothing was written
+        NoEdition,  // the ROM's edition was not known, as its resolver has said; nothing was written
         Failed,     // a file could not be read or written: see error
     };
 
     Outcome outcome = Outcome::Failed;
     QString error;
+    int edition = 0;
     PlayerImport import;
 };
 
-// Asked with what the import would change, before anything is written: true to write.
-using ImportConfirmation = std::function<bool(const PlayerImport&)>;
+// The edition of the ROM, known from the start or only from its image;
+// none when no edition can be taken.
+using ImportEdition = std::function<std::optional<int>(const RomImage&)>;
 
-// Imports the texts into the ROM file and writes the new image into
-// `target`: the ROM itself, or a copy. The texts are read first; the ROM is
-// held under its lock from being read until the target is written, so no
-// other writer's save falls between. Nothing is written when a file cannot
-// be read, anything is refused, or the confirmation says no. When the texts
-// change nothing, the ROM is not rewritten; a copy is written all the same.
-ImportRun ImportIntoRomFile(const QString& romPath, int edition, const QStringList& textPaths, const QString& target,
-                            const ImportConfirmation& confirm);
+// Where the new image goes: the ROM, a copy, or a patch from the ROM as read
+// to the new image.
+struct ImportTarget {
+    QString path;
+    std::optional<PatchKind> patch;
+};
+
+// Asked with what the import would change in the ROM of the edition, before
+// anything is written: true to write.
+using ImportConfirmation = std::function<bool(int edition, const PlayerImport&)>;
+
+// Imports the texts into the ROM file and writes the new image into the
+// target: the ROM itself, a copy, or a patch. The texts are read first; the
+// ROM is held under its lock from being read until the target is written, so
+// no other writer's save falls between. Nothing is written when a file
+// cannot be read, anything is refused, or the confirmation says no. When the
+// texts change nothing, the ROM is not rewritten; a copy or a patch is
+// written all the same. The target is never the ROM's patch or a text.
+ImportRun ImportIntoRomFile(const QString& romPath, const ImportEdition& edition, const QStringList& textPaths,
+                            const ImportTarget& target, const ImportConfirmation& confirm);
 
 } // namespace quindaro2

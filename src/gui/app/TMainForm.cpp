@@ -392,11 +392,15 @@ void TMainForm::MenuImportClick()
     if (!files || files->isEmpty())
         return;
     const int edition = state.Edition;
-    const auto confirm = [&](const PlayerImport& import) {
+    const auto confirm = [&](int, const PlayerImport& import) {
         return prompts_.ConfirmImport(ImportSummary(edition, import), ImportDetails(edition, import).join(u'\n'));
     };
-    const ImportRun run = ImportIntoRomFile(state.RomPath, edition, *files, state.RomPath, confirm);
+    const ImportRun run = ImportIntoRomFile(
+        state.RomPath, [&](const RomImage&) { return std::optional<int>(edition); }, *files, {state.RomPath, std::nullopt},
+        confirm);
     switch (run.outcome) {
+    case ImportRun::Outcome::NoEdition:
+        return;
     case ImportRun::Outcome::Failed:
         prompts_.Warn(QStringLiteral("選手データを取り込めませんでした．\n%1").arg(run.error));
         return;

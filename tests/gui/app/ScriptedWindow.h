@@ -64,7 +64,20 @@ public:
         asked << QStringLiteral("replace?");
         return replace;
     }
+    std::optional<QStringList> AskImportFiles(const QString&) override
+    {
+        return record(QStringLiteral("import-files"), importFiles);
+    }
+    bool ConfirmImport(const QString&, const QString&) override
+    {
+        asked << QStringLiteral("import?");
+        return writeImport;
+    }
+    void ShowImportProblems(const QString&, const QString&) override { asked << QStringLiteral("import-problems"); }
     void Warn(const QString& text) override { warnings << text; }
+
+    std::optional<QStringList> importFiles;
+    bool writeImport = false;
 
 private:
     template <typename T>
