@@ -40,6 +40,9 @@ public:
 
     // The texts to import, one or several, starting in `folder`; none when cancelled.
     virtual std::optional<QStringList> AskImportFiles(const QString& folder) = 0;
+    // The patch file to write, .bps or .ips, proposed in the ROM's folder
+    // under the ROM's name; none when cancelled.
+    virtual std::optional<QString> AskPatchFile(const QString& folder, const QString& baseName) = 0;
     // What the import would change, asked before anything is written: true to write.
     virtual bool ConfirmImport(const QString& summary, const QString& details) = 0;
     // Why the import was refused, every problem listed.

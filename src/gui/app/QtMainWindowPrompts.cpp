@@ -152,6 +152,24 @@ std::optional<QStringList> QtMainWindowPrompts::AskImportFiles(const QString& fo
     return dialog.selectedFiles();
 }
 
+std::optional<QString> QtMainWindowPrompts::AskPatchFile(const QString& folder, const QString& baseName)
+{
+    QFileDialog dialog(window_, QStringLiteral("パッチとして保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters{QStringLiteral("BPS パッチ (*.bps)"), QStringLiteral("IPS パッチ (*.ips)")};
+    dialog.setNameFilters(filters);
+    // The chosen type gives a name without an extension its own.
+    dialog.setDefaultSuffix(QStringLiteral("bps"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
+        dialog.setDefaultSuffix(filter == filters[1] ? QStringLiteral("ips") : QStringLiteral("bps"));
+    });
+    dialog.setDirectory(folder);
+    dialog.selectFile(baseName + QStringLiteral(".bps"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 bool QtMainWindowPrompts::ConfirmImport(const QString& summary, const QString& details)
 {
     return ImportForm->Confirm(summary, details);

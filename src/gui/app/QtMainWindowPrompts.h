@@ -42,6 +42,7 @@ public:
     std::optional<QString> AskSaveTarget(const QString& folder, const QString& fileName) override;
     void Warn(const QString& text) override;
     std::optional<QStringList> AskImportFiles(const QString& folder) override;
+    std::optional<QString> AskPatchFile(const QString& folder, const QString& baseName) override;
     bool ConfirmImport(const QString& summary, const QString& details) override;
     void ShowImportProblems(const QString& summary, const QString& details) override;
 

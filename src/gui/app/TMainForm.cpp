@@ -15,6 +15,7 @@
 #include "core/import/ImportIntoRom.h"
 #include "core/import/ImportReport.h"
 #include "core/roster/GridFill.h"
+#include "core/save/PatchSave.h"
 #include "core/save/SaveCommands.h"
 #include "gui/edit/NesColor.h"
 
@@ -134,6 +135,7 @@ void TMainForm::createMenus()
     MenuOpen->setShortcut(Qt::Key_F1);
     file->addSeparator();
     MenuSave = file->addAction(QStringLiteral("保存...(&S)"), this, &TMainForm::MenuSaveClick);
+    MenuPatch = file->addAction(QStringLiteral("パッチとして保存(&P)..."), this, &TMainForm::MenuPatchClick);
     MenuImport = file->addAction(QStringLiteral("選手データ取込(&I)..."), this, &TMainForm::MenuImportClick);
     MenuExit = file->addAction(QStringLiteral("終了(&X)"), this, &TMainForm::MenuExitClick);
     RecentFiles = new RecentFilesMenu(*file, MenuExit, this);
@@ -379,6 +381,22 @@ void TMainForm::MenuOutputClick()
     statusBar()->showMessage(QStringLiteral("選手データを %1 個のファイルに出力しました．").arg(result.writtenFiles.size()), 5000);
 }
 
+void TMainForm::MenuPatchClick()
+{
+    const EditorState& state = team_.state;
+    if (state.RomPath.isEmpty())
+        return;
+    const QFileInfo rom(state.RomPath);
+    const std::optional<QString> path = prompts_.AskPatchFile(rom.absolutePath(), rom.completeBaseName());
+    if (!path)
+        return;
+    if (const Status written = SaveShownTeamAsPatch(team_, *path); !written) {
+        prompts_.Warn(QStringLiteral("パッチを書き込めませんでした．\n%1").arg(written.reason()));
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("%1 にパッチを書き込みました．ROM ファイルは変わっていません．").arg(QFileInfo(*path).fileName()), 5000);
+}
+
 void TMainForm::MenuImportClick()
 {
     EditorState& state = team_.state;
@@ -556,7 +574,7 @@ void TMainForm::showModified()
 void TMainForm::enableRomCommands()
 {
     const bool open = !team_.state.RomPath.isEmpty();
-    for (QAction* command : {MenuSave, MenuOutput})
+    for (QAction* command : {MenuSave, MenuPatch, MenuImport, MenuOutput})
         command->setEnabled(open);
     for (QPushButton* button : {HelmetButton, UniformButton})
         button->setEnabled(open);

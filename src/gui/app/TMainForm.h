@@ -55,6 +55,7 @@ public:
     void MenuSaveClick();
     void MenuExitClick();
     void MenuImportClick();
+    void MenuPatchClick();
     void MenuOutputClick();
     void MenuHistoryClick();
     void MenuVersionClick();
@@ -71,6 +72,7 @@ public:
     QAction* MenuSave = nullptr;
     QAction* MenuExit = nullptr;
     QAction* MenuImport = nullptr;
+    QAction* MenuPatch = nullptr;
     QAction* MenuOutput = nullptr;
     QAction* MenuHistory = nullptr;
     QAction* MenuVersion = nullptr;

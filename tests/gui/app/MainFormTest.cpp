@@ -1,6 +1,7 @@
 #include "gui/app/GridTableModel.h"
 #include "gui/app/RosterGridView.h"
 #include "gui/app/TMainForm.h"
+#include "core/patch/Patch.h"
 #include "core/rom/NameCodec.h"
 #include "support/ExportText.h"
 #include "support/FreshSettings.h"
@@ -72,6 +73,13 @@ public:
     {
         return ask(QStringLiteral("import-files"), importFiles);
     }
+    std::optional<QString> AskPatchFile(const QString&, const QString& baseName) override
+    {
+        patchBaseName = baseName;
+        return ask(QStringLiteral("patch-file"), patchFile);
+    }
+    std::optional<QString> patchFile;
+    QString patchBaseName;
     bool ConfirmImport(const QString& summary, const QString& details) override
     {
         asked << QStringLiteral("import?");
@@ -530,6 +538,37 @@ TEST_F(MainFormTest, ARefusedImportListsEveryProblemAndWritesNothing)
     form.MenuImportClick();
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("missing.txt"))) << prompts.warnings[0].toStdString();
+}
+
+// "パッチとして保存" leaves the ROM as it is and writes the patch that a Save
+// of the shown team would make of it.
+TEST_F(MainFormTest, APatchIsWhatASaveWouldWrite)
+{
+    EXPECT_FALSE(form.MenuPatch->isEnabled());
+    const QString path = writeRom(1994, 4);
+    open(path, 1994);
+    EXPECT_TRUE(form.MenuPatch->isEnabled());
+    dialogs.value = 33;
+    form.BatterGridDblClick(4, 2);
+    prompts.color = 0x16;
+    form.HelmetButtonClick();
+
+    prompts.patchFile = folder.path(QStringLiteral("update.bps"));
+    form.MenuPatchClick();
+    EXPECT_EQ(prompts.patchBaseName, QStringLiteral("game"));
+    EXPECT_EQ(ReadFile(path), original);
+    EXPECT_TRUE(form.shownTeam().state.DataChanged) << "the edits are still to be saved";
+    const Result<AppliedPatch> applied = ApplyPatch(original, ReadFile(*prompts.patchFile));
+    ASSERT_TRUE(applied.ok()) << applied.reason().toStdString();
+
+    prompts.saveTarget = path;
+    form.MenuSaveClick();
+    EXPECT_EQ(applied->target, ReadFile(path));
+
+    prompts.patchFile = folder.path(QStringLiteral("update.txt"));
+    form.MenuPatchClick();
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral(".bps"))) << prompts.warnings[0].toStdString();
 }
 
 // A window that is shown while it is destroyed hides itself on the way: its

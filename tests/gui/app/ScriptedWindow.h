@@ -68,6 +68,13 @@ public:
     {
         return record(QStringLiteral("import-files"), importFiles);
     }
+    std::optional<QString> AskPatchFile(const QString&, const QString& baseName) override
+    {
+        patchBaseName = baseName;
+        return record(QStringLiteral("patch-file"), patchFile);
+    }
+    std::optional<QString> patchFile;
+    QString patchBaseName;
     bool ConfirmImport(const QString&, const QString&) override
     {
         asked << QStringLiteral("import?");
