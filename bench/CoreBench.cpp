@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/detect/EditionDetection.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionLayout.h"
@@ -50,7 +50,7 @@ void Stop(benchmark::State& state, const QString& why)
 // The four steps after an Open or a team switch, on the image just read.
 void BM_FillTeam(benchmark::State& state)
 {
-    const RomImage image(cli::DemoRomImage(EditionOf(state)));
+    const RomImage image(DemoRomImage(EditionOf(state)));
     ShownTeam team = TeamOf(EditionOf(state));
     for (auto _ : state) {
         const TeamFillReport report = FillTeam(team, image);
@@ -63,7 +63,7 @@ void BM_FillTeam(benchmark::State& state)
 // A Save's write-back of one edited team into the image read for it.
 void BM_WriteBackTeam(benchmark::State& state)
 {
-    const RomImage read(cli::DemoRomImage(EditionOf(state)));
+    const RomImage read(DemoRomImage(EditionOf(state)));
     ShownTeam team = TeamOf(EditionOf(state));
     if (!FillTeam(team, read).readProblems.isEmpty())
         return Stop(state, QStringLiteral("the sample cannot be read"));
@@ -81,7 +81,7 @@ void BM_WriteBackTeam(benchmark::State& state)
 void BM_ExportAllTeams(benchmark::State& state)
 {
     const int edition = EditionOf(state);
-    const RomImage image(cli::DemoRomImage(edition));
+    const RomImage image(DemoRomImage(edition));
     for (auto _ : state) {
         const Result<std::vector<ExportFile>> files =
             PlayerExportFiles(image, QStringLiteral("sample.nes"), edition, QStringLiteral("players.txt"), ExportMode::OneFile);
@@ -98,7 +98,7 @@ void BM_ExportToFile(benchmark::State& state)
     const QString rom = Folder().filePath(QStringLiteral("sample%1.nes").arg(edition));
     const QString out = Folder().filePath(QStringLiteral("players%1.txt").arg(edition));
     QFile file(rom);
-    const QByteArray bytes = cli::DemoRomImage(edition);
+    const QByteArray bytes = DemoRomImage(edition);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         return Stop(state, QStringLiteral("cannot write the sample ROM"));
     for (auto _ : state) {
@@ -113,7 +113,7 @@ void BM_ExportToFile(benchmark::State& state)
 void BM_DetectEdition(benchmark::State& state)
 {
     const int edition = EditionOf(state);
-    const RomImage image(cli::DemoRomImage(edition, {1, true, false}));
+    const RomImage image(DemoRomImage(edition, {1, true, false}));
     for (auto _ : state) {
         const Detection detection = DetectEdition(image);
         if (detection.edition != edition)

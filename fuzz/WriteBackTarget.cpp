@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionLayout.h"
 #include "core/rom/NameCodec.h"
@@ -27,7 +27,7 @@ const QByteArray& PlausibleRom(int edition)
     static std::array<QByteArray, kEditionCount> images;
     QByteArray& image = images[static_cast<std::size_t>(EditionIndex(edition))];
     if (image.isEmpty())
-        image = cli::DemoRomImage(edition);
+        image = DemoRomImage(edition);
     return image;
 }
 

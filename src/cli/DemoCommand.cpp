@@ -1,6 +1,6 @@
 #include "cli/Command.h"
 
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 
 namespace quindaro2::cli {
 

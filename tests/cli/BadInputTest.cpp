@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
 #include "core/roster/GridFill.h"
 #include "core/save/SaveRom.h"
@@ -37,18 +37,18 @@ QString Demo(const RomFolder& folder, const QString& name)
 {
     const QString path = folder.path(name);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    folder.write(name, cli::DemoRomImage(1993));
+    folder.write(name, DemoRomImage(1993));
     return path;
 }
 
 const BadInput kInputs[] = {
     {"ZeroLengthFile", [](const RomFolder& f) { return f.write(QStringLiteral("empty.nes"), QByteArray()); }, false,
      false},
-    {"HeaderOnly", [](const RomFolder& f) { return f.write(QStringLiteral("header.nes"), cli::DemoRomImage(1993).left(16)); },
+    {"HeaderOnly", [](const RomFolder& f) { return f.write(QStringLiteral("header.nes"), DemoRomImage(1993).left(16)); },
      false, false},
     {"EndsInsideARecord",
      [](const RomFolder& f) {
-         return f.write(QStringLiteral("cut.nes"), cli::DemoRomImage(1993).left(0x6010 + 5 * 18 + 7));
+         return f.write(QStringLiteral("cut.nes"), DemoRomImage(1993).left(0x6010 + 5 * 18 + 7));
      },
      false, false},
     {"DirectoryWhereAFileIsExpected",
@@ -59,7 +59,7 @@ const BadInput kInputs[] = {
      false, false},
     {"UnreadableFile",
      [](const RomFolder& f) {
-         const QString path = f.write(QStringLiteral("locked.nes"), cli::DemoRomImage(1993));
+         const QString path = f.write(QStringLiteral("locked.nes"), DemoRomImage(1993));
          QFile::setPermissions(path, QFileDevice::WriteOwner);
          return path;
      },
@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, BadInputTest, ::testing::ValuesIn(kInputs));
 TEST(BadInput, AFileThatVanishesBetweenOpenAndSave)
 {
     RomFolder folder;
-    const QString path = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1991));
+    const QString path = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1991));
     ShownTeam team;
     team.state.RomPath = path;
     team.state.SaveTarget = path;
@@ -170,7 +170,7 @@ TEST(BadInput, AFileThatVanishesBetweenOpenAndSave)
 TEST(BadInput, ARomOpenedAsTheWrongEdition)
 {
     RomFolder folder;
-    const QString path = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1993));
+    const QString path = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
     const QByteArray before = ReadFile(path);
     const Outcome show = RunTool({QStringLiteral("show"), QStringLiteral("--edition"), QStringLiteral("86"),
                                   QStringLiteral("--team"), QStringLiteral("0"), path});

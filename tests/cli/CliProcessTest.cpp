@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
 #include "core/edition/Edition.h"
 #include "core/roster/GridFill.h"
@@ -65,7 +65,7 @@ TEST_P(ExitCodeTest, ExitsWithItsCodeAndSaysWhy)
 {
     const ExitCase& c = GetParam();
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1993);
+    const QByteArray image = DemoRomImage(1993);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     folder.write(QStringLiteral("short.nes"), QByteArray(1000, '\0'));
     const auto fill = [&](const char* text) {
@@ -152,7 +152,7 @@ TEST_P(RefusedValueTest, WritesNothing)
 {
     const RefusedCase& c = GetParam();
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(c.edition);
+    const QByteArray image = DemoRomImage(c.edition);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const QString out = folder.path(QStringLiteral("out.nes"));
     const QStringList arguments{QStringLiteral("set"),      QStringLiteral("--edition"), QString::number(c.edition),
@@ -219,7 +219,7 @@ TEST_P(SetInPlaceTest, ChangesOnlyTheCellsBytes)
     const EditCase& c = GetParam();
     const RecordKind grid = *cli::ParseGrid(QString::fromUtf8(c.grid));
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(c.edition);
+    const QByteArray image = DemoRomImage(c.edition);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     ASSERT_NE(Opened(rom, c.edition, c.teamIndex).grid(grid).cell(c.column, c.row), QString::fromUtf8(c.value))
         << "the sample must hold another value there";
@@ -265,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliSet, IntoOutputLeavesTheRomAlone)
 {
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1993);
+    const QByteArray image = DemoRomImage(1993);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const QString out = folder.write(QStringLiteral("out.nes"), QByteArray("old content"));
     ASSERT_NE(Opened(rom, 1993, 13).PitcherGrid.cell(3, 3), QStringLiteral("250"));
@@ -292,7 +292,7 @@ TEST(CliSet, IntoOutputLeavesTheRomAlone)
 TEST(CliSet, SaysWhenAValueIsStoredDifferently)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1986));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1986));
     const Outcome outcome = RunTool({QStringLiteral("set"), QStringLiteral("--edition"), QStringLiteral("86"),
                                      QStringLiteral("--team"), QStringLiteral("1"), QStringLiteral("--grid"),
                                      QStringLiteral("batter"), QStringLiteral("--row"), QStringLiteral("1"),
@@ -334,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(EveryEdition, DemoProcessTest, ::testing::Range(kFirstE
 TEST(CliExport, WritesTheBytesOfTheCoreExport)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1991));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1991));
     ASSERT_TRUE(QDir(folder.path(QString())).mkdir(QStringLiteral("core")));
     ASSERT_TRUE(QDir(folder.path(QString())).mkdir(QStringLiteral("tool")));
 

@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionLayout.h"
 #include "support/SyntheticRom.h"
@@ -32,7 +32,7 @@ QByteArray RandomFile(qint64 size)
 // the two editions apart.
 QByteArray Undecidable()
 {
-    QByteArray image = cli::DemoRomImage(1993, {5, true, false});
+    QByteArray image = DemoRomImage(1993, {5, true, false});
     for (int team = 0; team < TeamCount(1994); ++team) {
         image[ColorOffsets(1994, team, 0)->helmet] = image[ColorOffsets(1993, team, 0)->helmet];
         image[ColorOffsets(1994, team, 0)->uniform] = image[ColorOffsets(1993, team, 0)->uniform];
@@ -90,10 +90,10 @@ TEST_P(DetectCommandTest, PrintsTheVerdictAndTheRanking)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DetectCommandTest,
-    ::testing::Values(DetectCase{"Sample1993", cli::DemoRomImage(1993, {2, true, false}), "1993", 0},
-                      DetectCase{"Sample1986WithTrainer", cli::DemoRomImage(1986, {2, true, true}), "1986", 0},
-                      DetectCase{"PlainSample1989", cli::DemoRomImage(1989), "1989", 0},
-                      DetectCase{"RandomBytes", RandomFile(cli::kDemoRomSize), "unknown", 2},
+    ::testing::Values(DetectCase{"Sample1993", DemoRomImage(1993, {2, true, false}), "1993", 0},
+                      DetectCase{"Sample1986WithTrainer", DemoRomImage(1986, {2, true, true}), "1986", 0},
+                      DetectCase{"PlainSample1989", DemoRomImage(1989), "1989", 0},
+                      DetectCase{"RandomBytes", RandomFile(kDemoRomSize), "unknown", 2},
                       DetectCase{"Undecidable", Undecidable(), "unknown", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -115,7 +115,7 @@ TEST(CliDetect, ReportsFileAndUsageErrors)
 TEST(CliAuto, DoesWhatTheDetectedEditionDoes)
 {
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1988, {3, true, true});
+    const QByteArray image = DemoRomImage(1988, {3, true, true});
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const QString detected = QStringLiteral("1988年版と推定しました");
 
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliAuto, TeamsAreCheckedAgainstTheDetectedEdition)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1993, {4, true, false}));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993, {4, true, false}));
     const Outcome ambiguous = RunTool({QStringLiteral("show"), QStringLiteral("--edition"), QStringLiteral("auto"),
                                        QStringLiteral("--team"), QStringLiteral("C"), rom});
     EXPECT_EQ(ambiguous.code, 2);
@@ -235,8 +235,8 @@ TEST(CliDemo, FillsWithRandomBytesAndATrainerOnRequest)
     const Outcome made = RunTool({QStringLiteral("demo"), QStringLiteral("--edition"), QStringLiteral("91"),
                                   QStringLiteral("--random"), QStringLiteral("12"), QStringLiteral("--trainer"), filled});
     ASSERT_EQ(made.code, 0) << made.err.toStdString();
-    EXPECT_EQ(ReadFile(plain), cli::DemoRomImage(1991));
-    EXPECT_EQ(ReadFile(filled), cli::DemoRomImage(1991, {12, true, true}));
+    EXPECT_EQ(ReadFile(plain), DemoRomImage(1991));
+    EXPECT_EQ(ReadFile(filled), DemoRomImage(1991, {12, true, true}));
 
     for (const char* seed : {"-1", "x", "99999999999"}) {
         const QString out = folder.path(QStringLiteral("bad.nes"));

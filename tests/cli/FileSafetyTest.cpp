@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
 #include "core/roster/GridFill.h"
 #include "support/SmallFileSystem.h"
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                              "通常のファイルではありません"},
                       Source{"OneGibibyteFile",
                              [](const RomFolder& f) {
-                                 const QString path = f.write(QStringLiteral("huge.nes"), cli::DemoRomImage(1993));
+                                 const QString path = f.write(QStringLiteral("huge.nes"), DemoRomImage(1993));
                                  QFile(path).resize(qint64{1} << 30);
                                  return path;
                              },
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExportOutput, ADashIsStandardOutput)
 {
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1993);
+    const QByteArray image = DemoRomImage(1993);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const Outcome outcome = RunTool({QStringLiteral("export"), QStringLiteral("--edition"), k93, rom, QStringLiteral("-")});
     EXPECT_EQ(outcome.code, 0) << outcome.err.toStdString();
@@ -128,7 +128,7 @@ TEST(ExportOutput, ADashIsStandardOutput)
 TEST(ExportOutput, DevStdoutAppendsToARedirectedLog)
 {
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1993);
+    const QByteArray image = DemoRomImage(1993);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const QString log = folder.write(QStringLiteral("log.txt"), QByteArray("earlier line\n"));
     const Outcome outcome = RunShell(QStringLiteral("\"$0\" export --edition 93 \"$1\" /dev/stdout >> \"$2\""), {rom, log});
@@ -143,7 +143,7 @@ TEST(ExportOutput, DevStdoutAppendsToARedirectedLog)
 TEST(ExportOutput, AFifoIsWrittenIntoAndStaysAFifo)
 {
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1993);
+    const QByteArray image = DemoRomImage(1993);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const QString fifo = folder.path(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -170,7 +170,7 @@ TEST(ExportOutput, AFifoIsWrittenIntoAndStaysAFifo)
 TEST(StandardOutput, AWriteErrorIsAFileError)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1993));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
     ToolRun full;
     full.standardOutputFile = QStringLiteral("/dev/full");
     const Outcome outcome = RunTool({QStringLiteral("show"), QStringLiteral("--edition"), k93, QStringLiteral("--team"),
@@ -187,7 +187,7 @@ TEST(StandardOutput, AWriteErrorIsAFileError)
 TEST(FileNames, NamesThatAreNoValidTextAreRefused)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1993));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
     QDir dir(folder.path(QString()));
     const QStringList before = dir.entryList(QDir::Files);
     const Outcome set = RunShell(
@@ -218,7 +218,7 @@ TEST(FileNames, ControlCharactersAreShownEscaped)
 TEST(Messages, SayWhatHappenedToTheTarget)
 {
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1993);
+    const QByteArray image = DemoRomImage(1993);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const Outcome missing = RunTool(SetArguments(rom, QStringLiteral("1"), QStringLiteral("5"))
                                     + QStringList{QStringLiteral("--output"), folder.path(QStringLiteral("no/out.nes"))});
@@ -240,7 +240,7 @@ TEST(Messages, SayWhatHappenedToTheTarget)
 TEST(SetInPlace, AHardLinkedRomStaysOneFile)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1993));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
     const QString other = folder.path(QStringLiteral("other.nes"));
     ASSERT_EQ(::link(QFile::encodeName(rom).constData(), QFile::encodeName(other).constData()), 0);
     const Outcome outcome = RunTool(SetArguments(rom, QStringLiteral("1"), QStringLiteral("5")));
@@ -256,7 +256,7 @@ TEST(SetInPlace, NoScratchCopyIsMadeAnywhere)
 {
     RomFolder folder;
     QTemporaryDir scratch;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1993));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
     ToolRun run;
     run.environment.insert(QStringLiteral("TMPDIR"), scratch.path());
     EXPECT_EQ(RunTool(SetArguments(rom, QStringLiteral("1"), QStringLiteral("5")), run).code, 0);
@@ -274,7 +274,7 @@ TEST(SetInPlace, NoScratchCopyIsMadeAnywhere)
 TEST(SetInPlace, ConcurrentSavesKeepEveryEdit)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1993));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
     for (int pair = 0; pair < 5; ++pair) {
         const QString first = QString::number(10 + pair);
         const QString second = QString::number(30 + pair);
@@ -297,7 +297,7 @@ TEST(FullDisk, TheExportFailsAndKeepsThePreviousFiles)
     test::SmallFileSystem disk(512 * 1024);
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
-    const QByteArray image = cli::DemoRomImage(1993);
+    const QByteArray image = DemoRomImage(1993);
     const QString rom = disk.path(QStringLiteral("rom.nes"));
     {
         QFile file(rom);

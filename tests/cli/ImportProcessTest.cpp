@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
 #include "core/import/ImportReport.h"
 #include "core/import/PlayerImport.h"
@@ -85,7 +85,7 @@ const BadText kBadTexts[] = {
      },
      kPitcherHeading93, "列が 10 個です（11 個のはず）"},
     {"AnotherEditionsExport", 1993,
-     [](QStringList) { return ShiftJisText(ExportLines(RomImage(cli::DemoRomImage(1992)), 1992)); }, 2,
+     [](QStringList) { return ShiftJisText(ExportLines(RomImage(DemoRomImage(1992)), 1992)); }, 2,
      "版の指定を確かめてください"},
     {"TeamLineMissing", 1993,
      [](QStringList l) {
@@ -156,7 +156,7 @@ const BadText kBadTexts[] = {
          return whole.left(whole.size() - 12);
      },
      5 * TeamLines(1993) + 20, "ピッチャーの行が足りません"},
-    {"BinaryFile", 1993, [](QStringList) { return cli::DemoRomImage(1993); }, 1, "テキストファイルではありません"},
+    {"BinaryFile", 1993, [](QStringList) { return DemoRomImage(1993); }, 1, "テキストファイルではありません"},
     {"EmptyFile", 1993, [](QStringList) { return QByteArray(); }, 0, "ファイルが空です"},
     {"Utf16File", 1993,
      [](QStringList l) {
@@ -192,7 +192,7 @@ protected:
     void SetUp() override
     {
         const BadText& c = GetParam();
-        image = cli::DemoRomImage(c.edition);
+        image = DemoRomImage(c.edition);
         text = c.make(ExportLines(RomImage(image), c.edition));
         place = c.line > 0 ? QStringLiteral(" %1 行目").arg(c.line) : QStringLiteral("：");
     }
@@ -269,7 +269,7 @@ TEST_P(ImportLikeSetTest, GivesTheBytesOfSet)
 {
     const SetCase& c = GetParam();
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(c.edition);
+    const QByteArray image = DemoRomImage(c.edition);
     const QString viaSet = folder.write(QStringLiteral("set.nes"), image);
     const Outcome set = RunTool({QStringLiteral("set"), Edition(c.edition), QStringLiteral("--team"), QString::fromUtf8(c.team),
                                  QStringLiteral("--grid"), QString::fromUtf8(c.grid), QStringLiteral("--row"),
@@ -312,7 +312,7 @@ class ImportToolTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        image = cli::DemoRomImage(1992);
+        image = DemoRomImage(1992);
         rom = folder.write(QStringLiteral("rom.nes"), image);
         lines = ExportLines(RomImage(image), 1992);
     }
@@ -413,7 +413,7 @@ TEST_F(ImportToolTest, APatchOfTheImportAndTheDetectedEdition)
               2);
     EXPECT_EQ(Import({Edition(1992), rom, players, QStringLiteral("--patch"), rom}).code, 2);
 
-    const QByteArray detectable = cli::DemoRomImage(1992, cli::DemoFill{3, true, false});
+    const QByteArray detectable = DemoRomImage(1992, DemoFill{3, true, false});
     const QString other = folder.write(QStringLiteral("other.nes"), detectable);
     const QString otherPlayers =
         folder.write(QStringLiteral("other.txt"), ShiftJisText(ExportLines(RomImage(detectable), 1992)));

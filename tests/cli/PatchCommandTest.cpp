@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/edition/ColumnTable.h"
 #include "core/edition/Edition.h"
 #include "core/roster/GridFill.h"
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Editions, SetPatchTest, ::testing::ValuesIn(AllCases())
 TEST(PatchCommand, CreateThenApplyGivesBackTheModifiedFile)
 {
     RomFolder folder;
-    QByteArray modified = cli::DemoRomImage(1990);
+    QByteArray modified = DemoRomImage(1990);
     const QString original = folder.write(QStringLiteral("a.nes"), modified);
     modified[0x1234] = 0x55;
     modified.append(QByteArray(3000, '\x11'));
@@ -137,7 +137,7 @@ TEST_P(RefusedPatchTest, WritesNothing)
 {
     const RefusedPatch& c = GetParam();
     RomFolder folder;
-    QByteArray rom = cli::DemoRomImage(1993);
+    QByteArray rom = DemoRomImage(1993);
     QByteArray modified = rom;
     modified[0x6020] = 0x01;
     const QString a = folder.write(QStringLiteral("a.nes"), rom);
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PatchCommand, TheOutputIsNeverAnInputAndPatchExcludesOutput)
 {
     RomFolder folder;
-    const QByteArray image = cli::DemoRomImage(1986);
+    const QByteArray image = DemoRomImage(1986);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const QString patch = folder.path(QStringLiteral("p.ips"));
     ASSERT_EQ(RunTool({QStringLiteral("patch"), QStringLiteral("create"), rom, rom, patch}).code, 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     QTemporaryDir settingsFolder;
     if (!settingsFolder.isValid())
         return 1;
+    // So do the sample ROMs the editor makes in its data folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settingsFolder.path()));
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
         QSettings::setPath(format, QSettings::SystemScope, settingsFolder.path());

@@ -258,4 +258,24 @@ Status WriteWholeFile(const QString& path, const QByteArray& bytes)
     return Status::Failed(error);
 }
 
+Status WriteNewFile(const QString& path, const QByteArray& bytes)
+{
+    if (path.isEmpty())
+        return Status::Failed(QStringLiteral("書き込み先のファイル名が空です"));
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return Status::Failed(QStringLiteral("%1 は既にあります。上書きしません").arg(path));
+        return Status::Failed(CannotCreate(path, SystemError()));
+    }
+    const bool written = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    const int error = errno;
+    if (::close(fd) != 0 || !written) {
+        ::unlink(name.constData());
+        return Status::Failed(CannotCreate(path, SystemError(written ? errno : error)));
+    }
+    return Status::Ok();
+}
+
 } // namespace quindaro2

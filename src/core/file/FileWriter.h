@@ -21,4 +21,9 @@ namespace quindaro2 {
 // the backup that holds them.
 Status WriteWholeFile(const QString& path, const QByteArray& bytes);
 
+// Makes a new file holding `bytes`; a file that is already there, of
+// whatever kind, is never touched. A file that cannot be completed is
+// removed again.
+Status WriteNewFile(const QString& path, const QByteArray& bytes);
+
 } // namespace quindaro2

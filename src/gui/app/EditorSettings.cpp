@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -82,6 +83,11 @@ void EditorSettings::setRecentFiles(const QList<RecentFile>& files)
         settings.setValue(kEdition, files[i].edition);
     }
     settings.endArray();
+}
+
+QString EditorSettings::samplesFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/samples");
 }
 
 QString EditorSettings::lastFolder() const

@@ -42,6 +42,9 @@ public:
     std::optional<ExportChoice> exportChoice() const;
     void setExportChoice(const ExportChoice& choice);
 
+    // Where the editor keeps the sample ROMs it makes: the program's own data folder.
+    static QString samplesFolder();
+
 private:
     void setRecentFiles(const QList<RecentFile>& files);
 };

@@ -15,6 +15,7 @@
 #include "core/import/ImportIntoRom.h"
 #include "core/import/ImportReport.h"
 #include "core/roster/GridFill.h"
+#include "core/sample/SampleFolder.h"
 #include "core/save/PatchSave.h"
 #include "core/save/SaveCommands.h"
 #include "gui/edit/NesColor.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -133,6 +135,7 @@ void TMainForm::createMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     MenuOpen = file->addAction(QStringLiteral("開く...(&O)"), this, &TMainForm::MenuOpenClick);
     MenuOpen->setShortcut(Qt::Key_F1);
+    MenuSample = file->addAction(QStringLiteral("サンプルROMを開く(&D)..."), this, &TMainForm::MenuSampleClick);
     file->addSeparator();
     MenuSave = file->addAction(QStringLiteral("保存...(&S)"), this, &TMainForm::MenuSaveClick);
     MenuPatch = file->addAction(QStringLiteral("パッチとして保存(&P)..."), this, &TMainForm::MenuPatchClick);
@@ -242,8 +245,28 @@ void TMainForm::MenuOpenClick()
 
 void TMainForm::OpenRomFile(const QString& path, std::optional<int> edition)
 {
+    if (ConfirmDropShownTeam(team_, prompts_, true))
+        openAgreed(path, edition);
+}
+
+// A fresh sample ROM of the edition the user picks, made in the program's own
+// folder, never over a file, and opened; the status bar says where it lives.
+void TMainForm::MenuSampleClick()
+{
     if (!ConfirmDropShownTeam(team_, prompts_, true))
         return;
+    const int edition = prompts_.AskEdition({std::nullopt, QStringLiteral("サンプルROMを作る版を選んでください")});
+    const Result<QString> sample = CreateSample(EditorSettings::samplesFolder(), edition, QDateTime::currentDateTime());
+    if (!sample) {
+        prompts_.Warn(QStringLiteral("サンプルROMを作れませんでした．\n%1").arg(sample.reason()));
+        return;
+    }
+    openAgreed(sample.value(), edition);
+    statusBar()->showMessage(QStringLiteral("サンプルROMの場所：%1").arg(QDir::toNativeSeparators(sample.value())));
+}
+
+void TMainForm::openAgreed(const QString& path, std::optional<int> edition)
+{
     EditorState& state = team_.state;
     state.RomPath = path;
     state.Edition = edition && IsEdition(*edition) ? *edition : prompts_.AskEdition(ProposeEdition(path));

@@ -52,6 +52,7 @@ public:
     QUndoStack& undoStack() { return *undoStack_; }
 
     void MenuOpenClick();
+    void MenuSampleClick();
     void MenuSaveClick();
     void MenuExitClick();
     void MenuImportClick();
@@ -69,6 +70,7 @@ public:
     void PitcherGridRowMove(int from, int to);
 
     QAction* MenuOpen = nullptr;
+    QAction* MenuSample = nullptr;
     QAction* MenuSave = nullptr;
     QAction* MenuExit = nullptr;
     QAction* MenuImport = nullptr;
@@ -100,6 +102,8 @@ protected:
 
 private:
     void createMenus();
+    // Opens the file once the user has agreed to drop the shown team's edits.
+    void openAgreed(const QString& path, std::optional<int> edition);
     // The edition the edition dialog preselects for a file, and what it says about it.
     EditionProposal ProposeEdition(const QString& path) const;
     QWidget* createTopPanel();

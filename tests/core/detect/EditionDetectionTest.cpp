@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/detect/EditionDetection.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionLayout.h"
@@ -67,7 +67,7 @@ TEST_P(DemoDetectionTest, RecognisesEverySampleOfTheEdition)
     for (const bool trainer : {false, true}) {
         for (std::uint32_t seed = 0; seed <= kSeeds; ++seed) {
             SCOPED_TRACE(testing::Message() << "seed " << seed << (trainer ? " with trainer" : ""));
-            const Detection detection = DetectEdition(RomImage(cli::DemoRomImage(edition, {seed, seed > 0, trainer})));
+            const Detection detection = DetectEdition(RomImage(DemoRomImage(edition, {seed, seed > 0, trainer})));
             EXPECT_EQ(detection.edition, edition) << Describe(detection).toStdString();
             EXPECT_TRUE(detection.doubt.isEmpty());
             EXPECT_DOUBLE_EQ(detection.ranking[0].score, 100.0);
@@ -81,7 +81,7 @@ TEST_P(DemoDetectionTest, RecognisesEverySampleOfTheEdition)
 TEST_P(DemoDetectionTest, PaddingChangesNothing)
 {
     const int edition = GetParam();
-    const QByteArray image = cli::DemoRomImage(edition, {3, true, false});
+    const QByteArray image = DemoRomImage(edition, {3, true, false});
     const Detection original = DetectEdition(RomImage(image));
     ASSERT_EQ(original.edition, edition);
 
@@ -113,11 +113,11 @@ std::vector<UnknownCase> UnknownCases()
 {
     const QString text = QStringLiteral("名前,打席,打率\r\nROM ではなく、ただのテキストです。\r\n").repeated(4000);
     std::vector<UnknownCase> cases{
-        {"RandomOfTheSampleSize", RandomBytes(cli::kDemoRomSize, 1), "印"},
-        {"RandomOfTheSampleSizeAfterAHeader", WithHeader(RandomBytes(cli::kDemoRomSize, 2)), "どの版としても"},
-        {"ZerosOfTheSampleSize", QByteArray(cli::kDemoRomSize, '\0'), "印"},
-        {"ZerosAfterAHeader", WithHeader(QByteArray(cli::kDemoRomSize, '\0')), "どの版としても"},
-        {"OnesAfterAHeader", WithHeader(QByteArray(cli::kDemoRomSize, '\xFF')), "どの版としても"},
+        {"RandomOfTheSampleSize", RandomBytes(kDemoRomSize, 1), "印"},
+        {"RandomOfTheSampleSizeAfterAHeader", WithHeader(RandomBytes(kDemoRomSize, 2)), "どの版としても"},
+        {"ZerosOfTheSampleSize", QByteArray(kDemoRomSize, '\0'), "印"},
+        {"ZerosAfterAHeader", WithHeader(QByteArray(kDemoRomSize, '\0')), "どの版としても"},
+        {"OnesAfterAHeader", WithHeader(QByteArray(kDemoRomSize, '\xFF')), "どの版としても"},
         {"Text", text.toUtf8(), "印"},
         {"TextAfterAHeader", WithHeader(text.toUtf8()), "どの版としても"},
         {"Empty", QByteArray(), "印"},
@@ -128,7 +128,7 @@ std::vector<UnknownCase> UnknownCases()
         cases.push_back({"RandomOfTheSizeOf" + year, RandomBytes(Extent(edition), seed), "印"});
         cases.push_back({"RandomOfTheSizeOf" + year + "AfterAHeader", WithHeader(RandomBytes(Extent(edition), seed)),
                          "どの版としても"});
-        const QByteArray sample = cli::DemoRomImage(edition, {seed, true, false});
+        const QByteArray sample = DemoRomImage(edition, {seed, true, false});
         cases.push_back({"HalfOf" + year, sample.left(sample.size() / 2), "途中で切れています"});
         cases.push_back({"HeaderlessSampleOf" + year, sample.mid(16), "印"});
     }
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, UnknownTest, ::testing::ValuesIn(UnknownCases())
 // the margin is the lead of the first over the second.
 TEST(Detection, RanksEveryEditionOnceBestFirst)
 {
-    for (const QByteArray& bytes : {cli::DemoRomImage(1991, {4, true, true}), RandomBytes(0x20000, 4), QByteArray()}) {
+    for (const QByteArray& bytes : {DemoRomImage(1991, {4, true, true}), RandomBytes(0x20000, 4), QByteArray()}) {
         const Detection detection = DetectEdition(RomImage(bytes));
         std::set<int> editions;
         for (std::size_t i = 0; i < detection.ranking.size(); ++i) {
@@ -173,7 +173,7 @@ TEST(Detection, RanksEveryEditionOnceBestFirst)
 // both places no byte tells them apart, and the detector says so.
 TEST(Detection, EditionsThatNoByteTellsApartStayOpen)
 {
-    QByteArray image = cli::DemoRomImage(1993, {5, true, false});
+    QByteArray image = DemoRomImage(1993, {5, true, false});
     for (int team = 0; team < TeamCount(1994); ++team) {
         image[ColorOffsets(1994, team, 0)->helmet] = image[ColorOffsets(1993, team, 0)->helmet];
         image[ColorOffsets(1994, team, 0)->uniform] = image[ColorOffsets(1993, team, 0)->uniform];
@@ -189,7 +189,7 @@ TEST(Detection, EditionsThatNoByteTellsApartStayOpen)
 // A ROM with a few values no dialog accepts, as hacks have, is still its edition.
 TEST(Detection, AFewOddValuesDoNotHideTheEdition)
 {
-    QByteArray image = cli::DemoRomImage(1992, {6, true, false});
+    QByteArray image = DemoRomImage(1992, {6, true, false});
     for (int team = 0; team < TeamCount(1992); team += 3)
         image[*RecordOffset(RecordKind::Batter, 1992, team, 0, 0) + 11] = 40;  // fielding, at most 8
     const Detection detection = DetectEdition(RomImage(image));
@@ -208,7 +208,7 @@ TEST(Detection, NoteForTheEditionDialog)
 TEST(Detection, OfAFile)
 {
     RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), cli::DemoRomImage(1989, {8, true, false}));
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1989, {8, true, false}));
     EXPECT_EQ(DetectEditionOfFile(rom).edition, 1989);
 
     const QString missing = folder.path(QStringLiteral("missing.nes"));

@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/detect/EditionEvidence.h"
 #include "core/edition/EditionLayout.h"
 #include "support/SyntheticRom.h"
@@ -40,7 +40,7 @@ class EvidenceTest : public ::testing::TestWithParam<DamageCase> {};
 TEST_P(EvidenceTest, FailsTheChecksTheDamageTouches)
 {
     const DamageCase& c = GetParam();
-    QByteArray image = cli::DemoRomImage(c.edition, {7, true, false});
+    QByteArray image = DemoRomImage(c.edition, {7, true, false});
     const Evidence clean = WeighEdition(RomImage(image), *FindProfile(c.edition));
     ASSERT_EQ(clean.failures, 0);
     EXPECT_DOUBLE_EQ(clean.bits, clean.possible);

@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/edition/EditionLayout.h"
 #include "gui/app/TMainForm.h"
 #include "gui/app/TVersionForm.h"
@@ -90,18 +90,18 @@ TEST_P(ProposedEditionTest, PreselectsTheDetectedEditionAndSaysSo)
 
 INSTANTIATE_TEST_SUITE_P(
     Samples, ProposedEditionTest,
-    ::testing::Values(ProposalCase{"Random1993", cli::DemoRomImage(1993, {1, true, false}), "93", 1993},
-                      ProposalCase{"Random1987WithTrainer", cli::DemoRomImage(1987, {1, true, true}), "87", 1987},
-                      ProposalCase{"Plain1990", cli::DemoRomImage(1990), "90", 1990}),
+    ::testing::Values(ProposalCase{"Random1993", DemoRomImage(1993, {1, true, false}), "93", 1993},
+                      ProposalCase{"Random1987WithTrainer", DemoRomImage(1987, {1, true, true}), "87", 1987},
+                      ProposalCase{"Plain1990", DemoRomImage(1990), "90", 1990}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Without a clear edition the dialog keeps the edition chosen last, says it
 // cannot tell, and opens the file as the edition the user picks.
 TEST_F(EditionProposalTest, WithoutAGuessKeepsTheLastChoiceAndSaysSo)
 {
-    ASSERT_EQ(open(cli::DemoRomImage(1991, {2, true, false})).checked, QStringLiteral("91"));
+    ASSERT_EQ(open(DemoRomImage(1991, {2, true, false})).checked, QStringLiteral("91"));
 
-    QByteArray undecidable = cli::DemoRomImage(1994, {2, true, false});
+    QByteArray undecidable = DemoRomImage(1994, {2, true, false});
     for (int team = 0; team < TeamCount(1993); ++team) {
         undecidable[ColorOffsets(1993, team, 0)->helmet] = undecidable[ColorOffsets(1994, team, 0)->helmet];
         undecidable[ColorOffsets(1993, team, 0)->uniform] = undecidable[ColorOffsets(1994, team, 0)->uniform];

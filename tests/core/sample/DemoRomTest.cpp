@@ -1,4 +1,4 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 #include "core/edit/NameProblem.h"
 #include "core/edition/Edition.h"
 #include "core/roster/CellText.h"
@@ -11,7 +11,7 @@
 
 #include <QSet>
 
-namespace quindaro2::cli {
+namespace quindaro2 {
 namespace {
 
 using test::ReadFile;
@@ -175,4 +175,4 @@ TEST(DemoRom, NeverReplacesAFile)
 }
 
 } // namespace
-} // namespace quindaro2::cli
+} // namespace quindaro2

@@ -1,20 +1,20 @@
-#include "cli/DemoRom.h"
+#include "core/sample/DemoRom.h"
 
 #include "core/edition/Edition.h"
+#include "core/file/FileWriter.h"
 #include "core/edition/EditionLayout.h"
 #include "core/rom/NameCodec.h"
 #include "core/rom/RomImage.h"
 #include "core/edition/ColumnTable.h"
 #include "core/roster/FieldCodec.h"
 
-#include <QFile>
 #include <QSet>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-namespace quindaro2::cli {
+namespace quindaro2 {
 
 namespace {
 
@@ -249,19 +249,7 @@ Status WriteDemoRom(const QString& path, int edition, const DemoFill& fill)
 {
     if (!IsEdition(edition))
         return Status::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
-    const QByteArray image = DemoRomImage(edition, fill);
-    QFile file(path);
-    if (QFile::exists(path))
-        return Status::Failed(QStringLiteral("%1 は既にあります。上書きしません").arg(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return Status::Failed(QStringLiteral("%1 を作れません（%2）").arg(path, file.errorString()));
-    if (file.write(image) != image.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        file.remove();
-        return Status::Failed(QStringLiteral("%1 に書き込めません（%2）").arg(path, reason));
-    }
-    return Status::Ok();
+    return WriteNewFile(path, DemoRomImage(edition, fill));
 }
 
-} // namespace quindaro2::cli
+} // namespace quindaro2

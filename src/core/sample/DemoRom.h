@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <random>
 
-namespace quindaro2::cli {
+namespace quindaro2 {
 
 // Size of a sample image: the 16-byte header and 256 KiB of program data.
 inline constexpr qint64 kDemoRomSize = 0x40010;
@@ -38,4 +38,4 @@ QByteArray DemoRomImage(int edition, const DemoFill& fill = {});
 // Writes the sample image into a new file; an existing file is never replaced.
 Status WriteDemoRom(const QString& path, int edition, const DemoFill& fill = {});
 
-} // namespace quindaro2::cli
+} // namespace quindaro2

@@ -1,0 +1,59 @@
+#include "gui/app/EditorStartup.h"
+
+#include "core/sample/SampleFolder.h"
+#include "gui/app/EditorCommandLine.h"
+#include "gui/app/EditorSettings.h"
+#include "gui/app/GuardedApplication.h"
+#include "gui/app/TMainForm.h"
+#include "gui/dialogs/JapaneseFont.h"
+
+#include <QDateTime>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace quindaro2 {
+
+int RunEditor(int argc, char* argv[], const std::function<void(TMainForm&)>& started)
+{
+    GuardedApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUINDARO2"));
+    // Where the settings are kept: ~/.config/quindaro2/QUINDARO2.conf.
+    QApplication::setOrganizationName(QStringLiteral("quindaro2"));
+
+    const EditorStart start = ParseEditorCommandLine(QApplication::arguments());
+    if (start.help) {
+        std::fputs(EditorUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (!start.error.isEmpty()) {
+        const QString text = QStringLiteral("quindaro2: %1\n%2").arg(start.error, EditorUsage());
+        std::fputs(text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+
+    QApplication::setFont(JapaneseFont(12));
+    RemoveOldSamples(EditorSettings::samplesFolder(), QDateTime::currentDateTime());
+
+    // Every text of the editor is Japanese; so are the file dialogs' buttons.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
+
+    TMainForm window;
+    window.show();
+    // The ROM opens once the window is up, so that its questions have a window to sit on.
+    QTimer::singleShot(0, &window, [&] {
+        if (!start.rom.isEmpty())
+            window.OpenStartFile(start.rom, start.edition);
+        if (started)
+            started(window);
+    });
+    return QApplication::exec();
+}
+
+} // namespace quindaro2
