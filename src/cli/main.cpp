@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "core/i18n/Translations.h"
 #include "cli/Io.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,7 @@ int RefuseUndecodableArgument(int argc, char* argv[], QTextStream& err)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    quindaro2::InstallTranslations(application, {QStringLiteral("core"), QStringLiteral("cli")});
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -27,6 +27,13 @@ Outcome Finish(QProcess& process)
 
 } // namespace
 
+QProcessEnvironment ToolEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUINDARO2_LANG"), QStringLiteral("ja"));
+    return environment;
+}
+
 QString ToolPath()
 {
     return QString::fromUtf8(QUINDARO2_CLI);
@@ -45,6 +52,7 @@ Outcome RunTool(const QStringList& arguments, const ToolRun& run)
 Outcome RunShell(const QString& script, const QStringList& arguments)
 {
     QProcess process;
+    process.setProcessEnvironment(ToolEnvironment());
     process.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), script, ToolPath()} + arguments);
     return Finish(process);
 }

@@ -14,9 +14,13 @@ struct Outcome {
     QByteArray rawOut;  // standard output as bytes, e.g. an export to "-"
 };
 
+// The tool as the tests run it: in its source language, Japanese, whatever
+// the machine's.
+QProcessEnvironment ToolEnvironment();
+
 // How the tool is run beyond its arguments.
 struct ToolRun {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = ToolEnvironment();
     QString standardOutputFile;  // instead of a pipe, e.g. /dev/full
 };
 

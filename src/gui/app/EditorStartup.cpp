@@ -1,5 +1,6 @@
 #include "gui/app/EditorStartup.h"
 
+#include "core/i18n/Translations.h"
 #include "core/sample/SampleFolder.h"
 #include "gui/app/EditorCommandLine.h"
 #include "gui/app/EditorSettings.h"
@@ -38,10 +39,13 @@ int RunEditor(int argc, char* argv[], const std::function<void(TMainForm&)>& sta
     QApplication::setFont(JapaneseFont(12));
     RemoveOldSamples(EditorSettings::samplesFolder(), QDateTime::currentDateTime());
 
-    // Every text of the editor is Japanese; so are the file dialogs' buttons.
+    // The editor speaks Japanese, its source language, or English; the file
+    // dialogs' buttons follow.
+    InstallTranslations(application, {QStringLiteral("core"), QStringLiteral("gui")});
     QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!UseEnglish()
+        && toolkitTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
 
     TMainForm window;

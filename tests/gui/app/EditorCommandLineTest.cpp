@@ -107,6 +107,9 @@ struct EditorRun {
 EditorRun RunEditor(const QStringList& arguments)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUINDARO2_LANG"), QStringLiteral("ja"));
+    process.setProcessEnvironment(environment);
     process.start(QString::fromUtf8(QUINDARO2_EDITOR), arguments);
     EditorRun run;
     if (!process.waitForFinished(60000)) {

@@ -21,6 +21,7 @@ Started StartEditor(const QString& samples, const QStringList& arguments)
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QUINDARO2_LANG"), QStringLiteral("ja"));
     QTemporaryDir home;
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
