@@ -1,4 +1,698 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>EditorCommandLine</name>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="38"/>
+        <source>--edition には版が必要です</source>
+        <translation>--edition needs an edition</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="39"/>
+        <source>不明なオプションです：%1%2</source>
+        <translation>Unknown option: %1%2</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="50"/>
+        <source>開けるROMファイルは一つです：%1</source>
+        <translation>Only one ROM file can be opened: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="52"/>
+        <source>--edition が2回あります</source>
+        <translation>--edition is given twice</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="57"/>
+        <source>版は %1 または %2 で指定してください：%3</source>
+        <translation>Give the edition as %1 or %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="60"/>
+        <source>--edition はROMファイルといっしょに指定してください</source>
+        <translation>Give --edition together with a ROM file</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="69"/>
+        <source>使い方: quindaro2 [ROM] [--edition E]
+  ROM           始めに開くROMファイル
+  --edition E   その版（%1 または %2）。ないときは版を尋ねます
+  -h, --help    この説明
+</source>
+        <translation>Usage: quindaro2 [ROM] [--edition E]
+  ROM           the ROM file to open at start
+  --edition E   its edition (%1 or %2); asked for when not given
+  -h, --help    this help
+</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <location filename="../src/gui/app/GuardedApplication.cpp" line="25"/>
+        <source>予期しないエラーが発生しました．</source>
+        <translation>An unexpected error occurred.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="117"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>QtMainWindowPrompts</name>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="40"/>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="43"/>
+        <source>NES ROM(*.nes)</source>
+        <translation>NES ROM (*.nes)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="43"/>
+        <source>全てのファイル(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="84"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="101"/>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="85"/>
+        <source>データが変更されています．保存しますか？</source>
+        <translation>The data has been changed. Do you want to save it?</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="86"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="106"/>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="87"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="107"/>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="88"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="102"/>
+        <source>%1 のこのチームのデータは、読み込んだ後でほかのプログラムに変更されています．表示中のデータで上書きしますか？</source>
+        <translation>This team&apos;s data in %1 was changed by another program after it was read. Overwrite it with the data shown?</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="119"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="126"/>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="128"/>
+        <source>NES ROM (*.nes)</source>
+        <translation>NES ROM (*.nes)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="128"/>
+        <source>その他のファイル (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="139"/>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="144"/>
+        <source>選手データ取込</source>
+        <translation>Import Player Data</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="147"/>
+        <source>コンマ区切り(*.txt *.csv)</source>
+        <translation>Comma-separated text (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="147"/>
+        <source>その他(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="157"/>
+        <source>パッチとして保存</source>
+        <translation>Save as Patch</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="159"/>
+        <source>BPS パッチ (*.bps)</source>
+        <translation>BPS patch (*.bps)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="159"/>
+        <source>IPS パッチ (*.ips)</source>
+        <translation>IPS patch (*.ips)</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <location filename="../src/gui/app/UndoActions.cpp" line="21"/>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/UndoActions.cpp" line="22"/>
+        <source>元に戻す：%1(&amp;U)</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/UndoActions.cpp" line="27"/>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/UndoActions.cpp" line="28"/>
+        <source>やり直し：%1(&amp;R)</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::RecentFilesMenu</name>
+    <message>
+        <location filename="../src/gui/app/RecentFilesMenu.cpp" line="47"/>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TAboutForm</name>
+    <message>
+        <location filename="../src/gui/dialogs/TAboutForm.cpp" line="25"/>
+        <source>QUINDARO2について</source>
+        <translation>About QUINDARO2</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TAboutForm.cpp" line="31"/>
+        <source>暫定版</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TAboutForm.cpp" line="32"/>
+        <source>QUINDARO2 開発チーム</source>
+        <translation>The QUINDARO2 developers</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TAboutForm.cpp" line="38"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TColorForm</name>
+    <message>
+        <location filename="../src/gui/edit/TColorForm.cpp" line="38"/>
+        <source>色の選択</source>
+        <translation>Choose a Colour</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TColorForm.cpp" line="48"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::THistoryForm</name>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="23"/>
+        <source>・最初の公開版</source>
+        <translation>• First public release</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="24"/>
+        <source>・86～94の各版のROMを開いて編集</source>
+        <translation>• Opens and edits ROMs of editions 86 to 94</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="25"/>
+        <source>・バッター、ピッチャー、監督を表で表示</source>
+        <translation>• Batters, pitchers and managers in tables</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="26"/>
+        <source>・名前、打席、投法、能力値の編集</source>
+        <translation>• Edits names, batting sides, forms, ratings</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="27"/>
+        <source>・守備位置、背番号、ユニフォームの編集</source>
+        <translation>• Edits positions, numbers and uniforms</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="28"/>
+        <source>・帽子とユニフォームの色の変更</source>
+        <translation>• Changes cap and uniform colours</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="29"/>
+        <source>・行のドラッグで選手を並べ替え</source>
+        <translation>• Reorders players by dragging rows</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="30"/>
+        <source>・チームの平均打率、総本塁打などを表示</source>
+        <translation>• Shows team averages and home runs</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="31"/>
+        <source>・保存は一括置き換え（失敗しても元のまま）</source>
+        <translation>• Saves in one step (unchanged on failure)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="32"/>
+        <source>・別の名前での保存</source>
+        <translation>• Saves under another name</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="33"/>
+        <source>・チーム切り替え時に未保存の変更を確認</source>
+        <translation>• Asks about unsaved edits on a team switch</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="34"/>
+        <source>・全チームの選手データをコンマ区切りで出力</source>
+        <translation>• Exports all players as comma-separated text</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="35"/>
+        <source>・出力先は1ファイルかチームごとを選択</source>
+        <translation>• Exports to one file or one file per team</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="56"/>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="59"/>
+        <source>更新履歴</source>
+        <translation>Release History</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="69"/>
+        <source>QUINDARO2 更新履歴</source>
+        <translation>QUINDARO2 release history</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="71"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TImportForm</name>
+    <message>
+        <location filename="../src/gui/dialogs/TImportForm.cpp" line="16"/>
+        <source>選手データ取込</source>
+        <translation>Import Player Data</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TImportForm.cpp" line="37"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TImportForm.cpp" line="73"/>
+        <source>
+ROMファイルに書き込みますか？</source>
+        <translation>
+Write these changes to the ROM file?</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TImportForm.cpp" line="75"/>
+        <source>書き込む(&amp;W)</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TImportForm.cpp" line="75"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TListForm</name>
+    <message>
+        <location filename="../src/gui/edit/TListForm.cpp" line="28"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TListForm.cpp" line="31"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TMainForm</name>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="136"/>
+        <source>開く...(&amp;O)</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
+        <source>サンプルROMを開く(&amp;D)...</source>
+        <translation>Open Sa&amp;mple ROM...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
+        <source>保存...(&amp;S)</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="141"/>
+        <source>パッチとして保存(&amp;P)...</source>
+        <translation>Save as &amp;Patch...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
+        <source>選手データ取込(&amp;I)...</source>
+        <translation>&amp;Import Player Data...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="149"/>
+        <source>出力(&amp;O)</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="150"/>
+        <source>選手データ出力(&amp;P)...</source>
+        <translation>Export &amp;Player Data...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
+        <source>情報(&amp;I)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="153"/>
+        <source>履歴(&amp;H)...</source>
+        <translation>Release &amp;History...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
+        <source>バージョン(&amp;V)...</source>
+        <translation>&amp;About QUINDARO2...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="170"/>
+        <source>平均打率：</source>
+        <translation>Batting avg.:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
+        <source>総本塁打：</source>
+        <translation>Home runs:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
+        <source>平均走力：</source>
+        <translation>Avg. speed:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
+        <source>平均防御率：</source>
+        <translation>Avg. ERA:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="179"/>
+        <source>チーム：</source>
+        <translation>Team:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="191"/>
+        <source>帽子の色</source>
+        <translation>Cap Colour</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
+        <source>ユニフォームの色</source>
+        <translation>Uniform Colour</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="218"/>
+        <source>バッター</source>
+        <translation>Batters</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="219"/>
+        <source>ピッチャー</source>
+        <translation>Pitchers</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="220"/>
+        <source>監督</source>
+        <translation>Manager</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="258"/>
+        <source>サンプルROMを作る版を選んでください</source>
+        <translation>Choose the edition of the new sample ROM.</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="261"/>
+        <source>サンプルROMを作れませんでした．
+%1</source>
+        <translation>Could not make the sample ROM.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="265"/>
+        <source>サンプルROMの場所：%1</source>
+        <translation>Sample ROM: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="339"/>
+        <source>ほか %1 件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="340"/>
+        <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
+
+</source>
+        <translation>Some data could not be read from the ROM file. Check the file and the chosen edition.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="371"/>
+        <source>%1 に保存しました．</source>
+        <translation>Saved to %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="401"/>
+        <source>選手データを出力できませんでした．
+%1</source>
+        <translation>Could not export the player data.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gui/app/TMainForm.cpp" line="405"/>
+        <source>選手データを %n 個のファイルに出力しました．</source>
+        <translation>
+            <numerusform>Exported the player data to %n file.</numerusform>
+            <numerusform>Exported the player data to %n files.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="418"/>
+        <source>パッチを書き込めませんでした．
+%1</source>
+        <translation>Could not write the patch.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="421"/>
+        <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
+        <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="447"/>
+        <source>選手データを取り込めませんでした．
+%1</source>
+        <translation>Could not import the player data.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="462"/>
+        <source>選手データを取り込んで %1 に保存しました．</source>
+        <translation>Imported the player data and saved %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="558"/>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="627"/>
+        <source>%1 が見つかりません．</source>
+        <translation>Cannot find %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="638"/>
+        <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
+        <translation>Cannot find %1. It has been removed from the recent files.</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TNameForm</name>
+    <message>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="46"/>
+        <source>選手名の入力</source>
+        <translation>Enter Player Name</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="69"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="71"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="152"/>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TOutputForm</name>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="22"/>
+        <source>コンマ区切り(*.txt)</source>
+        <translation>Comma-separated text (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="22"/>
+        <source>その他(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="23"/>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="39"/>
+        <source>データ出力</source>
+        <translation>Export Player Data</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="44"/>
+        <source>保存（ベース）ファイル名：</source>
+        <translation>File to write (base name for per-team files):</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="57"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="58"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="64"/>
+        <source>出力ファイルの設定</source>
+        <translation>Output files</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="69"/>
+        <source>全チーム共通</source>
+        <translation>One file</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="69"/>
+        <source>チームごと</source>
+        <translation>File per team</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="119"/>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="120"/>
+        <source>出力するファイルが選ばれていません．「...」ボタンでファイルを選んでください．</source>
+        <translation>No file has been chosen for the export. Choose one with the &quot;...&quot; button.</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TValueForm</name>
+    <message>
+        <location filename="../src/gui/edit/TValueForm.cpp" line="51"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TValueForm.cpp" line="53"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TValueForm.cpp" line="73"/>
+        <source>（%1～%2）</source>
+        <translation>(%1 to %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TValueForm.cpp" line="110"/>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TVersionForm</name>
+    <message>
+        <location filename="../src/gui/app/TVersionForm.cpp" line="25"/>
+        <source>バージョン選択</source>
+        <translation>Choose Edition</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TVersionForm.cpp" line="28"/>
+        <source>バージョン</source>
+        <translation>Edition</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TVersionForm.cpp" line="44"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -4,11 +4,17 @@
 #include "core/edition/EditionName.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quindaro2 {
 
 namespace {
+
+// The command line's texts, translated under one context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(EditorCommandLine)
+};
 
 EditorStart Refused(const QString& reason)
 {
@@ -29,8 +35,8 @@ EditorStart ParseEditorCommandLine(const QStringList& arguments)
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (unknown.isEmpty())
-            return Refused(QStringLiteral("--edition には版が必要です"));
-        return Refused(QStringLiteral("不明なオプションです：%1%2")
+            return Refused(Texts::tr("--edition には版が必要です"));
+        return Refused(Texts::tr("不明なオプションです：%1%2")
                            .arg(unknown.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), unknown.first()));
     }
 
@@ -41,17 +47,17 @@ EditorStart ParseEditorCommandLine(const QStringList& arguments)
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return Refused(QStringLiteral("開けるROMファイルは一つです：%1").arg(files.join(QStringLiteral(" "))));
+        return Refused(Texts::tr("開けるROMファイルは一つです：%1").arg(files.join(QStringLiteral(" "))));
     if (parser.values(edition).size() > 1)
-        return Refused(QStringLiteral("--edition が2回あります"));
+        return Refused(Texts::tr("--edition が2回あります"));
     if (parser.isSet(edition)) {
         const QString text = parser.value(edition);
         start.edition = ParseEdition(text);
         if (!start.edition)
-            return Refused(QStringLiteral("版は %1 または %2 で指定してください：%3")
+            return Refused(Texts::tr("版は %1 または %2 で指定してください：%3")
                                .arg(ShortEditionSpan(), EditionSpan(), text));
         if (files.isEmpty())
-            return Refused(QStringLiteral("--edition はROMファイルといっしょに指定してください"));
+            return Refused(Texts::tr("--edition はROMファイルといっしょに指定してください"));
     }
     if (!files.isEmpty())
         start.rom = QFileInfo(files.first()).absoluteFilePath();
@@ -60,10 +66,10 @@ EditorStart ParseEditorCommandLine(const QStringList& arguments)
 
 QString EditorUsage()
 {
-    return QStringLiteral("使い方: quindaro2 [ROM] [--edition E]\n"
-                          "  ROM           始めに開くROMファイル\n"
-                          "  --edition E   その版（%1 または %2）。ないときは版を尋ねます\n"
-                          "  -h, --help    この説明\n")
+    return Texts::tr("使い方: quindaro2 [ROM] [--edition E]\n"
+                     "  ROM           始めに開くROMファイル\n"
+                     "  --edition E   その版（%1 または %2）。ないときは版を尋ねます\n"
+                     "  -h, --help    この説明\n")
         .arg(ShortEditionSpan(), EditionSpan());
 }
 

@@ -25,6 +25,15 @@ int RunEditor(int argc, char* argv[], const std::function<void(TMainForm&)>& sta
     // Where the settings are kept: ~/.config/quindaro2/QUINDARO2.conf.
     QApplication::setOrganizationName(QStringLiteral("quindaro2"));
 
+    // The editor speaks Japanese, its source language, or English; the file
+    // dialogs' buttons follow, and so does the help of the command line.
+    InstallTranslations(application, {QStringLiteral("core"), QStringLiteral("gui")});
+    QTranslator toolkitTexts;
+    if (!UseEnglish()
+        && toolkitTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
+
     const EditorStart start = ParseEditorCommandLine(QApplication::arguments());
     if (start.help) {
         std::fputs(EditorUsage().toLocal8Bit().constData(), stdout);
@@ -38,15 +47,6 @@ int RunEditor(int argc, char* argv[], const std::function<void(TMainForm&)>& sta
 
     QApplication::setFont(JapaneseFont(12));
     RemoveOldSamples(EditorSettings::samplesFolder(), QDateTime::currentDateTime());
-
-    // The editor speaks Japanese, its source language, or English; the file
-    // dialogs' buttons follow.
-    InstallTranslations(application, {QStringLiteral("core"), QStringLiteral("gui")});
-    QTranslator toolkitTexts;
-    if (!UseEnglish()
-        && toolkitTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
 
     TMainForm window;
     window.show();

@@ -22,7 +22,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         ShowError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowError(QStringLiteral("予期しないエラーが発生しました．"));
+        ShowError(QCoreApplication::translate("GuardedApplication", "予期しないエラーが発生しました．"));
     }
     return false;
 }

@@ -37,10 +37,10 @@ QtMainWindowPrompts::~QtMainWindowPrompts()
 
 std::optional<QString> QtMainWindowPrompts::AskRomFile()
 {
-    QFileDialog dialog(window_, QStringLiteral("開く"));
+    QFileDialog dialog(window_, tr("開く"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("NES ROM(*.nes)"), QStringLiteral("全てのファイル(*.*)")});
+    dialog.setNameFilters({tr("NES ROM(*.nes)"), tr("全てのファイル(*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("nes"));
     if (const QString folder = EditorSettings().lastFolder(); !folder.isEmpty() && QDir(folder).exists())
         dialog.setDirectory(folder);
@@ -81,11 +81,11 @@ void QtMainWindowPrompts::ShowAbout()
 
 SaveAnswer QtMainWindowPrompts::AskToSaveChanges(bool offerCancel)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"),
-                    QStringLiteral("データが変更されています．保存しますか？"), QMessageBox::NoButton, window_);
-    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-    QPushButton* cancel = offerCancel ? box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole) : nullptr;
+    QMessageBox box(QMessageBox::Question, tr("確認"),
+                    tr("データが変更されています．保存しますか？"), QMessageBox::NoButton, window_);
+    QPushButton* yes = box.addButton(tr("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton* cancel = offerCancel ? box.addButton(tr("キャンセル"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel ? cancel : no);
     box.exec();
@@ -98,13 +98,13 @@ SaveAnswer QtMainWindowPrompts::AskToSaveChanges(bool offerCancel)
 
 bool QtMainWindowPrompts::AskOverwriteChangedTeam(const QString& fileName)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"),
-                    QStringLiteral("%1 のこのチームのデータは、読み込んだ後でほかのプログラムに変更されています．"
-                                   "表示中のデータで上書きしますか？")
+    QMessageBox box(QMessageBox::Question, tr("確認"),
+                    tr("%1 のこのチームのデータは、読み込んだ後でほかのプログラムに変更されています．"
+                       "表示中のデータで上書きしますか？")
                         .arg(fileName),
                     QMessageBox::NoButton, window_);
-    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(tr("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("いいえ(&N)"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -116,16 +116,16 @@ bool QtMainWindowPrompts::AskReplaceFile(const QString& path)
 {
     const QString text = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
                              .arg(QFileInfo(path).fileName());
-    return QMessageBox::warning(window_, QStringLiteral("保存"), text, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::warning(window_, tr("保存"), text, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No)
         == QMessageBox::Yes;
 }
 
 std::optional<QString> QtMainWindowPrompts::AskSaveTarget(const QString& folder, const QString& fileName)
 {
-    QFileDialog dialog(window_, QStringLiteral("保存"));
+    QFileDialog dialog(window_, tr("保存"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("NES ROM (*.nes)"), QStringLiteral("その他のファイル (*.*)")});
+    dialog.setNameFilters({tr("NES ROM (*.nes)"), tr("その他のファイル (*.*)")});
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDirectory(folder);
     dialog.selectFile(fileName);
@@ -136,15 +136,15 @@ std::optional<QString> QtMainWindowPrompts::AskSaveTarget(const QString& folder,
 
 void QtMainWindowPrompts::Warn(const QString& text)
 {
-    QMessageBox::warning(window_, QStringLiteral("警告"), text, QMessageBox::Ok);
+    QMessageBox::warning(window_, tr("警告"), text, QMessageBox::Ok);
 }
 
 std::optional<QStringList> QtMainWindowPrompts::AskImportFiles(const QString& folder)
 {
-    QFileDialog dialog(window_, QStringLiteral("選手データ取込"));
+    QFileDialog dialog(window_, tr("選手データ取込"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters({QStringLiteral("コンマ区切り(*.txt *.csv)"), QStringLiteral("その他(*.*)")});
+    dialog.setNameFilters({tr("コンマ区切り(*.txt *.csv)"), tr("その他(*.*)")});
     dialog.setDirectory(importFolder_.isEmpty() ? folder : importFolder_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
@@ -154,9 +154,9 @@ std::optional<QStringList> QtMainWindowPrompts::AskImportFiles(const QString& fo
 
 std::optional<QString> QtMainWindowPrompts::AskPatchFile(const QString& folder, const QString& baseName)
 {
-    QFileDialog dialog(window_, QStringLiteral("パッチとして保存"));
+    QFileDialog dialog(window_, tr("パッチとして保存"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters{QStringLiteral("BPS パッチ (*.bps)"), QStringLiteral("IPS パッチ (*.ips)")};
+    const QStringList filters{tr("BPS パッチ (*.bps)"), tr("IPS パッチ (*.ips)")};
     dialog.setNameFilters(filters);
     // The chosen type gives a name without an extension its own.
     dialog.setDefaultSuffix(QStringLiteral("bps"));

@@ -12,6 +12,7 @@
 #include "gui/edit/TNameForm.h"
 #include "gui/edit/TValueForm.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace quindaro2 {
@@ -22,6 +23,8 @@ namespace quindaro2 {
 // The window owns them as its children; whichever of the two goes first, each
 // dialog is deleted once.
 class QtMainWindowPrompts : public MainWindowPrompts {
+    Q_DECLARE_TR_FUNCTIONS(QtMainWindowPrompts)
+
 public:
     explicit QtMainWindowPrompts(QWidget* window);
     ~QtMainWindowPrompts() override;

@@ -44,9 +44,8 @@ QString RecentFilesMenu::ItemText(int number, const QString& path, const QString
     const qsizetype sameName = std::count_if(paths.begin(), paths.end(), [&](const QString& other) {
         return QFileInfo(other).fileName() == file.fileName();
     });
-    QString text = file.fileName();
-    if (sameName > 1)
-        text += QStringLiteral("（%1）").arg(QDir::toNativeSeparators(file.absolutePath()));
+    QString text = sameName > 1 ? tr("%1（%2）").arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()))
+                                : file.fileName();
     // An "&" of a file name is no access key.
     text.replace(u'&', QStringLiteral("&&"));
     // The number is the access key.

@@ -132,26 +132,26 @@ TMainForm::~TMainForm()
 
 void TMainForm::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    MenuOpen = file->addAction(QStringLiteral("開く...(&O)"), this, &TMainForm::MenuOpenClick);
+    QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
+    MenuOpen = file->addAction(tr("開く...(&O)"), this, &TMainForm::MenuOpenClick);
     MenuOpen->setShortcut(Qt::Key_F1);
-    MenuSample = file->addAction(QStringLiteral("サンプルROMを開く(&D)..."), this, &TMainForm::MenuSampleClick);
+    MenuSample = file->addAction(tr("サンプルROMを開く(&D)..."), this, &TMainForm::MenuSampleClick);
     file->addSeparator();
-    MenuSave = file->addAction(QStringLiteral("保存...(&S)"), this, &TMainForm::MenuSaveClick);
-    MenuPatch = file->addAction(QStringLiteral("パッチとして保存(&P)..."), this, &TMainForm::MenuPatchClick);
-    MenuImport = file->addAction(QStringLiteral("選手データ取込(&I)..."), this, &TMainForm::MenuImportClick);
-    MenuExit = file->addAction(QStringLiteral("終了(&X)"), this, &TMainForm::MenuExitClick);
+    MenuSave = file->addAction(tr("保存...(&S)"), this, &TMainForm::MenuSaveClick);
+    MenuPatch = file->addAction(tr("パッチとして保存(&P)..."), this, &TMainForm::MenuPatchClick);
+    MenuImport = file->addAction(tr("選手データ取込(&I)..."), this, &TMainForm::MenuImportClick);
+    MenuExit = file->addAction(tr("終了(&X)"), this, &TMainForm::MenuExitClick);
     RecentFiles = new RecentFilesMenu(*file, MenuExit, this);
     connect(RecentFiles, &RecentFilesMenu::chosen, this, &TMainForm::OpenRecentFile);
 
     createEditMenu();
 
-    QMenu* output = menuBar()->addMenu(QStringLiteral("出力(&O)"));
-    MenuOutput = output->addAction(QStringLiteral("選手データ出力(&P)..."), this, &TMainForm::MenuOutputClick);
+    QMenu* output = menuBar()->addMenu(tr("出力(&O)"));
+    MenuOutput = output->addAction(tr("選手データ出力(&P)..."), this, &TMainForm::MenuOutputClick);
 
-    QMenu* information = menuBar()->addMenu(QStringLiteral("情報(&I)"));
-    MenuHistory = information->addAction(QStringLiteral("履歴(&H)..."), this, &TMainForm::MenuHistoryClick);
-    MenuVersion = information->addAction(QStringLiteral("バージョン(&V)..."), this, &TMainForm::MenuVersionClick);
+    QMenu* information = menuBar()->addMenu(tr("情報(&I)"));
+    MenuHistory = information->addAction(tr("履歴(&H)..."), this, &TMainForm::MenuHistoryClick);
+    MenuVersion = information->addAction(tr("バージョン(&V)..."), this, &TMainForm::MenuVersionClick);
 }
 
 QWidget* TMainForm::createTopPanel()
@@ -167,16 +167,16 @@ QWidget* TMainForm::createTopPanel()
     HomerunLabel = ValueLabel(dashes.HomerunLabel, panel);
     RunLabel = ValueLabel(dashes.RunLabel, panel);
     ErrorLabel = ValueLabel(dashes.ErrorLabel, panel);
-    for (auto [caption, value] : {std::pair{QStringLiteral("平均打率："), AverageLabel},
-                                  std::pair{QStringLiteral("総本塁打："), HomerunLabel},
-                                  std::pair{QStringLiteral("平均走力："), RunLabel},
-                                  std::pair{QStringLiteral("平均防御率："), ErrorLabel}}) {
+    for (auto [caption, value] : {std::pair{tr("平均打率："), AverageLabel},
+                                  std::pair{tr("総本塁打："), HomerunLabel},
+                                  std::pair{tr("平均走力："), RunLabel},
+                                  std::pair{tr("平均防御率："), ErrorLabel}}) {
         figures->addWidget(new QLabel(caption, panel));
         figures->addWidget(value);
         figures->addSpacing(12);
     }
     figures->addStretch(1);
-    auto* teamCaption = new QLabel(QStringLiteral("チーム："), panel);
+    auto* teamCaption = new QLabel(tr("チーム："), panel);
     TeamBox = new QComboBox(panel);
     TeamBox->setMinimumWidth(57);
     TeamBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -188,9 +188,9 @@ QWidget* TMainForm::createTopPanel()
 
     auto* colors = new QHBoxLayout;
     HelmetColor = ColorSquare(panel);
-    HelmetButton = new QPushButton(QStringLiteral("帽子の色"), panel);
+    HelmetButton = new QPushButton(tr("帽子の色"), panel);
     UniformColor = ColorSquare(panel);
-    UniformButton = new QPushButton(QStringLiteral("ユニフォームの色"), panel);
+    UniformButton = new QPushButton(tr("ユニフォームの色"), panel);
     connect(HelmetButton, &QPushButton::clicked, this, &TMainForm::HelmetButtonClick);
     connect(UniformButton, &QPushButton::clicked, this, &TMainForm::UniformButtonClick);
     colors->addWidget(HelmetColor);
@@ -215,9 +215,9 @@ QWidget* TMainForm::createDataPage()
     BatterGrid->setModel(batterModel_);
     PitcherGrid->setModel(pitcherModel_);
     VisorGrid->setModel(visorModel_);
-    DataPage->addTab(BatterGrid, QStringLiteral("バッター"));
-    DataPage->addTab(PitcherGrid, QStringLiteral("ピッチャー"));
-    DataPage->addTab(VisorGrid, QStringLiteral("監督"));
+    DataPage->addTab(BatterGrid, tr("バッター"));
+    DataPage->addTab(PitcherGrid, tr("ピッチャー"));
+    DataPage->addTab(VisorGrid, tr("監督"));
     // The heading row, the rows, and a horizontal scroll bar when the window is narrow.
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid}) {
         const int row = grid->verticalHeader()->defaultSectionSize();
@@ -255,14 +255,14 @@ void TMainForm::MenuSampleClick()
 {
     if (!ConfirmDropShownTeam(team_, prompts_, true))
         return;
-    const int edition = prompts_.AskEdition({std::nullopt, QStringLiteral("サンプルROMを作る版を選んでください")});
+    const int edition = prompts_.AskEdition({std::nullopt, tr("サンプルROMを作る版を選んでください")});
     const Result<QString> sample = CreateSample(EditorSettings::samplesFolder(), edition, QDateTime::currentDateTime());
     if (!sample) {
-        prompts_.Warn(QStringLiteral("サンプルROMを作れませんでした．\n%1").arg(sample.reason()));
+        prompts_.Warn(tr("サンプルROMを作れませんでした．\n%1").arg(sample.reason()));
         return;
     }
     openAgreed(sample.value(), edition);
-    statusBar()->showMessage(QStringLiteral("サンプルROMの場所：%1").arg(QDir::toNativeSeparators(sample.value())));
+    statusBar()->showMessage(tr("サンプルROMの場所：%1").arg(QDir::toNativeSeparators(sample.value())));
 }
 
 void TMainForm::openAgreed(const QString& path, std::optional<int> edition)
@@ -336,8 +336,8 @@ void TMainForm::showFillReport(const TeamFillReport& report)
         return;
     QStringList listed = report.readProblems.mid(0, kMaxProblemsListed);
     if (report.readProblems.size() > kMaxProblemsListed)
-        listed << QStringLiteral("ほか %1 件").arg(report.readProblems.size() - kMaxProblemsListed);
-    prompts_.Warn(QStringLiteral("ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．\n\n")
+        listed << tr("ほか %1 件").arg(report.readProblems.size() - kMaxProblemsListed);
+    prompts_.Warn(tr("ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．\n\n")
                   + listed.join(u'\n'));
 }
 
@@ -368,7 +368,7 @@ void TMainForm::MenuSaveClick()
         undoStack_->setClean();
         rememberOpenedRom();
         showCaption(team_.state.SaveTarget);
-        statusBar()->showMessage(QStringLiteral("%1 に保存しました．").arg(QFileInfo(team_.state.SaveTarget).fileName()), 5000);
+        statusBar()->showMessage(tr("%1 に保存しました．").arg(QFileInfo(team_.state.SaveTarget).fileName()), 5000);
     }
 }
 
@@ -398,10 +398,11 @@ void TMainForm::MenuOutputClick()
     EditorSettings().setExportChoice(*choice);
     const ExportResult result = ExportPlayerData(state.RomPath, state.Edition, choice->fileName, choice->mode);
     if (!result.ok()) {
-        prompts_.Warn(QStringLiteral("選手データを出力できませんでした．\n%1").arg(result.error));
+        prompts_.Warn(tr("選手データを出力できませんでした．\n%1").arg(result.error));
         return;
     }
-    statusBar()->showMessage(QStringLiteral("選手データを %1 個のファイルに出力しました．").arg(result.writtenFiles.size()), 5000);
+    const int files = static_cast<int>(result.writtenFiles.size());
+    statusBar()->showMessage(tr("選手データを %n 個のファイルに出力しました．", nullptr, files), 5000);
 }
 
 void TMainForm::MenuPatchClick()
@@ -414,10 +415,10 @@ void TMainForm::MenuPatchClick()
     if (!path)
         return;
     if (const Status written = SaveShownTeamAsPatch(team_, *path); !written) {
-        prompts_.Warn(QStringLiteral("パッチを書き込めませんでした．\n%1").arg(written.reason()));
+        prompts_.Warn(tr("パッチを書き込めませんでした．\n%1").arg(written.reason()));
         return;
     }
-    statusBar()->showMessage(QStringLiteral("%1 にパッチを書き込みました．ROM ファイルは変わっていません．").arg(QFileInfo(*path).fileName()), 5000);
+    statusBar()->showMessage(tr("%1 にパッチを書き込みました．ROM ファイルは変わっていません．").arg(QFileInfo(*path).fileName()), 5000);
 }
 
 void TMainForm::MenuImportClick()
@@ -443,7 +444,7 @@ void TMainForm::MenuImportClick()
     case ImportRun::Outcome::NoEdition:
         return;
     case ImportRun::Outcome::Failed:
-        prompts_.Warn(QStringLiteral("選手データを取り込めませんでした．\n%1").arg(run.error));
+        prompts_.Warn(tr("選手データを取り込めませんでした．\n%1").arg(run.error));
         return;
     case ImportRun::Outcome::Refused:
         prompts_.ShowImportProblems(ImportSummary(edition, run.import), ImportDetails(edition, run.import).join(u'\n'));
@@ -458,7 +459,7 @@ void TMainForm::MenuImportClick()
     }
     state.DataChanged = false;
     fillShownTeam();
-    statusBar()->showMessage(QStringLiteral("選手データを取り込んで %1 に保存しました．").arg(QFileInfo(state.RomPath).fileName()), 5000);
+    statusBar()->showMessage(tr("選手データを取り込んで %1 に保存しました．").arg(QFileInfo(state.RomPath).fileName()), 5000);
 }
 
 void TMainForm::MenuHistoryClick()
@@ -554,7 +555,7 @@ void TMainForm::applyChange(const Change& change)
 
 void TMainForm::createEditMenu()
 {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
     const UndoActions actions = AddUndoActions(*edit, *undoStack_);
     MenuUndo = actions.undo;
     MenuRedo = actions.redo;
@@ -623,7 +624,7 @@ void TMainForm::showRecentFiles()
 void TMainForm::OpenStartFile(const QString& path, std::optional<int> edition)
 {
     if (!QFileInfo::exists(path)) {
-        prompts_.Warn(QStringLiteral("%1 が見つかりません．").arg(QDir::toNativeSeparators(path)));
+        prompts_.Warn(tr("%1 が見つかりません．").arg(QDir::toNativeSeparators(path)));
         return;
     }
     OpenRomFile(path, edition);
@@ -634,7 +635,7 @@ void TMainForm::OpenRecentFile(const QString& path)
     if (!QFileInfo::exists(path)) {
         EditorSettings().removeRecentFile(path);
         showRecentFiles();
-        prompts_.Warn(QStringLiteral("%1 が見つかりません．最近開いたファイルの一覧から外しました．")
+        prompts_.Warn(tr("%1 が見つかりません．最近開いたファイルの一覧から外しました．")
                           .arg(QDir::toNativeSeparators(path)));
         return;
     }

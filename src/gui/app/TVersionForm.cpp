@@ -22,10 +22,10 @@ constexpr int kColumns = 3;
 TVersionForm::TVersionForm(QWidget* parent) : QDialog(parent)
 {
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("バージョン選択"));
+    setWindowTitle(tr("バージョン選択"));
     setFont(JapaneseFont());
 
-    VersionBox = new QGroupBox(QStringLiteral("バージョン"), this);
+    VersionBox = new QGroupBox(tr("バージョン"), this);
     VersionBox->setObjectName(QStringLiteral("VersionBox"));
     versionButtons = new QButtonGroup(this);
     auto* grid = new QGridLayout(VersionBox);
@@ -41,7 +41,7 @@ TVersionForm::TVersionForm(QWidget* parent) : QDialog(parent)
     NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
     NoteLabel->setVisible(false);
 
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
     OkButton->setFixedSize(75, 25);

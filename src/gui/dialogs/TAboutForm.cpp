@@ -22,20 +22,20 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int pix
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("QUINDARO2について"));
+    setWindowTitle(tr("QUINDARO2について"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFont(JapaneseFont());
     setFixedSize(417, 122);
 
     AddLabel(this, "NameLabel", QStringLiteral("QUINDARO2"), 32, QRect(16, 8, 240, 40));
-    AddLabel(this, "EditionLabel", QStringLiteral("暫定版"), 12, QRect(264, 26, 60, 16));
-    AddLabel(this, "AuthorLabel", QStringLiteral("QUINDARO2 開発チーム"), 16, QRect(16, 60, 300, 20));
+    AddLabel(this, "EditionLabel", tr("暫定版"), 12, QRect(264, 26, 60, 16));
+    AddLabel(this, "AuthorLabel", tr("QUINDARO2 開発チーム"), 16, QRect(16, 60, 300, 20));
     QLabel* address = AddLabel(this, "AddressLabel", QStringLiteral("https://quindaro2.example/"), 16,
                                QRect(16, 88, 300, 20));
     // Selectable so the address can be copied into a browser.
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setGeometry(328, 86, 75, 25);
     OkButton->setDefault(true);

@@ -13,26 +13,26 @@ namespace quindaro2 {
 
 namespace {
 
-// Newest release first.
+// Newest release first. The notes are translated like the rest of the window.
 QList<THistoryForm::Release> Releases()
 {
     return {
         {QStringLiteral("0.1.0"),
          QStringLiteral("2026-12-08"),
          {
-             QStringLiteral("・最初の公開版"),
-             QStringLiteral("・86～94の各版のROMを開いて編集"),
-             QStringLiteral("・バッター、ピッチャー、監督を表で表示"),
-             QStringLiteral("・名前、打席、投法、能力値の編集"),
-             QStringLiteral("・守備位置、背番号、ユニフォームの編集"),
-             QStringLiteral("・帽子とユニフォームの色の変更"),
-             QStringLiteral("・行のドラッグで選手を並べ替え"),
-             QStringLiteral("・チームの平均打率、総本塁打などを表示"),
-             QStringLiteral("・保存は一括置き換え（失敗しても元のまま）"),
-             QStringLiteral("・別の名前での保存"),
-             QStringLiteral("・チーム切り替え時に未保存の変更を確認"),
-             QStringLiteral("・全チームの選手データをコンマ区切りで出力"),
-             QStringLiteral("・出力先は1ファイルかチームごとを選択"),
+             THistoryForm::tr("・最初の公開版"),
+             THistoryForm::tr("・86～94の各版のROMを開いて編集"),
+             THistoryForm::tr("・バッター、ピッチャー、監督を表で表示"),
+             THistoryForm::tr("・名前、打席、投法、能力値の編集"),
+             THistoryForm::tr("・守備位置、背番号、ユニフォームの編集"),
+             THistoryForm::tr("・帽子とユニフォームの色の変更"),
+             THistoryForm::tr("・行のドラッグで選手を並べ替え"),
+             THistoryForm::tr("・チームの平均打率、総本塁打などを表示"),
+             THistoryForm::tr("・保存は一括置き換え（失敗しても元のまま）"),
+             THistoryForm::tr("・別の名前での保存"),
+             THistoryForm::tr("・チーム切り替え時に未保存の変更を確認"),
+             THistoryForm::tr("・全チームの選手データをコンマ区切りで出力"),
+             THistoryForm::tr("・出力先は1ファイルかチームごとを選択"),
          }},
     };
 }
@@ -53,10 +53,10 @@ QStringList THistoryForm::NoteLines(const QString& title, const QList<Release>& 
 
 THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("履歴"));
+    setWindowTitle(tr("履歴"));
     setFont(JapaneseFont());
 
-    auto* panel = new QLabel(QStringLiteral("更新履歴"), this);
+    auto* panel = new QLabel(tr("更新履歴"), this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAlignment(Qt::AlignCenter);
@@ -66,9 +66,9 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent)
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFocusPolicy(Qt::ClickFocus);
     ListBox1->setMinimumHeight(100);
-    ListBox1->addItems(NoteLines(QStringLiteral("QUINDARO2 更新履歴"), Releases()));
+    ListBox1->addItems(NoteLines(tr("QUINDARO2 更新履歴"), Releases()));
 
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setFixedSize(75, 25);
     OkButton->setDefault(true);

@@ -13,7 +13,7 @@ namespace quindaro2 {
 
 TImportForm::TImportForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("選手データ取込"));
+    setWindowTitle(tr("選手データ取込"));
     setFont(JapaneseFont());
     setSizeGripEnabled(true);
 
@@ -34,7 +34,7 @@ TImportForm::TImportForm(QWidget* parent) : QDialog(parent)
 
     OkButton = new QPushButton(this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
-    CancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+    CancelButton = new QPushButton(tr("キャンセル"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -70,9 +70,9 @@ void TImportForm::present(const QString& summary, const QString& details, bool a
     const QIcon icon = style()->standardIcon(asking ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxWarning);
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     IconLabel->setPixmap(icon.pixmap(size, size));
-    SummaryLabel->setText(asking ? summary + QStringLiteral("\nROMファイルに書き込みますか？") : summary);
+    SummaryLabel->setText(asking ? summary + tr("\nROMファイルに書き込みますか？") : summary);
     DetailMemo->setPlainText(details);
-    OkButton->setText(asking ? QStringLiteral("書き込む(&W)") : QStringLiteral("OK"));
+    OkButton->setText(asking ? tr("書き込む(&W)") : tr("OK"));
     CancelButton->setVisible(asking);
     OkButton->setDefault(true);
     OkButton->setFocus();

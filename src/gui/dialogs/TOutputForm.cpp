@@ -19,8 +19,8 @@ namespace {
 
 QString AskTeamDataFile(QWidget* parent, const QString& startPath)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("名前を付けて保存"), startPath,
-                                        QStringLiteral("コンマ区切り(*.txt);;その他(*.*)"), nullptr,
+    const QString filters = TOutputForm::tr("コンマ区切り(*.txt)") + QStringLiteral(";;") + TOutputForm::tr("その他(*.*)");
+    return QFileDialog::getSaveFileName(parent, TOutputForm::tr("名前を付けて保存"), startPath, filters, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
@@ -36,12 +36,12 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, c
 
 TOutputForm::TOutputForm(QWidget* parent) : QDialog(parent), askFileName(AskTeamDataFile)
 {
-    setWindowTitle(QStringLiteral("データ出力"));
+    setWindowTitle(tr("データ出力"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFont(JapaneseFont());
     setFixedSize(492, 160);
 
-    Label1 = new QLabel(QStringLiteral("保存（ベース）ファイル名："), this);
+    Label1 = new QLabel(tr("保存（ベース）ファイル名："), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(8, 8);
 
@@ -54,19 +54,19 @@ TOutputForm::TOutputForm(QWidget* parent) : QDialog(parent), askFileName(AskTeam
     Label1->setBuddy(FileEdit);
 
     FileButton = AddButton(this, "FileButton", QStringLiteral("..."), QRect(456, 32, 25, 25));
-    OpenButton = AddButton(this, "OpenButton", QStringLiteral("OK"), QRect(408, 72, 75, 25));
-    CancelButton = AddButton(this, "CancelButton", QStringLiteral("Cancel"), QRect(408, 120, 75, 25));
+    OpenButton = AddButton(this, "OpenButton", tr("OK"), QRect(408, 72, 75, 25));
+    CancelButton = AddButton(this, "CancelButton", tr("Cancel"), QRect(408, 120, 75, 25));
     OpenButton->setDefault(true);
     connect(FileButton, &QPushButton::clicked, this, &TOutputForm::FileButtonClick);
     connect(OpenButton, &QPushButton::clicked, this, &TOutputForm::OpenButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    OutputOption = new QGroupBox(QStringLiteral("出力ファイルの設定"), this);
+    OutputOption = new QGroupBox(tr("出力ファイルの設定"), this);
     OutputOption->setObjectName(QStringLiteral("OutputOption"));
     OutputOption->setGeometry(256, 72, 137, 81);
     outputButtons = new QButtonGroup(this);
     auto* options = new QVBoxLayout(OutputOption);
-    const QString optionTexts[] = {QStringLiteral("全チーム共通"), QStringLiteral("チームごと")};
+    const QString optionTexts[] = {tr("全チーム共通"), tr("チームごと")};
     const char* const optionNames[] = {"OneFileOption", "PerTeamOption"};
     for (int index = 0; index < 2; ++index) {
         auto* option = new QRadioButton(optionTexts[index], OutputOption);
@@ -116,8 +116,8 @@ void TOutputForm::OpenButtonClick()
         accept();
         return;
     }
-    QMessageBox::warning(this, QStringLiteral("警告"),
-                         QStringLiteral("出力するファイルが選ばれていません．「...」ボタンでファイルを選んでください．"));
+    QMessageBox::warning(this, tr("警告"),
+                         tr("出力するファイルが選ばれていません．「...」ボタンでファイルを選んでください．"));
     FileButton->setFocus();
 }
 

@@ -35,7 +35,7 @@ const QRgb kTintedFill = qRgb(0xFF, 0x79, 0x5A);
 
 TColorForm::TColorForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("色の選択"));
+    setWindowTitle(tr("色の選択"));
     setFont(JapaneseFont(12));
 
     ColorSelectBox = new QLabel(this);
@@ -45,7 +45,7 @@ TColorForm::TColorForm(QWidget* parent) : QDialog(parent)
     ColorSelectBox->setGeometry(0, 0, 257, 108);
     ColorSelectBox->installEventFilter(this);
 
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1 = new QPushButton(tr("Cancel"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);
     Button1->setGeometry(104, 80, 75, 25);

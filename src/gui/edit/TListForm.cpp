@@ -25,10 +25,10 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent)
     Label->setAlignment(Qt::AlignCenter);
     Label->setGeometry(8, 8, 168, 32);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(96, 48, 75, 25);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setGeometry(96, 80, 75, 25);
     for (QPushButton* button : {OKButton, CancelButton})

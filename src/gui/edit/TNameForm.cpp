@@ -43,7 +43,7 @@ QSize BoxSize(const QComboBox& box)
 
 TNameForm::TNameForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("選手名の入力"));
+    setWindowTitle(tr("選手名の入力"));
     setFont(JapaneseFont(12));
 
     const std::array<QString, 5> names{QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third"),
@@ -66,9 +66,9 @@ TNameForm::TNameForm(QWidget* parent) : QDialog(parent)
     Fourth = boxes[3];
     Fifth = boxes[4];
 
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     for (QPushButton* button : {OkButton, CancelButton})
         button->setAutoDefault(false);
@@ -149,7 +149,7 @@ void TNameForm::OkButtonClick()
     }
     // The boxes keep what was typed, so that one character can be mended.
     QWidget* focus = focusWidget();
-    QMessageBox::warning(this, QStringLiteral("警告"), refusal);
+    QMessageBox::warning(this, tr("警告"), refusal);
     if (focus)
         focus->setFocus();
 }

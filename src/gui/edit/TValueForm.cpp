@@ -48,9 +48,9 @@ TValueForm::TValueForm(QWidget* parent) : QDialog(parent)
     ValueEdit->setRange(ValueRange{0, 100, 1});
     ValueEdit->setValue(100);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1 = new QPushButton(tr("Cancel"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     for (QPushButton* button : {OKButton, Button1})
         button->setAutoDefault(false);
@@ -70,7 +70,7 @@ TValueForm::TValueForm(QWidget* parent) : QDialog(parent)
 
 QString TValueForm::RangeText(const ValueRange& range)
 {
-    return QStringLiteral("（%1～%2）").arg(range.minimum).arg(range.maximum);
+    return tr("（%1～%2）").arg(range.minimum).arg(range.maximum);
 }
 
 std::optional<QString> TValueForm::EnterValue(const QString& caption, const QString& label, const ValueRange& range,
@@ -107,7 +107,7 @@ void TValueForm::OKButtonClick()
         return;
     }
     // The typed number stays, selected, so that the next digits replace it.
-    QMessageBox::warning(this, QStringLiteral("警告"), refusal);
+    QMessageBox::warning(this, tr("警告"), refusal);
     ValueEdit->setFocus();
     ValueEdit->selectAll();
 }
