@@ -1,5 +1,10 @@
+#include "support/QtPrinters.h"
+
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -116,11 +121,26 @@ bool HasJapanese(const QString& text)
     });
 }
 
+// Each message as "context | source".
+QSet<QString> Keys(const TsFile& ts)
+{
+    QSet<QString> keys;
+    for (const Message& message : ts.messages)
+        keys << message.context + QStringLiteral(" | ") + message.source;
+    return keys;
+}
+
 struct TranslationFile {
     const char* name;
+    const char* sources;  // the folder under src/ whose texts the file translates
     // Whether translations may keep Japanese: the game's own words inside English sentences.
     bool japaneseAllowed;
 };
+
+QString TsPath(const TranslationFile& file)
+{
+    return QStringLiteral(QUINDARO2_SOURCE "/translations/") + QString::fromLatin1(file.name);
+}
 
 void PrintTo(const TranslationFile& file, std::ostream* out)
 {
@@ -133,7 +153,7 @@ class TranslationFileTest : public ::testing::TestWithParam<TranslationFile> {};
 // and nothing is left over from texts the program no longer has.
 TEST_P(TranslationFileTest, EveryMessageIsTranslatedFaithfully)
 {
-    const TsFile ts = ReadTs(QStringLiteral(QUINDARO2_SOURCE "/translations/") + QString::fromLatin1(GetParam().name));
+    const TsFile ts = ReadTs(TsPath(GetParam()));
     ASSERT_TRUE(ts.error.isEmpty()) << ts.error.toStdString();
     EXPECT_EQ(ts.sourceLanguage, QStringLiteral("ja"));
     EXPECT_EQ(ts.language, QStringLiteral("en"));
@@ -156,7 +176,33 @@ TEST_P(TranslationFileTest, EveryMessageIsTranslatedFaithfully)
     }
 }
 
+// A text marked in the sources but missing from the file would stay Japanese
+// in the English program; one in the file but gone from the sources is dead.
+TEST_P(TranslationFileTest, HoldsExactlyTheTextsOfTheSources)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString scanned = folder.filePath(QStringLiteral("scanned_en.ts"));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(QUINDARO2_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-I"),
+                   QStringLiteral(QUINDARO2_SOURCE "/src"),
+                   QStringLiteral(QUINDARO2_SOURCE "/src/") + QString::fromLatin1(GetParam().sources),
+                   QStringLiteral("-ts"), scanned});
+    ASSERT_TRUE(lupdate.waitForFinished(60000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAll().toStdString();
+
+    const TsFile committed = ReadTs(TsPath(GetParam()));
+    const TsFile fromSources = ReadTs(scanned);
+    ASSERT_TRUE(fromSources.error.isEmpty()) << fromSources.error.toStdString();
+    EXPECT_EQ(QStringList(Keys(fromSources).subtract(Keys(committed)).values()), QStringList())
+        << "marked in the sources, missing from the file: run the lupdate target";
+    EXPECT_EQ(QStringList(Keys(committed).subtract(Keys(fromSources)).values()), QStringList())
+        << "in the file, gone from the sources";
+}
+
 INSTANTIATE_TEST_SUITE_P(English, TranslationFileTest,
-                         ::testing::Values(TranslationFile{"quindaro2_gui_en.ts", false}));
+                         ::testing::Values(TranslationFile{"quindaro2_gui_en.ts", "gui", false}));
 
 } // namespace
