@@ -31,7 +31,7 @@ public:
     std::optional<QString> EnterValue(const QString& caption, const QString& label, const ValueRange& range,
                                       int start, const QString& hint, const AnswerCheck& check = {});
 
-    // "（min～max）" with full-width brackets and tilde.
+    // "（min～max）" with full-width brackets and tilde, or its translation.
     static QString RangeText(const ValueRange& range);
 
     QLabel* Label = nullptr;
