@@ -161,7 +161,7 @@
         <translation>Change cap colour</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/Change.cpp" line="75"/>
+        <location filename="../src/core/edit/Change.cpp" line="76"/>
         <source>ユニフォームの色の変更</source>
         <translation>Change uniform colour</translation>
     </message>
@@ -380,42 +380,42 @@
 <context>
     <name>ImportReport</name>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="32"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="42"/>
         <source>%1チーム（%2つ目）</source>
         <translation>team %1 (no. %2)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="32"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="42"/>
         <source>%1チーム</source>
         <translation>team %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="37"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="47"/>
         <source>%1 %2 %3「%4」 %5：%6 → %7</source>
         <translation>%1, %2 %3 &quot;%4&quot;, &quot;%5&quot;: %6 → %7</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="47"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="57"/>
         <source> %1 行目</source>
         <translation> line %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="49"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="59"/>
         <source> %1「%2」</source>
         <translation> &quot;%1&quot; = &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="51"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="61"/>
         <source>「%1」</source>
         <translation> &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="52"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="62"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/import/ImportReport.cpp" line="59"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="20"/>
         <source>%n チーム</source>
         <translation>
             <numerusform>%n team</numerusform>
@@ -423,7 +423,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/import/ImportReport.cpp" line="64"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="25"/>
         <source>%n セル</source>
         <translation>
             <numerusform>%n cell</numerusform>
@@ -431,7 +431,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/import/ImportReport.cpp" line="72"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="68"/>
         <source>取り込めないところが %n か所あります。何も書き込みません</source>
         <translation>
             <numerusform>%n problem found; nothing will be written</numerusform>
@@ -439,27 +439,27 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="75"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="71"/>
         <source>%1を読みました。変わるセルはありません</source>
         <translation>Read %1; no cell changes</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="81"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="77"/>
         <source>%1 %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="82"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="78"/>
         <source>%1を読みました。%2の %3が変わります（%4）</source>
         <translation>Read %1; changes to %3 in %2 (%4)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="84"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="80"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="98"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="94"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
@@ -645,22 +645,22 @@
         <translation>%1 has %2 bytes, which is too large (%3 bytes at most)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="66"/>
+        <location filename="../src/core/file/RomFile.cpp" line="67"/>
         <source>%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。ROM ファイルを指定してください</source>
         <translation>%1 is not a regular file (but a FIFO, a device, a folder or the like). Give a ROM file</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="67"/>
+        <location filename="../src/core/file/RomFile.cpp" line="68"/>
         <source>%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）</source>
         <translation>%1 is not a regular file (but a FIFO, a device, a folder or the like)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="136"/>
+        <location filename="../src/core/file/RomFile.cpp" line="138"/>
         <source>ファイル名が空です</source>
         <translation>The file name is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="152"/>
+        <location filename="../src/core/file/RomFile.cpp" line="154"/>
         <source>%1 は他のプログラムが使用中です（%2 秒待ちました）。何も書き込んでいません</source>
         <translation>%1 is in use by another program (waited %2 seconds). Nothing was written</translation>
     </message>

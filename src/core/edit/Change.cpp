@@ -72,7 +72,8 @@ QString ChangeName(int edition, const Change& change)
                           },
                           [](const RowMove&) { return Text::tr("行の移動"); },
                           [](const ColorChange& c) {
-                              return c.color == TeamColor::Helmet ? Text::tr("帽子の色の変更") : Text::tr("ユニフォームの色の変更");
+                              return c.color == TeamColor::Helmet ? Text::tr("帽子の色の変更")
+                                                                  : Text::tr("ユニフォームの色の変更");
                           },
                       },
                       change);

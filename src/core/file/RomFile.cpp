@@ -63,8 +63,10 @@ struct Expected {
 Status CheckFile(const QString& path, const struct stat& info, const Expected& expected)
 {
     if (!S_ISREG(info.st_mode))
-        return Status::Failed(expected.rom ? Text::tr("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。ROM ファイルを指定してください").arg(path)
-                                           : Text::tr("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）").arg(path));
+        return Status::Failed(
+            (expected.rom ? Text::tr("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。ROM ファイルを指定してください")
+                          : Text::tr("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）"))
+                .arg(path));
     if (info.st_size > expected.largest)
         return Status::Failed(expected.tooLarge(path, info.st_size));
     return Status::Ok();

@@ -15,6 +15,16 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(ImportReport)
 };
 
+QString Teams(std::size_t count)
+{
+    return Text::tr("%n チーム", nullptr, static_cast<int>(count));
+}
+
+QString Cells(std::size_t count)
+{
+    return Text::tr("%n セル", nullptr, static_cast<int>(count));
+}
+
 } // namespace
 
 QString ImportTeamName(int edition, int team)
@@ -51,20 +61,6 @@ QString ProblemText(const ImportProblem& problem)
         place += Text::tr("「%1」").arg(problem.text);
     return Text::tr("%1：%2").arg(place, problem.reason);
 }
-
-namespace {
-
-QString Teams(std::size_t count)
-{
-    return Text::tr("%n チーム", nullptr, static_cast<int>(count));
-}
-
-QString Cells(std::size_t count)
-{
-    return Text::tr("%n セル", nullptr, static_cast<int>(count));
-}
-
-} // namespace
 
 QString ImportSummary(int edition, const PlayerImport& import)
 {
