@@ -7,8 +7,10 @@
 #   - an option shown as "--opt a|b|c" offers exactly a, b and c;
 #   - the --edition values offered are exactly the years the tool accepts,
 #     and "auto" where the command's help offers it.
+# The help is read in the language QUINDARO2_LANG chooses; the words it is
+# checked by (commands, options, values) are the same in every language.
 #
-#   check-completion.sh CLI COMPLETION
+#   [QUINDARO2_LANG=en|ja] check-completion.sh CLI COMPLETION
 set -uo pipefail
 cli=$1
 completion=$2

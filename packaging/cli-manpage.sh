@@ -2,9 +2,10 @@
 # Writes the manual page of quindaro2-cli from the tool's own help texts, so
 # that the page cannot drift from the tool: the commands come from the usage,
 # each command's section from "quindaro2-cli COMMAND --help", and a command
-# whose help lists sub-commands gets a section for each of them too.
+# whose help lists sub-commands gets a section for each of them too. LANGUAGE
+# (en or ja) is the language the tool is run in and the page is written in.
 #
-#   cli-manpage.sh CLI OUT VERSION SUMMARY
+#   cli-manpage.sh CLI OUT VERSION SUMMARY LANGUAGE
 #
 # The help texts are wrapped by hand and may be Japanese, which roff must not
 # join with spaces nor spread out: every help line stays a line, left-aligned.
@@ -13,8 +14,16 @@ cli=$1
 out=$2
 version=$3
 summary=$4
+language=$5
 program=quindaro2-cli
-export LC_ALL=C.UTF-8 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+export LC_ALL=C.UTF-8 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} QUINDARO2_LANG=$language
+
+# The page's own headings, in the language of the help texts.
+case $language in
+  ja) headings=("名前" "書式" "説明" "コマンド" "ユーザーコマンド") ;;
+  en) headings=(NAME SYNOPSIS DESCRIPTION COMMANDS "User Commands") ;;
+  *) echo "no manual page headings for the language '$language'" >&2; exit 1 ;;
+esac
 
 # roff TEXT: TEXT safe as roff input text.
 roff() {
@@ -29,12 +38,14 @@ synopsis_line() {
 }
 
 # usage_lines HELP: the first paragraph of a help text as one line each
-# usage, without the words in front of the program's name.
+# usage, without the words in front of the program's name. A line that names
+# the program, first or after such words, starts a usage; other lines go on
+# with the one before.
 usage_lines() {
   local line joined=""
   while IFS= read -r line; do
     [ -z "$line" ] && break
-    if [[ $line == *"$program "* && $line != " "* ]]; then
+    if [[ $line == *"$program "* && ($line != " "* || ${line#"${line%%[! ]*}"} == "$program "*) ]]; then
       [ -n "$joined" ] && echo "$joined"
       joined=${line#*"$program "}
     else
@@ -58,10 +69,12 @@ synopsis() {
 
 # body HELP: everything after the usage paragraph. Lines "  WORD  text" are
 # items (.TP), deeper-indented lines continue the item, other lines are
-# paragraphs; each source line is kept as a line.
+# paragraphs; each source line is kept as a line. A placeholder in capitals
+# may fill the option's column up to one blank before the text.
 body() {
   local line state=start tag
   local item='^  ((-[^ ]+)( [^ ]+)?|[a-z][a-z0-9-]*)  +(.*)$'
+  local placeholder='^  ((-[^ ]+)( [A-Z][A-Z0-9]*)) (.*)$'
   local bare='^  ((-[^ ]+)( [^ ]+)?)$'
   while IFS= read -r line; do
     if [ "$state" = start ]; then
@@ -70,7 +83,7 @@ body() {
     fi
     if [ -z "$line" ]; then
       state=between
-    elif [[ $line =~ $item || $line =~ $bare ]]; then
+    elif [[ $line =~ $item || $line =~ $placeholder || $line =~ $bare ]]; then
       tag=${BASH_REMATCH[1]}
       echo ".TP"
       if [[ $tag == -* ]]; then
@@ -132,18 +145,18 @@ fi
 
 {
   echo ".\\\" Written by cli-manpage.sh from the help of $program $version; edit the tool, not this page."
-  echo ".TH $(roff "${program^^}") 1 $date \"quindaro2 $version\" \"User Commands\""
+  echo ".TH $(roff "${program^^}") 1 $date \"quindaro2 $version\" \"${headings[4]}\""
   echo ".ad l"
   echo ".nh"
-  echo ".SH NAME"
+  echo ".SH ${headings[0]}"
   echo "$(roff "$program") \\- $(roff "$summary")"
-  echo ".SH SYNOPSIS"
+  echo ".SH ${headings[1]}"
   for help in "${helps[@]}"; do
     synopsis "$help"
   done
-  echo ".SH DESCRIPTION"
+  echo ".SH ${headings[2]}"
   body "$usage"
-  echo ".SH COMMANDS"
+  echo ".SH ${headings[3]}"
   for i in "${!names[@]}"; do
     echo ".SS $(roff "${names[i]}")"
     synopsis "${helps[i]}"

@@ -1,4 +1,699 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Cli</name>
+    <message>
+        <location filename="../src/cli/Cli.cpp" line="23"/>
+        <source>使い方: quindaro2-cli &lt;コマンド&gt; [オプション] [引数]
+
+コマンド:
+%1
+&apos;quindaro2-cli &lt;コマンド&gt; --help&apos; でコマンドの使い方を表示します。
+版 E は %2 または %3（ROM を読むコマンドでは auto で ROM から推定）。
+チーム T は 0 から数える番号か、その版で一つしかないチームコード（G、Bu など）。
+終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値
+</source>
+        <translation>Usage: quindaro2-cli &lt;command&gt; [options] [arguments]
+
+Commands:
+%1
+&apos;quindaro2-cli &lt;command&gt; --help&apos; shows the usage of a command.
+Edition E is %2 or %3; commands that read a ROM also take auto.
+Team T is a number from 0, or a team code unique in the edition (G, Bu, ...).
+Exit codes: 0 success, 1 a file cannot be read or written, 2 a usage error or
+a refused value
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Cli.cpp" line="43"/>
+        <source>%1 は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。別の名前のファイルを使わないよう、何もしません</source>
+        <translation>%1 holds bytes that are no text (a name that is not UTF-8). Nothing is done, so that no file of another name is used</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Cli.cpp" line="50"/>
+        <source>標準出力に書き込めません（%1）</source>
+        <translation>Cannot write to standard output (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Cli.cpp" line="69"/>
+        <source>不明なコマンドです：%1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="22"/>
+        <source>--team がありません</source>
+        <translation>--team is missing</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="65"/>
+        <source>  --edition E   版（%1 または %2）
+</source>
+        <translation>  --edition E   edition (%1 or %2)
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="70"/>
+        <source>  --team T      チーム: 0 から数える番号、またはその版で一つしかないチームコード
+</source>
+        <translation>  --team T      team: a number from 0, or a team code unique in the edition
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="76"/>
+        <location filename="../src/cli/Command.cpp" line="95"/>
+        <source>--edition がありません</source>
+        <translation>--edition is missing</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="82"/>
+        <source>版は %1 または %2 で指定してください：%3</source>
+        <translation>Give the edition as %1 or %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="89"/>
+        <source>  --edition E   版（%1 または %2）。auto なら ROM から推定します
+</source>
+        <translation>  --edition E   edition (%1 or %2); auto detects it from the ROM
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="103"/>
+        <source>版は %1、%2 または auto で指定してください：%3</source>
+        <translation>Give the edition as %1, %2 or auto: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="116"/>
+        <source>版を推定できません：%1。--edition で版を指定してください</source>
+        <translation>Cannot detect the edition: %1. Give it with --edition</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="121"/>
+        <source>%1年版と推定しました（次点 %2年版との差 %3）</source>
+        <translation>Detected the %1 edition (%3 ahead of the %2 edition)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="155"/>
+        <source>警告：%1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="157"/>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="62"/>
+        <source>%1 は値をとりません</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="66"/>
+        <source>%1 には値が必要です</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="80"/>
+        <source>引数を読めません：%1</source>
+        <translation>Cannot read the arguments: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="81"/>
+        <source>不明なオプションです：%1%2</source>
+        <translation>Unknown option: %1%2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="90"/>
+        <source>%1 が2回あります</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="135"/>
+        <source>%1年版のチーム番号は 0～%2 です（%3）：%4</source>
+        <translation>Team numbers of the %1 edition are 0–%2 (%3): %4</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="149"/>
+        <source>%1年版にチームコード「%2」はありません（%3）</source>
+        <translation>The %1 edition has no team code &quot;%2&quot; (%3)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="154"/>
+        <source>チームコード「%1」は%2年版に%3つあります（番号 %4）。番号で指定してください</source>
+        <translation>The %2 edition has %3 teams with the code &quot;%1&quot; (numbers %4). Give the team by its number</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandLine.cpp" line="158"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>DemoCommand</name>
+    <message>
+        <location filename="../src/cli/DemoCommand.cpp" line="19"/>
+        <source>試用のための架空のROMイメージを作る</source>
+        <translation>Make an invented ROM image to try things out</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DemoCommand.cpp" line="23"/>
+        <source>使い方: quindaro2-cli demo --edition E [--random SEED] [--trainer] OUT
+
+試用のための架空のROMイメージ（0x40010 バイト）を OUT に作ります。全チームに
+架空の名前と、編集ダイアログが受け付ける値が入っています。既にあるファイルは
+上書きしません。
+
+</source>
+        <translation>Usage: quindaro2-cli demo --edition E [--random SEED] [--trainer] OUT
+
+Makes OUT, an invented ROM image (0x40010 bytes) to try things out on. Every
+team holds invented names and values that the edit dialogs accept. An existing
+file is not overwritten.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DemoCommand.cpp" line="30"/>
+        <source>  --random SEED 選手とチームの色のほかのバイトを、本物の ROM のプログラムの
+                代わりに乱数で埋めます。乱数と架空の選手は SEED（0 以上の
+                整数）で決まります。省略するとほかのバイトは 0 です
+  --trainer     ヘッダーにトレーナーの印を付け、512 バイトのトレーナーを
+                入れます（ファイルは 0x40210 バイト）
+</source>
+        <translation>  --random SEED fill the bytes other than the players and the team colours with
+                random numbers in place of a real ROM&apos;s program. The random
+                numbers and the invented players follow from SEED (a whole
+                number from 0); without it the other bytes are 0
+  --trainer     mark a trainer in the header and put in a 512-byte trainer
+                (the file has 0x40210 bytes)
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DemoCommand.cpp" line="49"/>
+        <source>OUT のファイル名が1つ必要です</source>
+        <translation>Give one file name, OUT</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DemoCommand.cpp" line="54"/>
+        <source>SEED は 0 以上の整数で指定してください：%1</source>
+        <translation>Give SEED as a whole number from 0: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DemoCommand.cpp" line="64"/>
+        <source>%1年版のサンプルROMを %2 に作りました</source>
+        <translation>Made a sample ROM of the %1 edition: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DetectCommand</name>
+    <message>
+        <location filename="../src/cli/DetectCommand.cpp" line="20"/>
+        <source>ROM がどの版かを推定する</source>
+        <translation>Detect the edition of a ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DetectCommand.cpp" line="24"/>
+        <source>使い方: quindaro2-cli detect ROM
+
+ROM がどの版かを、各版の配置でどれだけもっともらしく読めるかから推定します。
+1行目は推定した版の年、決められないときは unknown です。続けて各版を
+「年 点数」の形で、点数の高い順に1行ずつ出します。
+
+点数は 0～100 です。その版のすべての選手・監督の名前、打席と投法、数値、
+チームの色と数値が、その版で表示・編集できるものなら 100 になります。
+版を決めるのは、最高点が %1 以上で 2位より %2 以上高いときだけです。
+NES の印のないファイルと、ヘッダーの示す大きさより短いファイルは推定しません。
+ファイルの大きさだけで決めることはありません。
+
+終了コード: 0 推定できた、1 ファイルを読めない、2 推定できない
+</source>
+        <translation>Usage: quindaro2-cli detect ROM
+
+Detects the edition of ROM from how plausibly it reads in each edition&apos;s layout.
+The first line is the year of the edition, or unknown when none is clear. Then
+every edition follows on a line of its own as &quot;YEAR SCORE&quot;, the highest first.
+
+Scores run from 0 to 100. An edition scores 100 when the names of all players
+and managers, the batting sides and pitching forms, the numbers, the team
+colours and figures are all ones that the edition can show and edit. An
+edition is chosen only when the best score is at least %1 and at least %2
+above the second. Files without the NES mark and files shorter than their
+header declares are not judged. The size of a file alone never decides.
+
+Exit codes: 0 detected, 1 the file cannot be read, 2 not detected
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DetectCommand.cpp" line="46"/>
+        <source>ROM のファイル名が1つ必要です</source>
+        <translation>Give one file name, ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DetectCommand.cpp" line="55"/>
+        <source>推定できません：%1</source>
+        <translation>Cannot detect the edition: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="24"/>
+        <source>全チームのバッターとピッチャーをコンマ区切りのテキストに出力する</source>
+        <translation>Export the batters and pitchers of every team as comma-separated text</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="29"/>
+        <source>使い方: quindaro2-cli export --edition E [--per-team] ROM OUT
+
+ROM の全チームのバッターとピッチャーを、Shift-JIS のコンマ区切りテキスト
+（行末は CR LF）として OUT に書きます。エディタの選手データ出力と同じ内容です。
+OUT が - のときは標準出力に書きます。
+
+</source>
+        <translation>Usage: quindaro2-cli export --edition E [--per-team] ROM OUT
+
+Writes the batters and pitchers of every team of ROM to OUT as comma-separated
+Shift-JIS text (lines end in CR LF), the same as the editor&apos;s player data
+export. When OUT is -, writes to standard output.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="36"/>
+        <source>  --per-team    チームごとに1ファイル。OUT の拡張子の前に「_」とチームコードを
+                付けた名前になります（players.txt → players_G.txt …）
+</source>
+        <translation>  --per-team    one file per team, named OUT with &quot;_&quot; and the team code before
+                its extension (players.txt → players_G.txt, ...)
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="51"/>
+        <source>ROM と OUT の2つのファイル名が必要です</source>
+        <translation>Give two file names, ROM and OUT</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="55"/>
+        <source>OUT のファイル名が空です</source>
+        <translation>The file name OUT is empty</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="59"/>
+        <source>--per-team のときは OUT に - （標準出力）を使えません</source>
+        <translation>With --per-team, OUT cannot be - (standard output)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="72"/>
+        <source>%1 に書き込みました</source>
+        <translation>Wrote %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ExportCommand.cpp" line="86"/>
+        <source>標準出力に書き込めません</source>
+        <translation>Cannot write to standard output</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="24"/>
+        <source>出力したテキスト（表計算ソフトで編集したもの）を ROM に取り込む</source>
+        <translation>Import exported text (edited in a spreadsheet) into a ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="29"/>
+        <source>使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]
+
+export で書いたテキストを ROM に戻します。CSV は全チームの1ファイルでも、
+チームごとのファイル（順は問いません）でもかまいません。ファイルにないチームは
+そのままです。チームはチームの行（「Gチーム」）で、選手は行の順（1行目が1人目）で
+決まります。変わったセルはエディタの編集ダイアログと同じ規則で調べ、変わらない
+セルのバイトはそのまま残します。1991年版の「タイプ」は出力と同じく1バイト全体
+（バッターは 16 × タイプ + 守備位置、ピッチャーは 16 × タイプ + 1）です。
+受け付けられないセルが1つでもあれば何も書かず、そのすべてを表示します。
+Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、
+行末の空の欄と空行を読めます。監督とチームの色は変わりません。
+
+</source>
+        <translation>Usage: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]
+
+Puts text written by export back into ROM. CSV may be one file of all teams or
+files of single teams, in any order. Teams that are in no file stay as they are.
+The team lines (&quot;Gチーム&quot;) tell the teams, the order of the lines the players
+(the first line is the first player). Changed cells are checked by the rules of
+the editor&apos;s edit dialogs; unchanged cells keep their bytes. The 1991
+&quot;タイプ&quot; is the whole byte, as exported (16 × type + position for batters,
+16 × type + 1 for pitchers). If any cell is refused, nothing is written and
+every refusal is shown. Reads Shift-JIS and UTF-8 (with or without BOM), CR LF
+and LF, quoted fields, empty fields at line ends and empty lines. Managers and
+team colours do not change.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="42"/>
+        <source>  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま
+                せん）。省略すると ROM そのものに書きます
+</source>
+        <translation>  --output OUT  make OUT, a copy of ROM with the import in it (ROM stays as it
+                is); without it, ROM itself is written
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="45"/>
+        <source>  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、
+                列、前 → 後）
+</source>
+        <translation>  --dry-run     write nothing, but show the cells that would change (team,
+                player number, name, column, before → after)
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="62"/>
+        <source>ROM と1つ以上の CSV が必要です</source>
+        <translation>Give ROM and at least one CSV</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="68"/>
+        <source>--patch と --output は一緒に使えません</source>
+        <translation>--patch and --output cannot be used together</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="74"/>
+        <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
+        <translation>A patch file name must end in .ips or .bps: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="77"/>
+        <source>%1 のファイル名が空です</source>
+        <translation>The file name of %1 is empty</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="97"/>
+        <source>%1 はそのままです</source>
+        <translation>%1 is unchanged</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="100"/>
+        <source>--dry-run のため何も書き込んでいません</source>
+        <translation>Nothing was written (--dry-run)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="104"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="120"/>
+        <source>注意：%1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="106"/>
+        <source>%1 にパッチを書き込みました</source>
+        <translation>Wrote the patch %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="106"/>
+        <source>%1 に保存しました</source>
+        <translation>Saved %1</translation>
+    </message>
+</context>
+<context>
+    <name>Io</name>
+    <message>
+        <location filename="../src/cli/Io.cpp" line="72"/>
+        <source>何も書き込んでいません</source>
+        <translation>Nothing was written</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Io.cpp" line="79"/>
+        <source>使い方は &apos;%1 %2--help&apos; で表示します</source>
+        <translation>&apos;%1 %2--help&apos; shows the usage</translation>
+    </message>
+</context>
+<context>
+    <name>PatchCommand</name>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="26"/>
+        <source>IPS・BPS パッチを作る、当てる</source>
+        <translation>Make and apply IPS and BPS patches</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="30"/>
+        <source>使い方: quindaro2-cli patch create ORIGINAL MODIFIED OUT
+        quindaro2-cli patch apply ROM PATCH OUT
+
+  create  ORIGINAL から MODIFIED への変更を、OUT の拡張子（.ips か .bps）の形式の
+          パッチにします。どんな2つのファイルにも使えます。
+  apply   ROM に PATCH を当てた結果を OUT に書きます。形式はパッチの先頭のバイトで
+          決まります。BPS パッチは元の ROM、結果、パッチ自身のチェックサムを確かめ、
+          別の ROM のためのパッチは何も書かずに断ります。IPS パッチには確かめる
+          手段がありません。
+
+OUT には読み込むファイルを使えません。
+</source>
+        <translation>Usage: quindaro2-cli patch create ORIGINAL MODIFIED OUT
+       quindaro2-cli patch apply ROM PATCH OUT
+
+  create  make OUT, a patch of the changes from ORIGINAL to MODIFIED, in the
+          form its extension names (.ips or .bps); works for any two files
+  apply   write ROM with PATCH applied to OUT; the first bytes of the patch
+          tell its form. A BPS patch has the checksums of the original ROM,
+          the result and itself checked, and a patch for another ROM is
+          refused without writing anything. An IPS patch has no means of
+          checking.
+
+OUT cannot be a file that is read.
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="49"/>
+        <source>patch create ORIGINAL MODIFIED OUT か patch apply ROM PATCH OUT の形で指定してください</source>
+        <translation>Give patch create ORIGINAL MODIFIED OUT or patch apply ROM PATCH OUT</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="51"/>
+        <source>OUT のファイル名が空です</source>
+        <translation>The file name OUT is empty</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="72"/>
+        <source>%1 は読み込むファイルと同じです。書き込み先には使えません</source>
+        <translation>%1 is a file that is read; it cannot be written</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="82"/>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="86"/>
+        <source>BPS パッチを当てて %1 に書き込みました（元の ROM と結果のチェックサムは一致しています）</source>
+        <translation>Applied the BPS patch and wrote %1 (the checksums of the original ROM and of the result match)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="88"/>
+        <source>IPS パッチを当てて %1 に書き込みました。IPS パッチには元の ROM を確かめる手段がないため、正しい ROM に当てたかどうかは確かめられていません</source>
+        <translation>Applied the IPS patch and wrote %1. An IPS patch has no means of checking the original ROM, so it is not known whether it was applied to the right ROM</translation>
+    </message>
+</context>
+<context>
+    <name>PatchOutput</name>
+    <message>
+        <location filename="../src/cli/PatchOutput.cpp" line="24"/>
+        <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
+        <translation>A patch file name must end in .ips or .bps: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchOutput.cpp" line="27"/>
+        <source>%1 は読み込むファイルと同じです。書き込み先には使えません</source>
+        <translation>%1 is a file that is read; it cannot be written</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchOutput.cpp" line="34"/>
+        <source>%1 にパッチを書き込みました（%2 バイト）</source>
+        <translation>Wrote the patch %1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchOutput.h" line="15"/>
+        <source>  --patch OUT   ROM を変えずに、変更を IPS または BPS のパッチとして OUT に書きます
+                （拡張子 .ips か .bps で形式を選びます。--output とは一緒に使えません）
+</source>
+        <translation>  --patch OUT   write the changes as an IPS or BPS patch into OUT, leaving ROM
+                as it is (the extension .ips or .bps picks the form; not with
+                --output)
+</translation>
+    </message>
+</context>
+<context>
+    <name>SetCommand</name>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="52"/>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="63"/>
+        <source>注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました</source>
+        <translation>Note: %1 row %2 &quot;%3&quot; was stored as &quot;%5&quot;, not &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="78"/>
+        <source>%1年版</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="80"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="87"/>
+        <source>1つのセルを編集して、そのチームを保存する</source>
+        <translation>Edit one cell and save its team</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="91"/>
+        <source>使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager
+                          --row R --column C VALUE ROM [--output OUT]
+
+エディタの編集ダイアログと同じ範囲・選択肢・名前の規則で1つのセルを VALUE に
+変え、そのチームを保存と同じように書き戻します。受け付けられない値のときは
+何も書きません。書き込みは一度に行われ、失敗しても書き込み先は元のままです。
+ほかのプログラムが同じ ROM を保存している間は、最大10秒待ちます。
+
+</source>
+        <translation>Usage: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager
+                         --row R --column C VALUE ROM [--output OUT]
+
+Changes one cell to VALUE under the ranges, choices and name rules of the
+editor&apos;s edit dialogs, and writes the team back as a save does. A value that
+is refused writes nothing. The file is written at once: if that fails, it
+stays as it was. While another program saves the same ROM, waits up to 10
+seconds.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="100"/>
+        <source>  --grid G      表: batter（バッター）、pitcher（ピッチャー）、
+                manager（監督、監督のいる版だけ）
+  --row R       行: 1 から（0 は見出しの行）
+  --column C    列: 1 から（0 は行番号の列）。show の表の列の順
+  --output OUT  ROM のコピーにチームを書いたファイルを OUT に作ります（ROM は
+                変わりません）。省略すると ROM そのものに書きます
+</source>
+        <translation>  --grid G      grid: batter, pitcher or manager (only in the editions with
+                managers)
+  --row R       row: from 1 (0 is the heading row)
+  --column C    column: from 1 (0 is the row-number column), in the order of
+                the columns that show prints
+  --output OUT  make OUT, a copy of ROM with the team written into it (ROM
+                stays as it is); without it, ROM itself is written
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="129"/>
+        <source>%1 がありません</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="133"/>
+        <source>表は batter、pitcher、manager のどれかです：%1</source>
+        <translation>The grid is one of batter, pitcher and manager: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="138"/>
+        <source>行と列は 0 以上の整数で指定してください</source>
+        <translation>Give the row and the column as whole numbers from 0</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="140"/>
+        <source>VALUE と ROM の2つが必要です</source>
+        <translation>Give two arguments, VALUE and ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="145"/>
+        <source>--output のファイル名が空です</source>
+        <translation>The file name of --output is empty</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="148"/>
+        <source>--patch と --output は一緒に使えません</source>
+        <translation>--patch and --output cannot be used together</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="163"/>
+        <source>%1 のチームを読み込めないため、何も書き込みません</source>
+        <translation>Cannot read the team from %1, so nothing is written</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="185"/>
+        <source>%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました</source>
+        <translation>Set %4 row %5 &quot;%6&quot; of team %2 (%3) of the %1 edition to &quot;%7&quot; and saved %8</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="201"/>
+        <source>%1年版には監督のデータがありません（監督のいる版：%2）</source>
+        <translation>The %1 edition has no manager data (editions with managers: %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="205"/>
+        <source>%1の行は 1～%2 です（0 は見出しの行）：%3</source>
+        <translation>Rows of %1 are 1–%2 (0 is the heading row): %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="210"/>
+        <source>%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4</source>
+        <translation>Columns of %1 are 1–%2 (0 is the row-number column): %3. Columns: %4</translation>
+    </message>
+</context>
+<context>
+    <name>ShowCommand</name>
+    <message>
+        <location filename="../src/cli/ShowCommand.cpp" line="27"/>
+        <source>1チームの表、チームの数値と色を表示する</source>
+        <translation>Show one team&apos;s grids, figures and colours</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ShowCommand.cpp" line="31"/>
+        <source>使い方: quindaro2-cli show --edition E --team T ROM
+
+エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、
+チームの4つの数値と2つの色コードを表示します。警告と読み込めなかった
+データは標準エラーに出ます。
+
+</source>
+        <translation>Usage: quindaro2-cli show --edition E --team T ROM
+
+Shows the batter, pitcher and manager grids of one team as the editor shows
+them, with the team&apos;s four figures and two colour codes. Warnings and data
+that could not be read go to standard error.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ShowCommand.cpp" line="50"/>
+        <source>ROM のファイル名が1つ必要です</source>
+        <translation>Give one file name, ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ShowCommand.cpp" line="65"/>
+        <source>%1年版  チーム %2（%3）</source>
+        <translation>%1 edition  team %2 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ShowCommand.cpp" line="66"/>
+        <source>平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4</source>
+        <translation>Avg. batting: %1  Total home runs: %2  Avg. running: %3  Avg. ERA: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ShowCommand.cpp" line="68"/>
+        <source>帽子の色：%1  ユニフォームの色：%2</source>
+        <translation>Cap colour: %1  Uniform colour: %2</translation>
+    </message>
+</context>
 </TS>

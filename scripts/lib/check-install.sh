@@ -5,8 +5,9 @@
 #   - every file of the installation is there, in both;
 #   - the desktop entry and the metainfo validate and name each other, the
 #     icon and the executables that are installed;
-#   - the bitmaps have their sizes, the manual page renders and names every
-#     command, the completion follows the tool's help;
+#   - the bitmaps have their sizes, the English and the Japanese manual page
+#     render and name every command, the completion follows the tool's help
+#     in both languages;
 #   - the installed quindaro2-cli runs;
 #   - the package has its file name and the run-time dependencies.
 set -euo pipefail
@@ -24,6 +25,7 @@ expected=(
   share/icons/hicolor/256x256/apps/quindaro2.png
   "share/metainfo/$metainfo"
   share/man/man1/quindaro2-cli.1
+  share/man/ja/man1/quindaro2-cli.1
   share/bash-completion/completions/quindaro2-cli
 )
 
@@ -81,15 +83,22 @@ done
 
 cli=$prefix/bin/quindaro2-cli
 usage=$("$cli" --help) || fail "the installed quindaro2-cli --help failed"
-manpage=$prefix/share/man/man1/quindaro2-cli.1
-# Japanese lines have no place to break; every other roff warning counts.
-warnings=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -Wbreak -z "$manpage" 2>&1)
-[ -z "$warnings" ] || fail "the manual page does not render cleanly: $warnings"
-for command in $(sed -n 's/^  \([a-z][a-z0-9-]*\)  .*/\1/p' <<<"$usage"); do
-  grep -qx "\\.SS $command" "$manpage" || fail "the manual page has no section for '$command'"
+# Each page in its language: the name section under its heading in that language.
+for page in "man1:NAME" "ja/man1:名前"; do
+  manpage=$prefix/share/man/${page%%:*}/quindaro2-cli.1
+  grep -qx "\\.SH ${page#*:}" "$manpage" || fail "$manpage has no section '${page#*:}'"
+  # Japanese lines have no place to break; every other roff warning counts.
+  warnings=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -Wbreak -z "$manpage" 2>&1)
+  [ -z "$warnings" ] || fail "$manpage does not render cleanly: $warnings"
+  for command in $(sed -n 's/^  \([a-z][a-z0-9-]*\)  .*/\1/p' <<<"$usage"); do
+    grep -qx "\\.SS $command" "$manpage" || fail "$manpage has no section for '$command'"
+  done
 done
-bash "$QUINDARO2_ROOT/packaging/check-completion.sh" "$cli" \
-  "$prefix/share/bash-completion/completions/quindaro2-cli" >/dev/null || fail "the installed completion does not follow the help"
+for language in en ja; do
+  QUINDARO2_LANG=$language bash "$QUINDARO2_ROOT/packaging/check-completion.sh" "$cli" \
+    "$prefix/share/bash-completion/completions/quindaro2-cli" >/dev/null ||
+    fail "the installed completion does not follow the $language help"
+done
 
 # 2. The Debian package.
 arch=$(dpkg --print-architecture)

@@ -3,29 +3,51 @@
 #include "cli/Command.h"
 #include "core/edition/Edition.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2::cli {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+} // namespace
 
 QString UsageText()
 {
     QString commands;
     for (const std::unique_ptr<Command>& command : Commands())
         commands += QStringLiteral("  %1  %2\n").arg(command->name(), -6).arg(command->summary());
-    return QStringLiteral("使い方: quindaro2-cli <コマンド> [オプション] [引数]\n"
-                          "\n"
-                          "コマンド:\n")
-        + commands
-        + QStringLiteral("\n"
-                         "'quindaro2-cli <コマンド> --help' でコマンドの使い方を表示します。\n"
-                         "版 E は %1 または %2（ROM を読むコマンドでは auto で ROM から推定）。\n"
-                         "チーム T は 0 から数える番号か、その版で一つしかないチームコード（G、Bu など）。\n"
-                         "終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値\n")
-              .arg(ShortEditionSpan(), EditionSpan());
+    return Text::tr("使い方: quindaro2-cli <コマンド> [オプション] [引数]\n"
+                    "\n"
+                    "コマンド:\n"
+                    "%1"
+                    "\n"
+                    "'quindaro2-cli <コマンド> --help' でコマンドの使い方を表示します。\n"
+                    "版 E は %2 または %3（ROM を読むコマンドでは auto で ROM から推定）。\n"
+                    "チーム T は 0 から数える番号か、その版で一つしかないチームコード（G、Bu など）。\n"
+                    "終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値\n")
+        .arg(commands, ShortEditionSpan(), EditionSpan());
 }
 
 QString CommandHelp(const QString& name)
 {
     const Command* command = FindCommand(name);
     return command ? command->help() : QString();
+}
+
+QString UndecodableArgumentMessage(const QString& shown)
+{
+    return Text::tr("%1 は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。"
+                    "別の名前のファイルを使わないよう、何もしません")
+        .arg(shown);
+}
+
+QString StandardOutputFailure(const QString& reason)
+{
+    return Text::tr("標準出力に書き込めません（%1）").arg(reason);
 }
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -44,7 +66,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     const Command* command = FindCommand(name);
     if (!command) {
-        io.complain(QStringLiteral("不明なコマンドです：%1").arg(name));
+        io.complain(Text::tr("不明なコマンドです：%1").arg(name));
         err << '\n' << UsageText();
         return kExitUsage;
     }

@@ -16,4 +16,9 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 QString UsageText();
 QString CommandHelp(const QString& command);
 
+// What main() says before and after running: an argument that is no text
+// (shown with its bytes escaped), and standard output that took no output.
+QString UndecodableArgumentMessage(const QString& shown);
+QString StandardOutputFailure(const QString& reason);
+
 } // namespace quindaro2::cli

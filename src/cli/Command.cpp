@@ -5,15 +5,21 @@
 #include "core/edition/EditionName.h"
 #include "core/roster/GridFill.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Command)
+};
 
 bool TeamGiven(const QString& command, const Arguments& arguments, Io& io)
 {
     if (arguments.isSet(QStringLiteral("--team")))
         return true;
-    io.usageError(command, QStringLiteral("--team がありません"));
+    io.usageError(command, Text::tr("--team がありません"));
     return false;
 }
 
@@ -56,37 +62,37 @@ QCommandLineOption TeamOption()
 
 QString EditionHelp()
 {
-    return QStringLiteral("  --edition E   版（%1 または %2）\n").arg(ShortEditionSpan(), EditionSpan());
+    return Text::tr("  --edition E   版（%1 または %2）\n").arg(ShortEditionSpan(), EditionSpan());
 }
 
 QString TeamHelp()
 {
-    return QStringLiteral("  --team T      チーム: 0 から数える番号、またはその版で一つしかないチームコード\n");
+    return Text::tr("  --team T      チーム: 0 から数える番号、またはその版で一つしかないチームコード\n");
 }
 
 std::optional<int> RequireEdition(const QString& command, const Arguments& arguments, Io& io)
 {
     if (!arguments.isSet(QStringLiteral("--edition"))) {
-        io.usageError(command, QStringLiteral("--edition がありません"));
+        io.usageError(command, Text::tr("--edition がありません"));
         return std::nullopt;
     }
     const QString text = arguments.value(QStringLiteral("--edition"));
     const std::optional<int> edition = ParseEdition(text);
     if (!edition)
-        io.usageError(command, QStringLiteral("版は %1 または %2 で指定してください：%3")
+        io.usageError(command, Text::tr("版は %1 または %2 で指定してください：%3")
                                    .arg(ShortEditionSpan(), EditionSpan(), text));
     return edition;
 }
 
 QString EditionOrAutoHelp()
 {
-    return QStringLiteral("  --edition E   版（%1 または %2）。auto なら ROM から推定します\n").arg(ShortEditionSpan(), EditionSpan());
+    return Text::tr("  --edition E   版（%1 または %2）。auto なら ROM から推定します\n").arg(ShortEditionSpan(), EditionSpan());
 }
 
 std::optional<EditionChoice> RequireEditionChoice(const QString& command, const Arguments& arguments, Io& io)
 {
     if (!arguments.isSet(QStringLiteral("--edition"))) {
-        io.usageError(command, QStringLiteral("--edition がありません"));
+        io.usageError(command, Text::tr("--edition がありません"));
         return std::nullopt;
     }
     const QString text = arguments.value(QStringLiteral("--edition"));
@@ -94,7 +100,7 @@ std::optional<EditionChoice> RequireEditionChoice(const QString& command, const 
         return EditionChoice{};
     const std::optional<int> year = ParseEdition(text);
     if (!year) {
-        io.usageError(command, QStringLiteral("版は %1、%2 または auto で指定してください：%3")
+        io.usageError(command, Text::tr("版は %1、%2 または auto で指定してください：%3")
                                    .arg(ShortEditionSpan(), EditionSpan(), text));
         return std::nullopt;
     }
@@ -107,12 +113,12 @@ std::optional<int> ResolveEdition(const EditionChoice& choice, const RomImage& i
         return choice.year;
     const Detection detection = DetectEdition(image);
     if (!detection.edition) {
-        io.complain(QStringLiteral("版を推定できません：%1。--edition で版を指定してください").arg(detection.doubt));
+        io.complain(Text::tr("版を推定できません：%1。--edition で版を指定してください").arg(detection.doubt));
         for (const QString& line : RankingLines(detection))
             io.note(QStringLiteral("  ") + line);
         return std::nullopt;
     }
-    io.note(QStringLiteral("%1年版と推定しました（次点 %2年版との差 %3）")
+    io.note(Text::tr("%1年版と推定しました（次点 %2年版との差 %3）")
                 .arg(*detection.edition)
                 .arg(detection.ranking[1].edition)
                 .arg(detection.margin, 0, 'f', 1));
@@ -146,9 +152,9 @@ bool FillShownTeam(Io& io, ShownTeam& team, const QString& rom, int edition, int
     team.state.TeamIndex = teamIndex;
     const TeamFillReport report = FillTeam(team, image);
     for (const QString& warning : report.warnings)
-        io.note(QStringLiteral("警告：") + warning);
+        io.note(Text::tr("警告：%1").arg(warning));
     for (const QString& problem : report.readProblems)
-        io.note(rom + QStringLiteral("：") + problem);
+        io.note(Text::tr("%1：%2").arg(rom, problem));
     return report.readProblems.isEmpty();
 }
 

@@ -3,10 +3,15 @@
 #include "core/export/PlayerExport.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace quindaro2::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 QString TeamList(int edition)
 {
@@ -54,11 +59,11 @@ Arguments Arguments::Parse(const QStringList& arguments, const std::vector<QComm
         for (const QCommandLineOption& option : options) {
             const QString dashed = QStringLiteral("--") + option.names().constFirst();
             if (option.valueName().isEmpty() && arguments[i].startsWith(dashed + u'=')) {
-                result.error_ = QStringLiteral("%1 は値をとりません").arg(dashed);
+                result.error_ = Text::tr("%1 は値をとりません").arg(dashed);
                 return result;
             }
             if (!option.valueName().isEmpty() && arguments[i] == dashed && i + 1 == arguments.size()) {
-                result.error_ = QStringLiteral("%1 には値が必要です").arg(dashed);
+                result.error_ = Text::tr("%1 には値が必要です").arg(dashed);
                 return result;
             }
         }
@@ -72,8 +77,8 @@ Arguments Arguments::Parse(const QStringList& arguments, const std::vector<QComm
     if (!parser.parse(input)) {
         const QStringList unknown = parser.unknownOptionNames();
         result.error_ = unknown.isEmpty()
-            ? QStringLiteral("引数を読めません：%1").arg(parser.errorText())
-            : QStringLiteral("不明なオプションです：%1%2")
+            ? Text::tr("引数を読めません：%1").arg(parser.errorText())
+            : Text::tr("不明なオプションです：%1%2")
                   .arg(unknown.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"), unknown.first());
         return result;
     }
@@ -82,7 +87,7 @@ Arguments Arguments::Parse(const QStringList& arguments, const std::vector<QComm
         const QString name = option.names().constFirst();
         const QString dashed = QStringLiteral("--") + name;
         if (parser.optionNames().count(name) > 1) {
-            result.error_ = QStringLiteral("%1 が2回あります").arg(dashed);
+            result.error_ = Text::tr("%1 が2回あります").arg(dashed);
             return result;
         }
         if (!parser.isSet(option))
@@ -127,7 +132,7 @@ TeamChoice ParseTeam(int edition, const QString& text)
         if (*index < teams)
             choice.team = *index;
         else
-            choice.error = QStringLiteral("%1年版のチーム番号は 0～%2 です（%3）：%4")
+            choice.error = Text::tr("%1年版のチーム番号は 0～%2 です（%3）：%4")
                                .arg(edition)
                                .arg(teams - 1)
                                .arg(TeamList(edition), text);
@@ -141,16 +146,16 @@ TeamChoice ParseTeam(int edition, const QString& text)
     if (matches.size() == 1) {
         choice.team = matches.first();
     } else if (matches.isEmpty()) {
-        choice.error = QStringLiteral("%1年版にチームコード「%2」はありません（%3）").arg(edition).arg(text, TeamList(edition));
+        choice.error = Text::tr("%1年版にチームコード「%2」はありません（%3）").arg(edition).arg(text, TeamList(edition));
     } else {
         QStringList indexes;
         for (int team : matches)
             indexes << QString::number(team);
-        choice.error = QStringLiteral("チームコード「%1」は%2年版に%3つあります（番号 %4）。番号で指定してください")
+        choice.error = Text::tr("チームコード「%1」は%2年版に%3つあります（番号 %4）。番号で指定してください")
                            .arg(text)
                            .arg(edition)
                            .arg(matches.size())
-                           .arg(indexes.join(QStringLiteral("、")));
+                           .arg(indexes.join(Text::tr("、")));
     }
     return choice;
 }

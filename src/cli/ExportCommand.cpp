@@ -3,9 +3,15 @@
 #include "core/export/PlayerExport.h"
 #include "core/file/RomFile.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+};
 
 const QString kStandardOutput = QStringLiteral("-");
 
@@ -15,20 +21,20 @@ public:
 
     QString summary() const override
     {
-        return QStringLiteral("全チームのバッターとピッチャーをコンマ区切りのテキストに出力する");
+        return Text::tr("全チームのバッターとピッチャーをコンマ区切りのテキストに出力する");
     }
 
     QString help() const override
     {
-        return QStringLiteral("使い方: quindaro2-cli export --edition E [--per-team] ROM OUT\n"
-                              "\n"
-                              "ROM の全チームのバッターとピッチャーを、Shift-JIS のコンマ区切りテキスト\n"
-                              "（行末は CR LF）として OUT に書きます。エディタの選手データ出力と同じ内容です。\n"
-                              "OUT が - のときは標準出力に書きます。\n"
-                              "\n")
+        return Text::tr("使い方: quindaro2-cli export --edition E [--per-team] ROM OUT\n"
+                        "\n"
+                        "ROM の全チームのバッターとピッチャーを、Shift-JIS のコンマ区切りテキスト\n"
+                        "（行末は CR LF）として OUT に書きます。エディタの選手データ出力と同じ内容です。\n"
+                        "OUT が - のときは標準出力に書きます。\n"
+                        "\n")
             + EditionOrAutoHelp()
-            + QStringLiteral("  --per-team    チームごとに1ファイル。OUT の拡張子の前に「_」とチームコードを\n"
-                             "                付けた名前になります（players.txt → players_G.txt …）\n");
+            + Text::tr("  --per-team    チームごとに1ファイル。OUT の拡張子の前に「_」とチームコードを\n"
+                       "                付けた名前になります（players.txt → players_G.txt …）\n");
     }
 
     std::vector<QCommandLineOption> options() const override
@@ -42,15 +48,15 @@ public:
         if (!choice)
             return kExitUsage;
         if (arguments.positionals().size() != 2)
-            return io.usageError(name(), QStringLiteral("ROM と OUT の2つのファイル名が必要です"));
+            return io.usageError(name(), Text::tr("ROM と OUT の2つのファイル名が必要です"));
         const QString& rom = arguments.positionals()[0];
         const QString& out = arguments.positionals()[1];
         if (out.isEmpty())
-            return io.usageError(name(), QStringLiteral("OUT のファイル名が空です"));
+            return io.usageError(name(), Text::tr("OUT のファイル名が空です"));
         const ExportMode mode =
             arguments.isSet(QStringLiteral("--per-team")) ? ExportMode::PerTeam : ExportMode::OneFile;
         if (out == kStandardOutput && mode == ExportMode::PerTeam)
-            return io.usageError(name(), QStringLiteral("--per-team のときは OUT に - （標準出力）を使えません"));
+            return io.usageError(name(), Text::tr("--per-team のときは OUT に - （標準出力）を使えません"));
 
         const Result<RomImage> image = ReadRomFile(rom);
         if (!image)
@@ -63,7 +69,7 @@ public:
 
         const ExportResult result = ExportPlayerData(image.value(), rom, *edition, out, mode);
         for (const QString& file : result.writtenFiles)
-            io.print(QStringLiteral("%1 に書き込みました").arg(file));
+            io.print(Text::tr("%1 に書き込みました").arg(file));
         if (!result.ok())
             return io.fileError(result.error);
         return kExitOk;
@@ -77,7 +83,7 @@ private:
         if (!files)
             return io.fileError(files.reason());
         if (!io.writeOutput(files->front().bytes))
-            return io.fileError(QStringLiteral("標準出力に書き込めません"));
+            return io.fileError(Text::tr("標準出力に書き込めません"));
         return kExitOk;
     }
 };

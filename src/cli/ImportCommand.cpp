@@ -5,9 +5,15 @@
 #include "core/import/ImportIntoRom.h"
 #include "core/import/ImportReport.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImportCommand)
+};
 
 class ImportCommand : public Command {
 public:
@@ -15,29 +21,29 @@ public:
 
     QString summary() const override
     {
-        return QStringLiteral("出力したテキスト（表計算ソフトで編集したもの）を ROM に取り込む");
+        return Text::tr("出力したテキスト（表計算ソフトで編集したもの）を ROM に取り込む");
     }
 
     QString help() const override
     {
-        return QStringLiteral("使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]\n"
-                              "\n"
-                              "export で書いたテキストを ROM に戻します。CSV は全チームの1ファイルでも、\n"
-                              "チームごとのファイル（順は問いません）でもかまいません。ファイルにないチームは\n"
-                              "そのままです。チームはチームの行（「Gチーム」）で、選手は行の順（1行目が1人目）で\n"
-                              "決まります。変わったセルはエディタの編集ダイアログと同じ規則で調べ、変わらない\n"
-                              "セルのバイトはそのまま残します。1991年版の「タイプ」は出力と同じく1バイト全体\n"
-                              "（バッターは 16 × タイプ + 守備位置、ピッチャーは 16 × タイプ + 1）です。\n"
-                              "受け付けられないセルが1つでもあれば何も書かず、そのすべてを表示します。\n"
-                              "Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、\n"
-                              "行末の空の欄と空行を読めます。監督とチームの色は変わりません。\n"
-                              "\n")
+        return Text::tr("使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]\n"
+                        "\n"
+                        "export で書いたテキストを ROM に戻します。CSV は全チームの1ファイルでも、\n"
+                        "チームごとのファイル（順は問いません）でもかまいません。ファイルにないチームは\n"
+                        "そのままです。チームはチームの行（「Gチーム」）で、選手は行の順（1行目が1人目）で\n"
+                        "決まります。変わったセルはエディタの編集ダイアログと同じ規則で調べ、変わらない\n"
+                        "セルのバイトはそのまま残します。1991年版の「タイプ」は出力と同じく1バイト全体\n"
+                        "（バッターは 16 × タイプ + 守備位置、ピッチャーは 16 × タイプ + 1）です。\n"
+                        "受け付けられないセルが1つでもあれば何も書かず、そのすべてを表示します。\n"
+                        "Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、\n"
+                        "行末の空の欄と空行を読めます。監督とチームの色は変わりません。\n"
+                        "\n")
             + EditionOrAutoHelp()
-            + QStringLiteral("  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま\n"
-                             "                せん）。省略すると ROM そのものに書きます\n")
+            + Text::tr("  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま\n"
+                       "                せん）。省略すると ROM そのものに書きます\n")
             + PatchOptionHelp()
-            + QStringLiteral("  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、\n"
-                             "                列、前 → 後）\n");
+            + Text::tr("  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、\n"
+                       "                列、前 → 後）\n");
     }
 
     std::vector<QCommandLineOption> options() const override
@@ -53,22 +59,22 @@ public:
         if (!edition)
             return kExitUsage;
         if (arguments.positionals().size() < 2)
-            return io.usageError(name(), QStringLiteral("ROM と1つ以上の CSV が必要です"));
+            return io.usageError(name(), Text::tr("ROM と1つ以上の CSV が必要です"));
         const QString& rom = arguments.positionals()[0];
         const QStringList texts = arguments.positionals().mid(1);
         const QString output = QStringLiteral("--output");
         const QString patch = QStringLiteral("--patch");
         if (arguments.isSet(output) && arguments.isSet(patch))
-            return io.usageError(name(), QStringLiteral("--patch と --output は一緒に使えません"));
+            return io.usageError(name(), Text::tr("--patch と --output は一緒に使えません"));
         ImportTarget target{arguments.isSet(output) ? arguments.value(output) : rom, std::nullopt};
         if (arguments.isSet(patch)) {
             target.path = arguments.value(patch);
             target.patch = PatchKindOfFileName(target.path);
             if (!target.patch)
-                return io.usageError(name(), QStringLiteral("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(target.path));
+                return io.usageError(name(), Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(target.path));
         }
         if (target.path.isEmpty())
-            return io.usageError(name(), QStringLiteral("%1 のファイル名が空です").arg(arguments.isSet(patch) ? patch : output));
+            return io.usageError(name(), Text::tr("%1 のファイル名が空です").arg(arguments.isSet(patch) ? patch : output));
         const bool dryRun = arguments.isSet(QStringLiteral("--dry-run"));
 
         const auto resolve = [&](const RomImage& image) { return ResolveEdition(*edition, image, io); };
@@ -88,16 +94,16 @@ public:
             return io.refused(ImportSummary(run.edition, run.import));
         case ImportRun::Outcome::Unchanged:
             io.print(ImportSummary(run.edition, run.import));
-            io.print(QStringLiteral("%1 はそのままです").arg(rom));
+            io.print(Text::tr("%1 はそのままです").arg(rom));
             return kExitOk;
         case ImportRun::Outcome::Declined:
-            io.print(QStringLiteral("--dry-run のため何も書き込んでいません"));
+            io.print(Text::tr("--dry-run のため何も書き込んでいません"));
             return kExitOk;
         case ImportRun::Outcome::Written:
             for (const QString& note : run.import.notes)
-                io.note(QStringLiteral("注意：") + note);
+                io.note(Text::tr("注意：%1").arg(note));
             io.print(ImportSummary(run.edition, run.import));
-            io.print((target.patch ? QStringLiteral("%1 にパッチを書き込みました") : QStringLiteral("%1 に保存しました"))
+            io.print((target.patch ? Text::tr("%1 にパッチを書き込みました") : Text::tr("%1 に保存しました"))
                          .arg(target.path));
             return kExitOk;
         }
@@ -111,7 +117,7 @@ private:
         for (const ImportedCell& change : import.changes)
             io.print(ChangeText(edition, change));
         for (const QString& note : import.notes)
-            io.print(QStringLiteral("注意：") + note);
+            io.print(Text::tr("注意：%1").arg(note));
     }
 };
 

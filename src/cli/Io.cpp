@@ -1,10 +1,15 @@
 #include "cli/Io.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace quindaro2::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Io)
+};
 
 const QString kProgram = QStringLiteral("quindaro2-cli");
 
@@ -64,14 +69,14 @@ int Io::fileError(const QString& message)
 int Io::refused(const QString& message)
 {
     complain(message);
-    note(QStringLiteral("何も書き込んでいません"));
+    note(Text::tr("何も書き込んでいません"));
     return kExitUsage;
 }
 
 int Io::usageError(const QString& command, const QString& message)
 {
     complain(message);
-    note(QStringLiteral("使い方は '%1 %2--help' で表示します")
+    note(Text::tr("使い方は '%1 %2--help' で表示します")
              .arg(kProgram, command.isEmpty() ? QString() : command + u' '));
     return kExitUsage;
 }

@@ -4,24 +4,34 @@
 #include "core/file/FileWriter.h"
 #include "core/patch/Patch.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2::cli {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PatchOutput)
+};
+
+} // namespace
 
 int WritePatch(Io& io, const QString& command, const QString& out, const QByteArray& original,
                const QByteArray& modified, const QStringList& inputs)
 {
     const std::optional<PatchKind> kind = PatchKindOfFileName(out);
     if (!kind)
-        return io.usageError(command, QStringLiteral("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(out));
+        return io.usageError(command, Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(out));
     for (const QString& input : inputs) {
         if (SameFile(out, input))
-            return io.refused(QStringLiteral("%1 は読み込むファイルと同じです。書き込み先には使えません").arg(out));
+            return io.refused(Text::tr("%1 は読み込むファイルと同じです。書き込み先には使えません").arg(out));
     }
     const Result<QByteArray> patch = CreatePatch(*kind, original, modified);
     if (!patch)
         return io.refused(patch.reason());
     if (const Status written = WriteWholeFile(out, patch.value()); !written)
         return io.fileError(written.reason());
-    io.print(QStringLiteral("%1 にパッチを書き込みました（%2 バイト）").arg(out).arg(patch->size()));
+    io.print(Text::tr("%1 にパッチを書き込みました（%2 バイト）").arg(out).arg(patch->size()));
     return kExitOk;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/Io.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +12,9 @@ namespace quindaro2::cli {
 // The option that sends a command's result into a patch instead of a ROM.
 inline QString PatchOptionHelp()
 {
-    return QStringLiteral("  --patch OUT   ROM を変えずに、変更を IPS または BPS のパッチとして OUT に書きます\n"
-                          "                （拡張子 .ips か .bps で形式を選びます。--output とは一緒に使えません）\n");
+    return QCoreApplication::translate("PatchOutput",
+                                       "  --patch OUT   ROM を変えずに、変更を IPS または BPS のパッチとして OUT に書きます\n"
+                                       "                （拡張子 .ips か .bps で形式を選びます。--output とは一緒に使えません）\n");
 }
 
 // Writes the patch from `original` to `modified` into `out`, whose extension

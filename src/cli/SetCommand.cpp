@@ -12,9 +12,15 @@
 #include "core/roster/GridName.h"
 #include "core/roster/WriteBack.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SetCommand)
+};
 
 QString ColumnList(RecordKind grid, int edition)
 {
@@ -43,7 +49,7 @@ void ReportStoredDifferently(Io& io, const ShownTeam& saved, const RomImage& ima
     stored.state = saved.state;
     const TeamFillReport report = FillTeam(stored, image);
     for (const QString& problem : report.readProblems)
-        io.note(saved.state.SaveTarget + QStringLiteral("：") + problem);
+        io.note(Text::tr("%1：%2").arg(saved.state.SaveTarget, problem));
     for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
         const std::span<const ColumnDescriptor> columns = Columns(kind, saved.state.Edition);
         const TextGrid& before = saved.grid(kind);
@@ -54,7 +60,7 @@ void ReportStoredDifferently(Io& io, const ShownTeam& saved, const RomImage& ima
                 const QString& entered = before.cell(column, row);
                 const QString& kept = after.cell(column, row);
                 if (Comparable(descriptor, entered) != Comparable(descriptor, kept))
-                    io.note(QStringLiteral("注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました")
+                    io.note(Text::tr("注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました")
                                 .arg(GridName(kind))
                                 .arg(row)
                                 .arg(descriptor.header, entered, kept));
@@ -69,34 +75,34 @@ QString EditionsWithManagers()
     QStringList editions;
     for (const EditionProfile& profile : Profiles()) {
         if (profile.managers)
-            editions << QStringLiteral("%1年版").arg(profile.year);
+            editions << Text::tr("%1年版").arg(profile.year);
     }
-    return editions.join(QStringLiteral("、"));
+    return editions.join(Text::tr("、"));
 }
 
 class SetCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("set"); }
 
-    QString summary() const override { return QStringLiteral("1つのセルを編集して、そのチームを保存する"); }
+    QString summary() const override { return Text::tr("1つのセルを編集して、そのチームを保存する"); }
 
     QString help() const override
     {
-        return QStringLiteral("使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager\n"
-                              "                          --row R --column C VALUE ROM [--output OUT]\n"
-                              "\n"
-                              "エディタの編集ダイアログと同じ範囲・選択肢・名前の規則で1つのセルを VALUE に\n"
-                              "変え、そのチームを保存と同じように書き戻します。受け付けられない値のときは\n"
-                              "何も書きません。書き込みは一度に行われ、失敗しても書き込み先は元のままです。\n"
-                              "ほかのプログラムが同じ ROM を保存している間は、最大10秒待ちます。\n"
-                              "\n")
+        return Text::tr("使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager\n"
+                        "                          --row R --column C VALUE ROM [--output OUT]\n"
+                        "\n"
+                        "エディタの編集ダイアログと同じ範囲・選択肢・名前の規則で1つのセルを VALUE に\n"
+                        "変え、そのチームを保存と同じように書き戻します。受け付けられない値のときは\n"
+                        "何も書きません。書き込みは一度に行われ、失敗しても書き込み先は元のままです。\n"
+                        "ほかのプログラムが同じ ROM を保存している間は、最大10秒待ちます。\n"
+                        "\n")
             + EditionOrAutoHelp() + TeamHelp()
-            + QStringLiteral("  --grid G      表: batter（バッター）、pitcher（ピッチャー）、\n"
-                             "                manager（監督、監督のいる版だけ）\n"
-                             "  --row R       行: 1 から（0 は見出しの行）\n"
-                             "  --column C    列: 1 から（0 は行番号の列）。show の表の列の順\n"
-                             "  --output OUT  ROM のコピーにチームを書いたファイルを OUT に作ります（ROM は\n"
-                             "                変わりません）。省略すると ROM そのものに書きます\n")
+            + Text::tr("  --grid G      表: batter（バッター）、pitcher（ピッチャー）、\n"
+                       "                manager（監督、監督のいる版だけ）\n"
+                       "  --row R       行: 1 から（0 は見出しの行）\n"
+                       "  --column C    列: 1 から（0 は行番号の列）。show の表の列の順\n"
+                       "  --output OUT  ROM のコピーにチームを書いたファイルを OUT に作ります（ROM は\n"
+                       "                変わりません）。省略すると ROM そのものに書きます\n")
             + PatchOptionHelp();
     }
 
@@ -120,26 +126,26 @@ public:
             return kExitUsage;
         for (const QString& option : {QStringLiteral("--grid"), QStringLiteral("--row"), QStringLiteral("--column")}) {
             if (!arguments.isSet(option))
-                return io.usageError(name(), QStringLiteral("%1 がありません").arg(option));
+                return io.usageError(name(), Text::tr("%1 がありません").arg(option));
         }
         const std::optional<RecordKind> grid = ParseGrid(arguments.value(QStringLiteral("--grid")));
         if (!grid)
-            return io.usageError(name(), QStringLiteral("表は batter、pitcher、manager のどれかです：%1")
+            return io.usageError(name(), Text::tr("表は batter、pitcher、manager のどれかです：%1")
                                              .arg(arguments.value(QStringLiteral("--grid"))));
         const std::optional<int> row = ParseIndex(arguments.value(QStringLiteral("--row")));
         const std::optional<int> column = ParseIndex(arguments.value(QStringLiteral("--column")));
         if (!row || !column)
-            return io.usageError(name(), QStringLiteral("行と列は 0 以上の整数で指定してください"));
+            return io.usageError(name(), Text::tr("行と列は 0 以上の整数で指定してください"));
         if (arguments.positionals().size() != 2)
-            return io.usageError(name(), QStringLiteral("VALUE と ROM の2つが必要です"));
+            return io.usageError(name(), Text::tr("VALUE と ROM の2つが必要です"));
         const QString& value = arguments.positionals()[0];
         const QString& rom = arguments.positionals()[1];
         const QString target = arguments.isSet(QStringLiteral("--output")) ? arguments.value(QStringLiteral("--output")) : rom;
         if (target.isEmpty())
-            return io.usageError(name(), QStringLiteral("--output のファイル名が空です"));
+            return io.usageError(name(), Text::tr("--output のファイル名が空です"));
         const bool toPatch = arguments.isSet(QStringLiteral("--patch"));
         if (toPatch && arguments.isSet(QStringLiteral("--output")))
-            return io.usageError(name(), QStringLiteral("--patch と --output は一緒に使えません"));
+            return io.usageError(name(), Text::tr("--patch と --output は一緒に使えません"));
 
         // Held from reading the ROM to replacing it, so that a second writer
         // of the same ROM waits for this one instead of losing its edit.
@@ -154,7 +160,7 @@ public:
             return kExitUsage;
         ShownTeam team;
         if (!FillShownTeam(io, team, rom, *edition, *teamIndex, locked->image()))
-            return io.fileError(QStringLiteral("%1 のチームを読み込めないため、何も書き込みません").arg(rom));
+            return io.fileError(Text::tr("%1 のチームを読み込めないため、何も書き込みません").arg(rom));
 
         if (const int refused = checkCell(team, *grid, *row, *column, io); refused != kExitOk)
             return refused;
@@ -176,7 +182,7 @@ public:
 
         ReportStoredDifferently(io, team, image);
         const ColumnDescriptor* edited = Column(*grid, *edition, *column);
-        io.print(QStringLiteral("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
+        io.print(Text::tr("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
                      .arg(*edition)
                      .arg(*teamIndex)
                      .arg(TeamLabel(*edition, *teamIndex), GridName(*grid))
@@ -192,16 +198,16 @@ private:
         const int edition = team.state.Edition;
         const TextGrid& cells = team.grid(grid);
         if (cells.rowCount() < 2)
-            return io.usageError(name(), QStringLiteral("%1年版には監督のデータがありません（監督のいる版：%2）")
+            return io.usageError(name(), Text::tr("%1年版には監督のデータがありません（監督のいる版：%2）")
                                              .arg(edition)
                                              .arg(EditionsWithManagers()));
         if (row < 1 || row >= cells.rowCount())
-            return io.usageError(name(), QStringLiteral("%1の行は 1～%2 です（0 は見出しの行）：%3")
+            return io.usageError(name(), Text::tr("%1の行は 1～%2 です（0 は見出しの行）：%3")
                                              .arg(GridName(grid))
                                              .arg(cells.rowCount() - 1)
                                              .arg(row));
         if (column < 1 || column >= cells.columnCount())
-            return io.usageError(name(), QStringLiteral("%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4")
+            return io.usageError(name(), Text::tr("%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4")
                                              .arg(GridName(grid))
                                              .arg(cells.columnCount() - 1)
                                              .arg(column)

@@ -5,9 +5,15 @@
 #include "core/file/RomFile.h"
 #include "core/roster/GridName.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ShowCommand)
+};
 
 QString ColorCode(int code)
 {
@@ -18,16 +24,16 @@ class ShowCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("show"); }
 
-    QString summary() const override { return QStringLiteral("1チームの表、チームの数値と色を表示する"); }
+    QString summary() const override { return Text::tr("1チームの表、チームの数値と色を表示する"); }
 
     QString help() const override
     {
-        return QStringLiteral("使い方: quindaro2-cli show --edition E --team T ROM\n"
-                              "\n"
-                              "エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、\n"
-                              "チームの4つの数値と2つの色コードを表示します。警告と読み込めなかった\n"
-                              "データは標準エラーに出ます。\n"
-                              "\n")
+        return Text::tr("使い方: quindaro2-cli show --edition E --team T ROM\n"
+                        "\n"
+                        "エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、\n"
+                        "チームの4つの数値と2つの色コードを表示します。警告と読み込めなかった\n"
+                        "データは標準エラーに出ます。\n"
+                        "\n")
             + EditionOrAutoHelp() + TeamHelp();
     }
 
@@ -41,7 +47,7 @@ public:
         if (!CheckTeamChoice(name(), arguments, *choice, io))
             return kExitUsage;
         if (arguments.positionals().size() != 1)
-            return io.usageError(name(), QStringLiteral("ROM のファイル名が1つ必要です"));
+            return io.usageError(name(), Text::tr("ROM のファイル名が1つ必要です"));
         const QString& rom = arguments.positionals()[0];
         const Result<RomImage> image = ReadRomFile(rom);
         if (!image)
@@ -56,10 +62,10 @@ public:
         ShownTeam team;
         const bool complete = FillShownTeam(io, team, rom, *edition, *teamIndex, image.value());
         const TeamStatistics& figures = team.statistics;
-        io.print(QStringLiteral("%1年版  チーム %2（%3）").arg(*edition).arg(*teamIndex).arg(TeamLabel(*edition, *teamIndex)));
-        io.print(QStringLiteral("平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4")
+        io.print(Text::tr("%1年版  チーム %2（%3）").arg(*edition).arg(*teamIndex).arg(TeamLabel(*edition, *teamIndex)));
+        io.print(Text::tr("平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4")
                      .arg(figures.AverageLabel, figures.HomerunLabel, figures.RunLabel, figures.ErrorLabel));
-        io.print(QStringLiteral("帽子の色：%1  ユニフォームの色：%2")
+        io.print(Text::tr("帽子の色：%1  ユニフォームの色：%2")
                      .arg(ColorCode(team.state.HelmetColorCode), ColorCode(team.state.UniformColorCode)));
         for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
             const TextGrid& grid = team.grid(kind);

@@ -25,9 +25,7 @@ int RefuseUndecodableArgument(int argc, char* argv[], QTextStream& err)
         for (const char c : raw)
             shown += static_cast<unsigned char>(c) < 0x80 ? QString(QChar::fromLatin1(c))
                                                            : QStringLiteral("\\x%1").arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'));
-        err << "quindaro2-cli: " << quindaro2::cli::TerminalSafe(shown)
-            << QStringLiteral(" は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。別の名前のファイルを使わないよう、何もしません")
-            << '\n';
+        err << "quindaro2-cli: " << quindaro2::cli::UndecodableArgumentMessage(quindaro2::cli::TerminalSafe(shown)) << '\n';
         return quindaro2::cli::kExitUsage;
     }
     return quindaro2::cli::kExitOk;
@@ -52,7 +50,7 @@ int main(int argc, char* argv[])
         const QString reason = out.device() && !out.device()->errorString().isEmpty()
             ? out.device()->errorString()
             : QString::fromLocal8Bit(std::strerror(error));
-        err << QStringLiteral("quindaro2-cli: 標準出力に書き込めません（%1）").arg(reason) << '\n';
+        err << "quindaro2-cli: " << quindaro2::cli::StandardOutputFailure(reason) << '\n';
         code = code == quindaro2::cli::kExitOk ? quindaro2::cli::kExitFileError : code;
     }
     err.flush();

@@ -5,12 +5,18 @@
 #include "core/edition/EditionProfile.h"
 #include "core/file/RomFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EditionDetection)
+};
 
 // Scores are shown with one decimal; the verdict judges what is shown.
 double Tenths(double score)
@@ -28,9 +34,9 @@ QString HeaderDoubt(const RomImage& image)
 {
     const NesHeader header = ReadNesHeader(image.bytes());
     if (!header.marked)
-        return QStringLiteral("NES の ROM イメージの印（先頭の「NES」）がありません");
+        return Text::tr("NES の ROM イメージの印（先頭の「NES」）がありません");
     if (header.declaredSize && image.size() < *header.declaredSize)
-        return QStringLiteral("ファイル（%1 バイト）がヘッダーの示す大きさ（%2 バイト）より短く、途中で切れています")
+        return Text::tr("ファイル（%1 バイト）がヘッダーの示す大きさ（%2 バイト）より短く、途中で切れています")
             .arg(image.size())
             .arg(*header.declaredSize);
     return {};
@@ -41,9 +47,9 @@ QString ScoreDoubt(const Detection& detection)
     const EditionScore& first = detection.ranking[0];
     const EditionScore& second = detection.ranking[1];
     if (first.score < kLeastScore)
-        return QStringLiteral("どの版としても読めません（最高は %1年版の %2）").arg(first.edition).arg(ScoreText(first.score));
+        return Text::tr("どの版としても読めません（最高は %1年版の %2）").arg(first.edition).arg(ScoreText(first.score));
     if (detection.margin < kClearMargin)
-        return QStringLiteral("%1年版（%2）と %3年版（%4）の区別がつきません")
+        return Text::tr("%1年版（%2）と %3年版（%4）の区別がつきません")
             .arg(first.edition)
             .arg(ScoreText(first.score))
             .arg(second.edition)
@@ -82,7 +88,7 @@ Detection DetectEditionOfFile(const QString& path)
 
 QString DetectionNote(const Detection& detection)
 {
-    return detection.edition ? QStringLiteral("推定：%1年版").arg(*detection.edition) : QStringLiteral("推定できません");
+    return detection.edition ? Text::tr("推定：%1年版").arg(*detection.edition) : Text::tr("推定できません");
 }
 
 QStringList RankingLines(const Detection& detection)

@@ -6,13 +6,19 @@
 #include "core/roster/CellText.h"
 #include "core/roster/GridName.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CellEdit)
+};
+
 QString RangeText(const ValueRange& range)
 {
-    return QStringLiteral("%1～%2").arg(range.minimum).arg(range.maximum);
+    return Text::tr("%1～%2").arg(range.minimum).arg(range.maximum);
 }
 
 bool IsDataCell(const TextGrid& cells, int column, int row)
@@ -26,7 +32,7 @@ Result<const ColumnDescriptor*> DataColumn(const ShownTeam& team, RecordKind gri
     const ColumnDescriptor* descriptor = Column(grid, team.state.Edition, column);
     if (!descriptor || !IsDataCell(team.grid(grid), column, row))
         return Result<const ColumnDescriptor*>::Failed(
-            QStringLiteral("%1の %2 列 %3 行目のセルはありません").arg(GridName(grid)).arg(column).arg(row));
+            Text::tr("%1の %2 列 %3 行目のセルはありません").arg(GridName(grid)).arg(column).arg(row));
     return descriptor;
 }
 
@@ -43,8 +49,8 @@ QString NumberRefusal(const ColumnDescriptor& column, const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i)
         digits = digits && (text[i].isDigit() || (i == 0 && (text[i] == u'-' || text[i] == u'+') && text.size() > 1));
     if (digits)
-        return QStringLiteral("「%1」の値 %2 は範囲外です。範囲：%3").arg(column.header, text, range);
-    return QStringLiteral("「%1」の値「%2」は整数ではありません。範囲：%3").arg(column.header, text, range);
+        return Text::tr("「%1」の値 %2 は範囲外です。範囲：%3").arg(column.header, text, range);
+    return Text::tr("「%1」の値「%2」は整数ではありません。範囲：%3").arg(column.header, text, range);
 }
 
 } // namespace
@@ -61,7 +67,7 @@ Result<CellEditor> CellEditorOf(const ShownTeam& team, RecordKind grid, int colu
     const RecordRead read = team.source.record(grid, state.Edition, state.TeamIndex, row - 1);
     if (!read)
         return Result<CellEditor>::Failed(
-            QStringLiteral("%1の%2行目のデータは ROM ファイルから読み込めませんでした（%3）").arg(GridName(grid)).arg(row).arg(read.reason));
+            Text::tr("%1の%2行目のデータは ROM ファイルから読み込めませんでした（%3）").arg(GridName(grid)).arg(row).arg(read.reason));
 
     CellEditor editor;
     editor.caption = descriptor.header;
@@ -71,16 +77,16 @@ Result<CellEditor> CellEditorOf(const ShownTeam& team, RecordKind grid, int colu
         editor.dialog = CellEditor::Dialog::Name;
     } else if (descriptor.choices) {
         editor.dialog = CellEditor::Dialog::List;
-        editor.caption = descriptor.choices->caption;
+        editor.caption = descriptor.choices->shownCaption();
         editor.choices = descriptor.choices->OfferedTexts();
     } else {
         const std::optional<int> start = StrictInteger(editor.current);
         if (!start)
-            return Result<CellEditor>::Failed(QStringLiteral("'%1' は数値ではありません").arg(editor.current));
+            return Result<CellEditor>::Failed(Text::tr("'%1' は数値ではありません").arg(editor.current));
         editor.dialog = CellEditor::Dialog::Value;
         editor.range = descriptor.range.value_or(ValueRange{});
         editor.start = *start;
-        editor.hint = descriptor.hint;
+        editor.hint = descriptor.shownHint();
     }
     return editor;
 }
@@ -102,15 +108,18 @@ Result<Change> EditCell(const ShownTeam& team, RecordKind grid, int column, int 
     }
     if (descriptor.choices) {
         const QStringList offered = descriptor.choices->OfferedTexts();
-        if (!offered.contains(text))
-            return Refused(QStringLiteral("「%1」に「%2」は選べません。選べるもの：%3")
-                               .arg(descriptor.choices->caption, text, offered.join(QStringLiteral("、"))));
+        if (!offered.contains(text)) {
+            //: Between the texts offered, which the refusal shows as one.
+            const QString separator = Text::tr("、");
+            return Refused(Text::tr("「%1」に「%2」は選べません。選べるもの：%3")
+                               .arg(descriptor.choices->shownCaption(), text, offered.join(separator)));
+        }
         return Change(change);
     }
     const std::optional<int> value = StrictInteger(text);
     const ValueRange range = descriptor.range.value_or(ValueRange{});
     if (!value || !range.contains(*value))
-        return Refused(value ? QStringLiteral("「%1」の値 %2 は範囲外です。範囲：%3")
+        return Refused(value ? Text::tr("「%1」の値 %2 は範囲外です。範囲：%3")
                                    .arg(descriptor.header)
                                    .arg(*value)
                                    .arg(RangeText(range))
@@ -123,16 +132,16 @@ Result<Change> MoveRow(const ShownTeam& team, RecordKind grid, int from, int to)
 {
     const int rows = team.grid(grid).rowCount();
     if (grid == RecordKind::Manager || from < 1 || to < 1 || from >= rows || to >= rows)
-        return Refused(QStringLiteral("%1の %2 行目を %3 行目へは動かせません").arg(GridName(grid)).arg(from).arg(to));
+        return Refused(Text::tr("%1の %2 行目を %3 行目へは動かせません").arg(GridName(grid)).arg(from).arg(to));
     if (from == to)
-        return Refused(QStringLiteral("%1の %2 行目はそこにあります").arg(GridName(grid)).arg(from));
+        return Refused(Text::tr("%1の %2 行目はそこにあります").arg(GridName(grid)).arg(from));
     return Change(RowMove{grid, from, to});
 }
 
 Result<Change> SetTeamColor(const ShownTeam& team, TeamColor color, int code)
 {
     if (code < 0 || code >= kNesPaletteSize)
-        return Refused(QStringLiteral("色コード %1 はパレットにありません（0～%2）").arg(code).arg(kNesPaletteSize - 1));
+        return Refused(Text::tr("色コード %1 はパレットにありません（0～%2）").arg(code).arg(kNesPaletteSize - 1));
     const EditorState& state = team.state;
     const int before = color == TeamColor::Helmet ? state.HelmetColorCode : state.UniformColorCode;
     return Change(ColorChange{color, before, code});

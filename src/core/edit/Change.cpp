@@ -4,9 +4,15 @@
 #include "core/roster/CellText.h"
 #include "core/roster/TeamStatistics.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Change)
+};
 
 template <typename... Handlers>
 struct Overloaded : Handlers... {
@@ -62,12 +68,12 @@ QString ChangeName(int edition, const Change& change)
                               const ColumnDescriptor* column = Column(c.grid, edition, c.column);
                               QString header = column ? column->header : QString();
                               header.remove(u'　');
-                              return QStringLiteral("%1の変更").arg(header);
+                              return Text::tr("%1の変更").arg(header);
                           },
-                          [](const RowMove&) { return QStringLiteral("行の移動"); },
+                          [](const RowMove&) { return Text::tr("行の移動"); },
                           [](const ColorChange& c) {
-                              return c.color == TeamColor::Helmet ? QStringLiteral("帽子の色の変更")
-                                                                  : QStringLiteral("ユニフォームの色の変更");
+                              return c.color == TeamColor::Helmet ? Text::tr("帽子の色の変更")
+                                                                  : Text::tr("ユニフォームの色の変更");
                           },
                       },
                       change);

@@ -2,7 +2,17 @@
 
 #include "core/rom/NameCodec.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(NameProblem)
+};
+
+} // namespace
 
 QString UsableCharacters(int edition)
 {
@@ -18,11 +28,11 @@ QString NameProblem(int edition, const QString& name)
 {
     const int length = NameLength(edition);
     if (name.size() > length)
-        return QStringLiteral("名前「%1」は長すぎます（%2年版の名前は %3 文字まで）").arg(name).arg(edition).arg(length);
+        return Text::tr("名前「%1」は長すぎます（%2年版の名前は %3 文字まで）").arg(name).arg(edition).arg(length);
     for (const QChar c : name) {
         Record scratch;
         if (!EncodeName(edition, QString(c), scratch))
-            return QStringLiteral("名前「%1」の「%2」は%3年版の名前に使えません。使える文字：%4")
+            return Text::tr("名前「%1」の「%2」は%3年版の名前に使えません。使える文字：%4")
                 .arg(name, QString(c))
                 .arg(edition)
                 .arg(UsableCharacters(edition));

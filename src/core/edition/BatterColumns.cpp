@@ -8,7 +8,7 @@ namespace {
 
 QString TypeHint()
 {
-    return QStringLiteral("(内野手:1-3　外野手:4-6　捕手:7\r)（他の値でも動作可能)");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("ColumnHint", "(内野手:1-3　外野手:4-6　捕手:7\r)（他の値でも動作可能)"));
 }
 
 } // namespace

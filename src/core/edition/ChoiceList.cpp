@@ -2,6 +2,8 @@
 
 #include "core/edition/EditionProfile.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 namespace {
@@ -30,12 +32,12 @@ const QStringList& FormTexts()
 
 ChoiceList Sides(std::array<std::optional<int>, kChoiceCount> codes, std::vector<int> offered)
 {
-    return {QStringLiteral("打席"), SideTexts(), codes, std::move(offered)};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP("ChoiceList", "打席")), SideTexts(), codes, std::move(offered)};
 }
 
 ChoiceList Forms(std::array<std::optional<int>, kChoiceCount> codes, std::vector<int> offered)
 {
-    return {QStringLiteral("投法"), FormTexts(), codes, std::move(offered)};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP("ChoiceList", "投法")), FormTexts(), codes, std::move(offered)};
 }
 
 const ChoiceList& NoChoices()
@@ -59,6 +61,11 @@ int ChoiceList::IndexOfText(const QString& text) const
 {
     const qsizetype j = texts.indexOf(text);
     return j < 0 ? kChoiceCount : static_cast<int>(j);
+}
+
+QString ChoiceList::shownCaption() const
+{
+    return QCoreApplication::translate("ChoiceList", caption.toUtf8().constData());
 }
 
 QStringList ChoiceList::OfferedTexts() const

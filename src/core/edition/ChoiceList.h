@@ -14,7 +14,7 @@ inline constexpr int kChoiceCount = 12;
 // The twelve texts of a list column (batting sides or pitching forms), each
 // edition's byte code per text, and the texts its edit dialog offers.
 struct ChoiceList {
-    QString caption;                           // caption of the list dialog
+    QString caption;                           // caption of the list dialog, in the source language
     QStringList texts;                         // all twelve, in their fixed order
     std::array<std::optional<int>, kChoiceCount> codes;
     std::vector<int> offered;                  // positions in `texts`, in list order
@@ -24,6 +24,8 @@ struct ChoiceList {
     // Position of the text equal to `text`; kChoiceCount when none is.
     int IndexOfText(const QString& text) const;
     QStringList OfferedTexts() const;
+    // The caption in the user's language; the texts stay the game's own.
+    QString shownCaption() const;
 };
 
 // The lists of the editions, named after the first edition that has each.

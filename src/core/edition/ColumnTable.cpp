@@ -2,7 +2,14 @@
 
 #include "core/edition/EditionProfile.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
+
+QString ColumnDescriptor::shownHint() const
+{
+    return QCoreApplication::translate("ColumnHint", hint.toUtf8().constData());
+}
 
 std::span<const ColumnDescriptor> Columns(RecordKind grid, int edition)
 {

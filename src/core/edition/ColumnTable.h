@@ -22,9 +22,11 @@ struct ColumnDescriptor {
     const NumberRule* rule = nullptr;     // number columns
     const ChoiceList* choices = nullptr;  // list columns
     std::optional<ValueRange> range;      // number columns
-    QString hint;                         // shown under the range in the value dialog
+    QString hint;                         // shown under the range in the value dialog, in the source language
 
     bool isName() const { return kind == ColumnKind::Name; }
+    // The hint in the user's language.
+    QString shownHint() const;
 };
 
 // The data columns of a grid in grid order: element 0 is grid column 1. Empty

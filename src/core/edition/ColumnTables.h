@@ -2,6 +2,8 @@
 
 #include "core/edition/ColumnTable.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 // The grid column tables of the editions, each named after the first edition
@@ -44,12 +46,12 @@ inline ColumnDescriptor Number(QString header, ColumnKind kind, int byte, const 
 
 inline QString PositionHint()
 {
-    return QStringLiteral("(10=DH,11=監督)");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("ColumnHint", "(10=DH,11=監督)"));
 }
 
 inline QString UniformNumberHint()
 {
-    return QStringLiteral("(101以降は下二桁のみ反映)");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("ColumnHint", "(101以降は下二桁のみ反映)"));
 }
 
 } // namespace columns

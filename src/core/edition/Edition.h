@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quindaro2 {
@@ -24,13 +25,13 @@ constexpr int EditionIndex(int edition)
 // "1986～1994", as messages name the editions there are.
 inline QString EditionSpan()
 {
-    return QStringLiteral("%1～%2").arg(kFirstEdition).arg(kLastEdition);
+    return QCoreApplication::translate("Edition", "%1～%2").arg(kFirstEdition).arg(kLastEdition);
 }
 
 // "86～94", the short years the edition dialog and the tool accept.
 inline QString ShortEditionSpan()
 {
-    return QStringLiteral("%1～%2").arg(kFirstEdition % 100).arg(kLastEdition % 100);
+    return QCoreApplication::translate("Edition", "%1～%2").arg(kFirstEdition % 100).arg(kLastEdition % 100);
 }
 
 } // namespace quindaro2

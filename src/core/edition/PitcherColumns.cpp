@@ -8,7 +8,7 @@ namespace {
 
 QString TypeHint()
 {
-    return QStringLiteral("(8-10)\r（他の値でも動作可能)");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("ColumnHint", "(8-10)\r（他の値でも動作可能)"));
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include "core/roster/CellText.h"
 #include "core/roster/FieldCodec.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -20,9 +22,13 @@ namespace quindaro2 {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PlayerExport)
+};
+
 QString KindName(RecordKind kind)
 {
-    return kind == RecordKind::Batter ? QStringLiteral("バッター") : QStringLiteral("ピッチャー");
+    return kind == RecordKind::Batter ? Text::tr("バッター") : Text::tr("ピッチャー");
 }
 
 // The heading line and one line per record slot, in stored order; why not,
@@ -35,7 +41,7 @@ QString AppendRecords(RecordKind kind, const ExportVocabulary& words, const RomI
     for (int slot = 0; slot < slots; ++slot) {
         const RecordRead read = image.record(kind, edition, team, slot);
         if (!read.complete())
-            return QStringLiteral("%1 のチーム %2 の%3 %4 人目を読み込めません（%5）")
+            return Text::tr("%1 のチーム %2 の%3 %4 人目を読み込めません（%5）")
                 .arg(romPath, TeamLabel(edition, team), KindName(kind))
                 .arg(slot + 1)
                 .arg(read.reason);
@@ -105,12 +111,12 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
 {
     using Files = Result<std::vector<ExportFile>>;
     if (!IsEdition(edition))
-        return Files::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Files::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
     if (chosenFileName.isEmpty())
-        return Files::Failed(QStringLiteral("出力ファイルが選ばれていません"));
+        return Files::Failed(Text::tr("出力ファイルが選ばれていません"));
     const ExportVocabulary& words = ExportVocabulary::Of(edition);
     if (!words.ok())
-        return Files::Failed(QStringLiteral("%1年版の文字を Shift-JIS に変換できません").arg(edition));
+        return Files::Failed(Text::tr("%1年版の文字を Shift-JIS に変換できません").arg(edition));
 
     const int teams = TeamCount(edition);
     std::vector<QByteArray> texts;
@@ -160,7 +166,7 @@ ExportResult ExportPlayerData(const RomImage& image, const QString& romPath, int
     }
     for (const ExportFile& file : files.value()) {
         if (SameFile(file.path, romPath)) {
-            result.error = QStringLiteral("%1 は開いている ROM ファイルです。ROM を壊さないよう、出力先には使えません").arg(file.path);
+            result.error = Text::tr("%1 は開いている ROM ファイルです。ROM を壊さないよう、出力先には使えません").arg(file.path);
             return result;
         }
     }

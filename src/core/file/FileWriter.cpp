@@ -2,6 +2,7 @@
 
 #include "core/file/SystemError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,14 +19,18 @@ namespace quindaro2 {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileWriter)
+};
+
 QString CannotWrite(const QString& path, const QString& reason)
 {
-    return QStringLiteral("%1 に書き込めません（%2）。%1 は元のままです").arg(path, reason);
+    return Text::tr("%1 に書き込めません（%2）。%1 は元のままです").arg(path, reason);
 }
 
 QString CannotCreate(const QString& path, const QString& reason)
 {
-    return QStringLiteral("%1 を作れません（%2）。何も書き込んでいません").arg(path, reason);
+    return Text::tr("%1 を作れません（%2）。何も書き込んでいません").arg(path, reason);
 }
 
 // Writes everything at the descriptor's position; false with errno set.
@@ -74,12 +79,12 @@ Status WriteInto(const QString& path, const QByteArray& name, const QByteArray& 
 {
     const int fd = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | flags);
     if (fd < 0)
-        return Status::Failed(QStringLiteral("%1 に書き込めません（%2）").arg(path, SystemError()));
+        return Status::Failed(Text::tr("%1 に書き込めません（%2）").arg(path, SystemError()));
     const bool written = WriteAll(fd, bytes.constData(), bytes.size());
     const int error = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed)
-        return Status::Failed(QStringLiteral("%1 に書き込めません（%2）").arg(path, SystemError(written ? errno : error)));
+        return Status::Failed(Text::tr("%1 に書き込めません（%2）").arg(path, SystemError(written ? errno : error)));
     return Status::Ok();
 }
 
@@ -210,7 +215,7 @@ Status OverwriteInPlace(const QString& path, const QByteArray& name, const QByte
     if (!backup.open() || !WriteAll(backup.handle(), old.constData(), old.size()) || ::fsync(backup.handle()) != 0) {
         const QString reason = backup.isOpen() ? SystemError() : backup.errorString();
         backup.remove();
-        return Status::Failed(CannotWrite(path, QStringLiteral("バックアップを作れません：%1").arg(reason)));
+        return Status::Failed(CannotWrite(path, Text::tr("バックアップを作れません：%1").arg(reason)));
     }
     backup.close();
 
@@ -223,7 +228,7 @@ Status OverwriteInPlace(const QString& path, const QByteArray& name, const QByte
         backup.remove();
         return Status::Failed(CannotWrite(path, reason));
     }
-    return Status::Failed(QStringLiteral("%1 に書き込めません（%2）。元のデータはバックアップ %3 にあります")
+    return Status::Failed(Text::tr("%1 に書き込めません（%2）。元のデータはバックアップ %3 にあります")
                               .arg(path, reason, backup.fileName()));
 }
 
@@ -232,7 +237,7 @@ Status OverwriteInPlace(const QString& path, const QByteArray& name, const QByte
 Status WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty())
-        return Status::Failed(QStringLiteral("書き込み先のファイル名が空です"));
+        return Status::Failed(Text::tr("書き込み先のファイル名が空です"));
     const QByteArray name = QFile::encodeName(path);
     if (IsDescriptorAlias(name))
         return WriteInto(path, name, bytes, O_APPEND);
@@ -261,12 +266,12 @@ Status WriteWholeFile(const QString& path, const QByteArray& bytes)
 Status WriteNewFile(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty())
-        return Status::Failed(QStringLiteral("書き込み先のファイル名が空です"));
+        return Status::Failed(Text::tr("書き込み先のファイル名が空です"));
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (errno == EEXIST)
-            return Status::Failed(QStringLiteral("%1 は既にあります。上書きしません").arg(path));
+            return Status::Failed(Text::tr("%1 は既にあります。上書きしません").arg(path));
         return Status::Failed(CannotCreate(path, SystemError()));
     }
     const bool written = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;

@@ -2,6 +2,7 @@
 
 #include "core/file/SystemError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QThread>
 
@@ -17,11 +18,15 @@ namespace quindaro2 {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RomFile)
+};
+
 using Clock = std::chrono::steady_clock;
 
 QString CannotRead(const QString& path, const QString& reason)
 {
-    return QStringLiteral("%1 を読み込めません（%2）").arg(path, reason);
+    return Text::tr("%1 を読み込めません（%2）").arg(path, reason);
 }
 
 class Descriptor {
@@ -49,8 +54,8 @@ struct Expected {
     QString tooLarge(const QString& path, qint64 size) const
     {
         if (rom)
-            return QStringLiteral("%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）").arg(path).arg(size);
-        return QStringLiteral("%1 は %2 バイトあり、大きすぎます（%3 バイトまで）").arg(path).arg(size).arg(largest);
+            return Text::tr("%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）").arg(path).arg(size);
+        return Text::tr("%1 は %2 バイトあり、大きすぎます（%3 バイトまで）").arg(path).arg(size).arg(largest);
     }
 };
 
@@ -58,8 +63,10 @@ struct Expected {
 Status CheckFile(const QString& path, const struct stat& info, const Expected& expected)
 {
     if (!S_ISREG(info.st_mode))
-        return Status::Failed(QStringLiteral("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）%2")
-                                  .arg(path, expected.rom ? QStringLiteral("。ROM ファイルを指定してください") : QString()));
+        return Status::Failed(
+            (expected.rom ? Text::tr("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。ROM ファイルを指定してください")
+                          : Text::tr("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）"))
+                .arg(path));
     if (info.st_size > expected.largest)
         return Status::Failed(expected.tooLarge(path, info.st_size));
     return Status::Ok();
@@ -128,7 +135,7 @@ Result<OpenedFile> OpenLockedAndRead(const QString& path, int operation, std::ch
                                      const Expected& expected)
 {
     if (path.isEmpty())
-        return Result<OpenedFile>::Failed(QStringLiteral("ファイル名が空です"));
+        return Result<OpenedFile>::Failed(Text::tr("ファイル名が空です"));
     const QByteArray name = QFile::encodeName(path);
     const Clock::time_point deadline = Clock::now() + wait;
     for (;;) {
@@ -144,7 +151,7 @@ Result<OpenedFile> OpenLockedAndRead(const QString& path, int operation, std::ch
         if (!Lock(fd.get(), operation, deadline)) {
             if (errno == ETIMEDOUT)
                 return Result<OpenedFile>::Failed(
-                    QStringLiteral("%1 は他のプログラムが使用中です（%2 秒待ちました）。何も書き込んでいません")
+                    Text::tr("%1 は他のプログラムが使用中です（%2 秒待ちました）。何も書き込んでいません")
                         .arg(path)
                         .arg(std::chrono::duration_cast<std::chrono::seconds>(wait).count()));
             return Result<OpenedFile>::Failed(CannotRead(path, SystemError()));

@@ -1,8 +1,14 @@
 #include "core/import/CsvFields.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CsvFields)
+};
 
 constexpr char16_t kQuote = u'"';
 constexpr char16_t kComma = u',';
@@ -19,7 +25,7 @@ Result<QStringList> SplitFields(const QString& line)
         if (at < end && line[at] == kQuote) {
             for (++at;; ++at) {
                 if (at >= end)
-                    return Result<QStringList>::Failed(QStringLiteral("引用符 \" が閉じていません"));
+                    return Result<QStringList>::Failed(Text::tr("引用符 \" が閉じていません"));
                 if (line[at] != kQuote) {
                     field += line[at];
                 } else if (at + 1 < end && line[at + 1] == kQuote) {
@@ -31,7 +37,7 @@ Result<QStringList> SplitFields(const QString& line)
             }
             ++at;
             if (at < end && line[at] != kComma)
-                return Result<QStringList>::Failed(QStringLiteral("閉じた引用符 \" の後にコンマ以外の文字があります"));
+                return Result<QStringList>::Failed(Text::tr("閉じた引用符 \" の後にコンマ以外の文字があります"));
         } else {
             qsizetype comma = line.indexOf(kComma, at);
             if (comma < 0)

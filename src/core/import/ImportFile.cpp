@@ -2,6 +2,7 @@
 
 #include "core/import/TextLines.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -9,13 +10,17 @@ namespace quindaro2 {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImportFile)
+};
+
 Result<ImportFile> ReadImportFile(const QString& path)
 {
     const auto cannotRead = [&](const QString& reason) {
-        return Result<ImportFile>::Failed(QStringLiteral("%1 を読み込めません（%2）").arg(path, reason));
+        return Result<ImportFile>::Failed(Text::tr("%1 を読み込めません（%2）").arg(path, reason));
     };
     if (QFileInfo(path).isDir())
-        return cannotRead(QStringLiteral("フォルダです"));
+        return cannotRead(Text::tr("フォルダです"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotRead(file.errorString());

@@ -4,9 +4,15 @@
 #include "core/file/FileWriter.h"
 #include "core/file/RomFile.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImportIntoRom)
+};
 
 ImportRun Failed(const QString& error)
 {
@@ -27,14 +33,14 @@ ImportRun ImportIntoRomFile(const QString& romPath, const ImportEdition& edition
     if (target.patch && SameFile(target.path, romPath)) {
         run.outcome = ImportRun::Outcome::Refused;
         run.import.problems.push_back(
-            {target.path, 0, {}, {}, QStringLiteral("ROM ファイルです。パッチの書き込み先には使えません")});
+            {target.path, 0, {}, {}, Text::tr("ROM ファイルです。パッチの書き込み先には使えません")});
         return run;
     }
     for (const QString& text : textPaths) {
         if (SameFile(text, target.path)) {
             run.outcome = ImportRun::Outcome::Refused;
             run.import.problems.push_back(
-                {text, 0, {}, {}, QStringLiteral("取り込むテキストファイルです。ROM の書き込み先には使えません")});
+                {text, 0, {}, {}, Text::tr("取り込むテキストファイルです。ROM の書き込み先には使えません")});
             return run;
         }
     }

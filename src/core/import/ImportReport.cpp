@@ -3,9 +3,29 @@
 #include "core/export/PlayerExport.h"
 #include "core/roster/GridName.h"
 
+#include <QCoreApplication>
+
 #include <map>
 
 namespace quindaro2 {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImportReport)
+};
+
+QString Teams(std::size_t count)
+{
+    return Text::tr("%n チーム", nullptr, static_cast<int>(count));
+}
+
+QString Cells(std::size_t count)
+{
+    return Text::tr("%n セル", nullptr, static_cast<int>(count));
+}
+
+} // namespace
 
 QString ImportTeamName(int edition, int team)
 {
@@ -19,13 +39,12 @@ QString ImportTeamName(int edition, int team)
         if (other <= team)
             ++occurrence;
     }
-    const QString name = label + QStringLiteral("チーム");
-    return sharing > 1 ? QStringLiteral("%1（%2つ目）").arg(name).arg(occurrence) : name;
+    return sharing > 1 ? Text::tr("%1チーム（%2つ目）").arg(label).arg(occurrence) : Text::tr("%1チーム").arg(label);
 }
 
 QString ChangeText(int edition, const ImportedCell& change)
 {
-    return QStringLiteral("%1 %2 %3「%4」 %5：%6 → %7")
+    return Text::tr("%1 %2 %3「%4」 %5：%6 → %7")
         .arg(ImportTeamName(edition, change.team), GridName(change.grid))
         .arg(change.slot + 1)
         .arg(change.player, change.heading, change.before, change.after);
@@ -35,31 +54,30 @@ QString ProblemText(const ImportProblem& problem)
 {
     QString place = problem.file;
     if (problem.line > 0)
-        place += QStringLiteral(" %1 行目").arg(problem.line);
+        place += Text::tr(" %1 行目").arg(problem.line);
     if (!problem.column.isEmpty())
-        place += QStringLiteral(" %1「%2」").arg(problem.column, problem.text);
+        place += Text::tr(" %1「%2」").arg(problem.column, problem.text);
     else if (!problem.text.isEmpty())
-        place += QStringLiteral("「%1」").arg(problem.text);
-    return place + QStringLiteral("：") + problem.reason;
+        place += Text::tr("「%1」").arg(problem.text);
+    return Text::tr("%1：%2").arg(place, problem.reason);
 }
 
 QString ImportSummary(int edition, const PlayerImport& import)
 {
     if (!import.ok())
-        return QStringLiteral("取り込めないところが %1 か所あります。何も書き込みません").arg(import.problems.size());
+        return Text::tr("取り込めないところが %n か所あります。何も書き込みません", nullptr,
+                        static_cast<int>(import.problems.size()));
     if (import.changes.empty())
-        return QStringLiteral("%1 チームを読みました。変わるセルはありません").arg(import.teams.size());
+        return Text::tr("%1を読みました。変わるセルはありません").arg(Teams(import.teams.size()));
     std::map<int, int> cellsByTeam;
     for (const ImportedCell& change : import.changes)
         ++cellsByTeam[change.team];
     QStringList teams;
     for (const auto& [team, cells] : cellsByTeam)
-        teams << QStringLiteral("%1 %2").arg(ImportTeamName(edition, team)).arg(cells);
-    return QStringLiteral("%1 チームを読みました。%2 チームの %3 セルが変わります（%4）")
-        .arg(import.teams.size())
-        .arg(cellsByTeam.size())
-        .arg(import.changes.size())
-        .arg(teams.join(QStringLiteral("、")));
+        teams << Text::tr("%1 %2").arg(ImportTeamName(edition, team)).arg(cells);
+    return Text::tr("%1を読みました。%2の %3が変わります（%4）")
+        .arg(Teams(import.teams.size()), Teams(cellsByTeam.size()), Cells(import.changes.size()),
+             teams.join(Text::tr("、")));
 }
 
 QStringList ImportDetails(int edition, const PlayerImport& import)
@@ -73,7 +91,7 @@ QStringList ImportDetails(int edition, const PlayerImport& import)
     for (const ImportedCell& change : import.changes)
         lines << ChangeText(edition, change);
     for (const QString& note : import.notes)
-        lines << QStringLiteral("注意：") + note;
+        lines << Text::tr("注意：%1").arg(note);
     return lines;
 }
 

@@ -14,12 +14,18 @@
 #include "core/roster/GridName.h"
 #include "core/roster/WriteBack.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <map>
 
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PlayerImport)
+};
 
 // A cell the texts change, and what they ask its export to read afterwards.
 struct EnteredCell {
@@ -75,10 +81,10 @@ QString TypeRefusal(RecordKind grid, const QString& text)
     const std::optional<int> byte = TypeByte(text);
     if (!byte)
         return grid == RecordKind::Batter
-            ? QStringLiteral("「タイプ」は 16 × タイプ + 守備位置 の値です（0～255 の整数）")
-            : QStringLiteral("「タイプ」は 16 × タイプ + 1 の値です（0～255 の整数）");
+            ? Text::tr("「タイプ」は 16 × タイプ + 守備位置 の値です（0～255 の整数）")
+            : Text::tr("「タイプ」は 16 × タイプ + 1 の値です（0～255 の整数）");
     if (grid == RecordKind::Pitcher && (*byte & 0x0F) != 1)
-        return QStringLiteral("ピッチャーの「タイプ」は 16 × タイプ + 1 の値です（%1 なら %2）").arg(*byte).arg((*byte & 0xF0) | 1);
+        return Text::tr("ピッチャーの「タイプ」は 16 × タイプ + 1 の値です（%1 なら %2）").arg(*byte).arg((*byte & 0xF0) | 1);
     return {};
 }
 
@@ -90,8 +96,8 @@ QString PositionConflict(int edition, const QStringList& fields, int typeColumn,
     const std::optional<int> position = StrictInteger(fields[positionColumn - 1]);
     if (!byte || !position || *position < 0 || *position > 0x0F || (*byte & 0x0F) == *position)
         return {};
-    return QStringLiteral("「タイプ」%1 の守備位置の部分 %2 が「守備位置」%3 と違います（%4年版のタイプは 16 × タイプ + 守備位置。"
-                          "守備位置 %3 なら %5）")
+    return Text::tr("「タイプ」%1 の守備位置の部分 %2 が「守備位置」%3 と違います（%4年版のタイプは 16 × タイプ + 守備位置。"
+                    "守備位置 %3 なら %5）")
         .arg(*byte)
         .arg(*byte & 0x0F)
         .arg(*position)
@@ -126,7 +132,7 @@ public:
             const auto [first, added] = byTeam.emplace(section.team, &section);
             if (!added)
                 problems_.push_back({section.file, section.teamLine, {}, {},
-                                     QStringLiteral("%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます")
+                                     Text::tr("%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます")
                                          .arg(ImportTeamName(edition_, section.team), first->second->file,
                                               QString::number(first->second->teamLine))});
         }
@@ -162,8 +168,8 @@ private:
         const TeamFillReport filled = FillTeam(team.shown, image_);
         if (!filled.readProblems.isEmpty())
             return Result<TeamImport>::Failed(
-                QStringLiteral("ROM の%1を読み込めません（%2）")
-                    .arg(ImportTeamName(edition_, section.team), filled.readProblems.join(QStringLiteral("、"))));
+                Text::tr("ROM の%1を読み込めません（%2）")
+                    .arg(ImportTeamName(edition_, section.team), filled.readProblems.join(Text::tr("、"))));
         for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher}) {
             const std::vector<TableLine>& lines = section.lines(grid);
             const int slots = std::min(static_cast<int>(lines.size()), RecordsPerTeam(grid, edition_).value_or(0));
@@ -183,7 +189,7 @@ private:
             problems_.push_back({file, line.number, heading, text, reason});
         };
         if (line.fields.size() != count) {
-            refuse({}, {}, QStringLiteral("%1の列が %2 個あります（%3 個のはず）").arg(GridName(grid)).arg(line.fields.size()).arg(count));
+            refuse({}, {}, Text::tr("%1の列が %2 個あります（%3 個のはず）").arg(GridName(grid)).arg(line.fields.size()).arg(count));
             return;
         }
         const RecordRead stored = team.shown.source.record(grid, edition_, team.shown.state.TeamIndex, slot);
@@ -268,7 +274,7 @@ private:
             const Record record = written.record(cell.grid, edition_, index, cell.slot).record;
             const QString stored = ExportedFields(cell.grid, edition_, record)[cell.column - 1];
             if (stored != cell.wanted)
-                result.notes << QStringLiteral("%1 %2 行目 %3「%4」は「%5」として保存されます")
+                result.notes << Text::tr("%1 %2 行目 %3「%4」は「%5」として保存されます")
                                     .arg(cell.file, QString::number(cell.line),
                                          Column(cell.grid, edition_, cell.column)->header, cell.wanted, stored);
         }
@@ -297,7 +303,7 @@ private:
 Result<PlayerImport> ImportPlayerData(const RomImage& image, int edition, const std::vector<ImportFile>& files)
 {
     if (!IsEdition(edition))
-        return Result<PlayerImport>::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Result<PlayerImport>::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
     Importer importer(image, edition);
     for (const ImportFile& file : files)
         importer.read(file);

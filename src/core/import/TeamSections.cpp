@@ -5,6 +5,7 @@
 #include "core/import/ImportReport.h"
 #include "core/roster/GridName.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -16,6 +17,10 @@
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TeamSections)
+};
 
 const QString kTeamSuffix = QStringLiteral("チーム");
 
@@ -63,7 +68,7 @@ QString Labels(int edition)
     for (int team = 0; team < TeamCount(edition); ++team)
         labels << TeamLabel(edition, team);
     labels.removeDuplicates();
-    return labels.join(QStringLiteral("、"));
+    return labels.join(Text::tr("、"));
 }
 
 // Which of the teams sharing `label` a per-team file's name gives: "_C2" the second.
@@ -91,9 +96,9 @@ QString HeadingDifference(const QStringList& found, const QStringList& expected)
 {
     for (qsizetype i = 0; i < std::min(found.size(), expected.size()); ++i) {
         if (found[i] != expected[i])
-            return QStringLiteral("%1 列目が「%2」です（「%3」のはず）").arg(i + 1).arg(found[i], expected[i]);
+            return Text::tr("%1 列目が「%2」です（「%3」のはず）").arg(i + 1).arg(found[i], expected[i]);
     }
-    return QStringLiteral("列が %1 個です（%2 個のはず）").arg(found.size()).arg(expected.size());
+    return Text::tr("列が %1 個です（%2 個のはず）").arg(found.size()).arg(expected.size());
 }
 
 std::size_t Index(RecordKind kind)
@@ -121,7 +126,7 @@ public:
         }
         if (!inTeam_) {
             if (!skipping_ && !strayReported_)
-                refuse(row.number, QStringLiteral("チームの行（「%1」など）より前に行があります").arg(ExampleTeamLine()));
+                refuse(row.number, Text::tr("チームの行（「%1」など）より前に行があります").arg(ExampleTeamLine()));
             strayReported_ = true;
             return;
         }
@@ -133,7 +138,7 @@ public:
                 heading(RecordKind::Batter, row);
             } else {
                 usable_[Index(RecordKind::Batter)] = false;
-                refuse(row.number, QStringLiteral("%1のバッターの見出しの行がありません。%2").arg(teamName(), Expected(RecordKind::Batter)));
+                refuse(row.number, Text::tr("%1のバッターの見出しの行がありません。%2").arg(teamName(), Expected(RecordKind::Batter)));
             }
             return;
         case Part::Batters:
@@ -146,7 +151,7 @@ public:
             return;
         case Part::Pitchers:
             if (IsHeading(row))
-                refuse(row.number, QStringLiteral("%1の見出しの行が多すぎます").arg(teamName()), row.fields.join(u','));
+                refuse(row.number, Text::tr("%1の見出しの行が多すぎます").arg(teamName()), row.fields.join(u','));
             else
                 add(RecordKind::Pitcher, row);
             return;
@@ -158,7 +163,7 @@ public:
         closeTeam();
         if (labelCount_.isEmpty()) {
             result_.problems.clear();
-            refuse(0, QStringLiteral("チームの行（「%1」など）がありません。選手データ出力で書いたファイルを指定してください")
+            refuse(0, Text::tr("チームの行（「%1」など）がありません。選手データ出力で書いたファイルを指定してください")
                           .arg(ExampleTeamLine()));
         }
         return std::move(result_);
@@ -171,7 +176,7 @@ private:
 
     QString Expected(RecordKind kind) const
     {
-        return QStringLiteral("%1年版の見出し：%2").arg(edition_).arg(ExportedHeadings(kind, edition_).join(u','));
+        return Text::tr("%1年版の見出し：%2").arg(edition_).arg(ExportedHeadings(kind, edition_).join(u','));
     }
 
     QString teamName() const { return ImportTeamName(edition_, result_.teams.back().team); }
@@ -188,7 +193,7 @@ private:
         skipping_ = true;
         if (teams.empty()) {
             refuse(row.number,
-                   QStringLiteral("「%1」は%2年版のチームではありません。チーム：%3")
+                   Text::tr("「%1」は%2年版のチームではありません。チーム：%3")
                        .arg(row.fields[0], QString::number(edition_), Labels(edition_)),
                    row.fields[0]);
             return;
@@ -199,7 +204,7 @@ private:
             named = OccurrenceInFileName(file_, label);
         if (named && (*named < 1 || *named > count)) {
             refuse(row.number,
-                   QStringLiteral("ファイル名の「_%1%2」に当たるチームはありません（%3年版の%1チームは %4 つ）")
+                   Text::tr("ファイル名の「_%1%2」に当たるチームはありません（%3年版の%1チームは %4 つ）")
                        .arg(label, QString::number(*named), QString::number(edition_), QString::number(count)),
                    row.fields[0]);
             return;
@@ -222,7 +227,7 @@ private:
         if (WithoutTrailingBlanks(row.fields) == WithoutTrailingBlanks(ExportedHeadings(kind, edition_)))
             return;
         usable_[Index(kind)] = false;
-        refuse(row.number, QStringLiteral("%1の%2の見出しが%3年版のものと違います：%4。版の指定を確かめてください。%5")
+        refuse(row.number, Text::tr("%1の%2の見出しが%3年版のものと違います：%4。版の指定を確かめてください。%5")
                                .arg(teamName(), GridName(kind))
                                .arg(edition_)
                                .arg(HeadingDifference(row.fields, ExportedHeadings(kind, edition_)), Expected(kind)));
@@ -242,12 +247,12 @@ private:
             return;
         inTeam_ = false;
         if (part_ == Part::BatterHeading) {
-            refuse(result_.teams.back().teamLine, QStringLiteral("%1の後にバッターとピッチャーの表がありません").arg(teamName()));
+            refuse(result_.teams.back().teamLine, Text::tr("%1の後にバッターとピッチャーの表がありません").arg(teamName()));
             return;
         }
         if (part_ == Part::Batters) {
             usable_[Index(RecordKind::Pitcher)] = false;
-            refuse(lastLine_, QStringLiteral("%1のピッチャーの見出しの行がありません。%2").arg(teamName(), Expected(RecordKind::Pitcher)));
+            refuse(lastLine_, Text::tr("%1のピッチャーの見出しの行がありません。%2").arg(teamName(), Expected(RecordKind::Pitcher)));
         }
         checkCount(RecordKind::Batter);
         checkCount(RecordKind::Pitcher);
@@ -263,10 +268,10 @@ private:
         const int slots = RecordsPerTeam(kind, edition_).value_or(0);
         if (found < slots)
             refuse(lines.empty() ? headingLine_[Index(kind)] : lines.back().number,
-                   QStringLiteral("%1の%2の行が足りません（%3 行のところ %4 行）").arg(teamName(), GridName(kind)).arg(slots).arg(found));
+                   Text::tr("%1の%2の行が足りません（%3 行のところ %4 行）").arg(teamName(), GridName(kind)).arg(slots).arg(found));
         else if (found > slots)
             refuse(lines[static_cast<std::size_t>(slots)].number,
-                   QStringLiteral("%1の%2の行が多すぎます（%3 行のところ %4 行）").arg(teamName(), GridName(kind)).arg(slots).arg(found));
+                   Text::tr("%1の%2の行が多すぎます（%3 行のところ %4 行）").arg(teamName(), GridName(kind)).arg(slots).arg(found));
     }
 
     const QString file_;

@@ -1,10 +1,15 @@
 #include "core/import/TextLines.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TextLines)
+};
 
 const QByteArray kUtf8Mark("\xEF\xBB\xBF", 3);
 
@@ -64,11 +69,11 @@ TextLines Refused(int line, const QString& reason)
 TextLines DecodeTextLines(const QByteArray& bytes)
 {
     if (bytes.size() > kLargestImportText)
-        return Refused(0, QStringLiteral("ファイルが大きすぎます（取り込めるのは %1 MiB まで）").arg(kLargestImportText / (1024 * 1024)));
+        return Refused(0, Text::tr("ファイルが大きすぎます（取り込めるのは %1 MiB まで）").arg(kLargestImportText / (1024 * 1024)));
     if (bytes.isEmpty())
-        return Refused(0, QStringLiteral("ファイルが空です"));
+        return Refused(0, Text::tr("ファイルが空です"));
     if (IsUtf16(bytes))
-        return Refused(0, QStringLiteral("UTF-16 のテキストは読めません。Shift-JIS か UTF-8 で保存してください"));
+        return Refused(0, Text::tr("UTF-16 のテキストは読めません。Shift-JIS か UTF-8 で保存してください"));
 
     const bool marked = bytes.startsWith(kUtf8Mark);
     const QByteArray body = marked ? bytes.mid(kUtf8Mark.size()) : bytes;
@@ -76,10 +81,10 @@ TextLines DecodeTextLines(const QByteArray& bytes)
     for (std::size_t i = 0; i < raw.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         if (const int control = ControlByte(raw[i]); control >= 0)
-            return Refused(number, QStringLiteral("制御文字 0x%1 があります。テキストファイルではありません")
+            return Refused(number, Text::tr("制御文字 0x%1 があります。テキストファイルではありません")
                                        .arg(control, 2, 16, QLatin1Char('0')));
         if (raw[i].size() > kLongestImportLine)
-            return Refused(number, QStringLiteral("行が長すぎます（%1 バイト。1行は %2 バイトまで）")
+            return Refused(number, Text::tr("行が長すぎます（%1 バイト。1行は %2 バイトまで）")
                                        .arg(raw[i].size())
                                        .arg(kLongestImportLine));
     }
@@ -88,7 +93,7 @@ TextLines DecodeTextLines(const QByteArray& bytes)
     const bool isUtf8 = marked || Decodes(utf8, body);
     QStringDecoder shiftJis("windows-31j", QStringDecoder::Flag::Stateless);
     if (!isUtf8 && !shiftJis.isValid())
-        return Refused(0, QStringLiteral("Shift-JIS のテキストを読む機能がありません"));
+        return Refused(0, Text::tr("Shift-JIS のテキストを読む機能がありません"));
     QStringDecoder& decoder = isUtf8 ? utf8 : shiftJis;
 
     TextLines result;
@@ -96,8 +101,8 @@ TextLines DecodeTextLines(const QByteArray& bytes)
         const int number = static_cast<int>(i) + 1;
         QString text;
         if (!Decodes(decoder, raw[i], &text))
-            return Refused(number, isUtf8 ? QStringLiteral("UTF-8 として読めない文字があります")
-                                          : QStringLiteral("Shift-JIS としても UTF-8 としても読めない文字があります"));
+            return Refused(number, isUtf8 ? Text::tr("UTF-8 として読めない文字があります")
+                                          : Text::tr("Shift-JIS としても UTF-8 としても読めない文字があります"));
         result.lines.push_back({number, text});
     }
     return result;

@@ -3,6 +3,7 @@
 #include "core/patch/Crc32.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <optional>
@@ -10,6 +11,10 @@
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BpsPatch)
+};
 
 constexpr char kMagic[] = "BPS1";
 constexpr qsizetype kMagicSize = 4;
@@ -26,7 +31,7 @@ enum Action : quint64 { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCo
 
 QString Damaged(const QString& detail)
 {
-    return QStringLiteral("パッチが壊れています（%1）").arg(detail);
+    return Text::tr("パッチが壊れています（%1）").arg(detail);
 }
 
 void AppendNumber(QByteArray& out, quint64 value)
@@ -120,7 +125,7 @@ private:
 Result<QByteArray> CreateBpsPatch(const QByteArray& original, const QByteArray& modified)
 {
     if (modified.size() > kMaxTargetSize)
-        return Result<QByteArray>::Failed(QStringLiteral("変更後のファイルが大きすぎて BPS パッチにできません（64 MiB まで）"));
+        return Result<QByteArray>::Failed(Text::tr("変更後のファイルが大きすぎて BPS パッチにできません（64 MiB まで）"));
 
     QByteArray out(kMagic, kMagicSize);
     AppendNumber(out, static_cast<quint64>(original.size()));
@@ -194,26 +199,26 @@ Result<QByteArray> CreateBpsPatch(const QByteArray& original, const QByteArray& 
 Result<QByteArray> ApplyBpsPatch(const QByteArray& rom, const QByteArray& patch)
 {
     if (!patch.startsWith(QByteArrayView(kMagic, kMagicSize)))
-        return Result<QByteArray>::Failed(QStringLiteral("BPS パッチではありません"));
+        return Result<QByteArray>::Failed(Text::tr("BPS パッチではありません"));
     if (patch.size() < kMagicSize + 3 + kFooterSize)
-        return Result<QByteArray>::Failed(Damaged(QStringLiteral("短すぎます")));
+        return Result<QByteArray>::Failed(Damaged(Text::tr("短すぎます")));
     const qsizetype footer = patch.size() - kFooterSize;
     if (Crc32(QByteArrayView(patch).first(patch.size() - 4)) != ReadCrc(patch, patch.size() - 4))
-        return Result<QByteArray>::Failed(Damaged(QStringLiteral("パッチの CRC32 が合いません")));
+        return Result<QByteArray>::Failed(Damaged(Text::tr("パッチの CRC32 が合いません")));
 
     BpsReader reader(patch, kMagicSize, footer);
     const std::optional<quint64> sourceSize = reader.number();
     const std::optional<quint64> targetSize = reader.number();
     const std::optional<quint64> metadataSize = reader.number();
     if (!sourceSize || !targetSize || !metadataSize)
-        return Result<QByteArray>::Failed(Damaged(QStringLiteral("ヘッダーが読めません")));
+        return Result<QByteArray>::Failed(Damaged(Text::tr("ヘッダーが読めません")));
     if (*sourceSize != static_cast<quint64>(rom.size()) || Crc32(rom) != ReadCrc(patch, footer))
         return Result<QByteArray>::Failed(
-            QStringLiteral("このパッチは別の ROM のためのものです（元のファイルの大きさか CRC32 が合いません）"));
+            Text::tr("このパッチは別の ROM のためのものです（元のファイルの大きさか CRC32 が合いません）"));
     if (*targetSize > static_cast<quint64>(kMaxTargetSize))
-        return Result<QByteArray>::Failed(Damaged(QStringLiteral("出来上がるファイルが 64 MiB を超えます")));
+        return Result<QByteArray>::Failed(Damaged(Text::tr("出来上がるファイルが 64 MiB を超えます")));
     if (*metadataSize > static_cast<quint64>(reader.remaining()))
-        return Result<QByteArray>::Failed(Damaged(QStringLiteral("途中で切れています")));
+        return Result<QByteArray>::Failed(Damaged(Text::tr("途中で切れています")));
     reader.take(static_cast<qsizetype>(*metadataSize));
 
     const qsizetype size = static_cast<qsizetype>(*targetSize);
@@ -225,29 +230,29 @@ Result<QByteArray> ApplyBpsPatch(const QByteArray& rom, const QByteArray& patch)
     while (!reader.atEnd()) {
         const std::optional<quint64> action = reader.number();
         if (!action)
-            return Result<QByteArray>::Failed(Damaged(QStringLiteral("途中で切れています")));
+            return Result<QByteArray>::Failed(Damaged(Text::tr("途中で切れています")));
         const quint64 length64 = (*action >> 2) + 1;
         if (length64 > static_cast<quint64>(size - output))
-            return Result<QByteArray>::Failed(Damaged(QStringLiteral("出来上がるファイルの大きさを超えて書き込みます")));
+            return Result<QByteArray>::Failed(Damaged(Text::tr("出来上がるファイルの大きさを超えて書き込みます")));
         const qsizetype length = static_cast<qsizetype>(length64);
         switch (*action & 3) {
         case SourceRead:
             if (length > rom.size() - output)
-                return Result<QByteArray>::Failed(Damaged(QStringLiteral("元のファイルの外を読みます")));
+                return Result<QByteArray>::Failed(Damaged(Text::tr("元のファイルの外を読みます")));
             std::copy_n(rom.constData() + output, length, out + output);
             break;
         case TargetRead:
             if (length > reader.remaining())
-                return Result<QByteArray>::Failed(Damaged(QStringLiteral("途中で切れています")));
+                return Result<QByteArray>::Failed(Damaged(Text::tr("途中で切れています")));
             std::copy_n(reader.take(length), length, out + output);
             break;
         case SourceCopy: {
             const std::optional<qint64> offset = reader.relative();
             if (!offset)
-                return Result<QByteArray>::Failed(Damaged(QStringLiteral("コピー元の位置が読めません")));
+                return Result<QByteArray>::Failed(Damaged(Text::tr("コピー元の位置が読めません")));
             sourceCursor += *offset;
             if (sourceCursor < 0 || sourceCursor > rom.size() || length > rom.size() - sourceCursor)
-                return Result<QByteArray>::Failed(Damaged(QStringLiteral("元のファイルの外を読みます")));
+                return Result<QByteArray>::Failed(Damaged(Text::tr("元のファイルの外を読みます")));
             std::copy_n(rom.constData() + sourceCursor, length, out + output);
             sourceCursor += length;
             break;
@@ -255,10 +260,10 @@ Result<QByteArray> ApplyBpsPatch(const QByteArray& rom, const QByteArray& patch)
         case TargetCopy: {
             const std::optional<qint64> offset = reader.relative();
             if (!offset)
-                return Result<QByteArray>::Failed(Damaged(QStringLiteral("コピー元の位置が読めません")));
+                return Result<QByteArray>::Failed(Damaged(Text::tr("コピー元の位置が読めません")));
             targetCursor += *offset;
             if (targetCursor < 0 || targetCursor >= output)
-                return Result<QByteArray>::Failed(Damaged(QStringLiteral("まだ書かれていない位置からコピーします")));
+                return Result<QByteArray>::Failed(Damaged(Text::tr("まだ書かれていない位置からコピーします")));
             // Byte by byte: the copy may overlap what it writes, which repeats a pattern.
             for (qsizetype i = 0; i < length; ++i)
                 out[output + i] = out[targetCursor + i];
@@ -269,9 +274,9 @@ Result<QByteArray> ApplyBpsPatch(const QByteArray& rom, const QByteArray& patch)
         output += length;
     }
     if (output != size)
-        return Result<QByteArray>::Failed(Damaged(QStringLiteral("出来上がるファイルが途中までしか書かれません")));
+        return Result<QByteArray>::Failed(Damaged(Text::tr("出来上がるファイルが途中までしか書かれません")));
     if (Crc32(target) != ReadCrc(patch, footer + 4))
-        return Result<QByteArray>::Failed(Damaged(QStringLiteral("出来上がったファイルの CRC32 が合いません")));
+        return Result<QByteArray>::Failed(Damaged(Text::tr("出来上がったファイルの CRC32 が合いません")));
     return target;
 }
 

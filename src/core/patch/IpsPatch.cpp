@@ -1,6 +1,7 @@
 #include "core/patch/IpsPatch.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <vector>
@@ -8,6 +9,10 @@
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(IpsPatch)
+};
 
 constexpr char kMagic[] = "PATCH";
 constexpr char kEnd[] = "EOF";
@@ -27,7 +32,7 @@ QString Hex(qsizetype offset)
 
 QString Cut()
 {
-    return QStringLiteral("パッチが壊れています（IPS パッチが途中で切れています）");
+    return Text::tr("パッチが壊れています（IPS パッチが途中で切れています）");
 }
 
 void AppendBigEndian(QByteArray& out, qsizetype value, int bytes)
@@ -151,7 +156,7 @@ private:
     {
         if (offset >= kOffsetLimit)
             return Status::Failed(
-                QStringLiteral("IPS パッチには 16 MiB より後ろの変更を記録できません（オフセット %1）。BPS で作ってください")
+                Text::tr("IPS パッチには 16 MiB より後ろの変更を記録できません（オフセット %1）。BPS で作ってください")
                     .arg(Hex(offset)));
         AppendBigEndian(out_, offset, 3);
         return Status::Ok();
@@ -174,7 +179,7 @@ Result<QByteArray> CreateIpsPatch(const QByteArray& original, const QByteArray& 
     if (modified.size() < original.size()) {
         if (modified.size() >= kOffsetLimit)
             return Result<QByteArray>::Failed(
-                QStringLiteral("IPS パッチには 16 MiB を超える大きさへの切り詰めを記録できません。BPS で作ってください"));
+                Text::tr("IPS パッチには 16 MiB を超える大きさへの切り詰めを記録できません。BPS で作ってください"));
         truncateTo = modified.size();
     }
     return writer.finish(truncateTo);
@@ -183,7 +188,7 @@ Result<QByteArray> CreateIpsPatch(const QByteArray& original, const QByteArray& 
 Result<QByteArray> ApplyIpsPatch(const QByteArray& rom, const QByteArray& patch)
 {
     if (!patch.startsWith(QByteArrayView(kMagic, kMagicSize)))
-        return Result<QByteArray>::Failed(QStringLiteral("IPS パッチではありません"));
+        return Result<QByteArray>::Failed(Text::tr("IPS パッチではありません"));
 
     QByteArray target = rom;
     const auto growTo = [&target](qsizetype end) {
@@ -227,10 +232,10 @@ Result<QByteArray> ApplyIpsPatch(const QByteArray& rom, const QByteArray& patch)
         const qsizetype size = ReadBigEndian(patch, at, 3);
         if (size > target.size())
             return Result<QByteArray>::Failed(
-                QStringLiteral("このパッチはこの ROM に合いません（切り詰める大きさ %1 バイトがファイルより大きい）").arg(size));
+                Text::tr("このパッチはこの ROM に合いません（切り詰める大きさ %1 バイトがファイルより大きい）").arg(size));
         target.truncate(size);
     } else if (rest != 0) {
-        return Result<QByteArray>::Failed(QStringLiteral("パッチが壊れています（IPS パッチの終わりの後に余分なデータがあります）"));
+        return Result<QByteArray>::Failed(Text::tr("パッチが壊れています（IPS パッチの終わりの後に余分なデータがあります）"));
     }
     return target;
 }

@@ -3,7 +3,17 @@
 #include "core/patch/BpsPatch.h"
 #include "core/patch/IpsPatch.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Patch)
+};
+
+} // namespace
 
 std::optional<PatchKind> PatchKindOfFileName(const QString& name)
 {
@@ -30,7 +40,7 @@ Result<AppliedPatch> ApplyPatch(const QByteArray& rom, const QByteArray& patch)
         return applied(ApplyIpsPatch(rom, patch), PatchKind::Ips, false);
     if (patch.startsWith("BPS1"))
         return applied(ApplyBpsPatch(rom, patch), PatchKind::Bps, true);
-    return Result<AppliedPatch>::Failed(QStringLiteral("パッチの形式が分かりません（IPS でも BPS でもありません）"));
+    return Result<AppliedPatch>::Failed(Text::tr("パッチの形式が分かりません（IPS でも BPS でもありません）"));
 }
 
 } // namespace quindaro2

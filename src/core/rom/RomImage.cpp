@@ -1,11 +1,17 @@
 #include "core/rom/RomImage.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RomImage)
+};
 
 QString Hex(qint64 offset)
 {
@@ -14,12 +20,12 @@ QString Hex(qint64 offset)
 
 QString NoSuchData()
 {
-    return QStringLiteral("この版のこのチームにはそのデータがありません");
+    return Text::tr("この版のこのチームにはそのデータがありません");
 }
 
 QString PastTheEnd(qint64 offset)
 {
-    return QStringLiteral("オフセット %1 はファイルの終わりより後ろです").arg(Hex(offset));
+    return Text::tr("オフセット %1 はファイルの終わりより後ろです").arg(Hex(offset));
 }
 
 int TrainerBit(const QByteArray& bytes)
@@ -47,9 +53,9 @@ RecordRead RomImage::record(RecordKind kind, int edition, int team, int index) c
                 static_cast<std::size_t>(available));
     result.bytesRead = static_cast<int>(available);
     if (result.bytesRead == 0)
-        result.reason = QStringLiteral("ファイルにオフセット %1 のデータがありません").arg(Hex(*offset));
+        result.reason = Text::tr("ファイルにオフセット %1 のデータがありません").arg(Hex(*offset));
     else if (result.bytesRead < result.record.size)
-        result.reason = QStringLiteral("ファイルがオフセット %1 のレコードの途中で終わっています（%2 バイト中 %3 バイト）")
+        result.reason = Text::tr("ファイルがオフセット %1 のレコードの途中で終わっています（%2 バイト中 %3 バイト）")
                             .arg(Hex(*offset))
                             .arg(result.record.size)
                             .arg(result.bytesRead);
@@ -75,7 +81,7 @@ Result<TeamColors> RomImage::colors(int edition, int team) const
         return Result<TeamColors>::Failed(NoSuchData());
     if (at->helmet >= size() || at->uniform >= size())
         return Result<TeamColors>::Failed(
-            QStringLiteral("ファイルにオフセット %1 のチームの色がありません").arg(Hex(at->helmet)));
+            Text::tr("ファイルにオフセット %1 のチームの色がありません").arg(Hex(at->helmet)));
     return TeamColors{static_cast<std::uint8_t>(bytes_[at->helmet]), static_cast<std::uint8_t>(bytes_[at->uniform])};
 }
 

@@ -8,13 +8,24 @@
 #include "core/roster/GridName.h"
 #include "core/roster/TeamStatistics.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GridFill)
+};
+
 QString Warning(RecordKind kind)
 {
-    return GridName(kind) + QStringLiteral("データにエラーの可能性があります．");
+    switch (kind) {
+    case RecordKind::Batter: return Text::tr("バッターデータにエラーの可能性があります．");
+    case RecordKind::Pitcher: return Text::tr("ピッチャーデータにエラーの可能性があります．");
+    case RecordKind::Manager: return Text::tr("監督データにエラーの可能性があります．");
+    }
+    return {};
 }
 
 FillReport FillRecords(RecordKind kind, ShownTeam& team, const RomImage& image)
@@ -34,7 +45,7 @@ FillReport FillRecords(RecordKind kind, ShownTeam& team, const RomImage& image)
         grid.setCell(0, i + 1, DecimalText(i + 1));
         const RecordRead read = image.record(kind, state.Edition, state.TeamIndex, i);
         if (!read.complete())
-            report.readProblems << QStringLiteral("%1の%2行目：%3").arg(GridName(kind)).arg(i + 1).arg(read.reason);
+            report.readProblems << Text::tr("%1の%2行目：%3").arg(GridName(kind)).arg(i + 1).arg(read.reason);
         if (!read)
             continue;
         for (int c = 1; c <= columnCount; ++c)
@@ -49,7 +60,7 @@ void LoadTeamColors(ShownTeam& team, const RomImage& image, FillReport& report)
 {
     const Result<TeamColors> colors = image.colors(team.state.Edition, team.state.TeamIndex);
     if (!colors) {
-        report.readProblems << QStringLiteral("チームの色：%1").arg(colors.reason());
+        report.readProblems << Text::tr("チームの色：%1").arg(colors.reason());
         return;
     }
     team.state.HelmetColorCode = colors->helmet;

@@ -2,6 +2,7 @@
 
 #include "core/edition/EditionLayout.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quindaro2 {
@@ -10,9 +11,9 @@ namespace quindaro2 {
 inline QString GridName(RecordKind kind)
 {
     switch (kind) {
-    case RecordKind::Batter: return QStringLiteral("バッター");
-    case RecordKind::Pitcher: return QStringLiteral("ピッチャー");
-    case RecordKind::Manager: return QStringLiteral("監督");
+    case RecordKind::Batter: return QCoreApplication::translate("GridName", "バッター");
+    case RecordKind::Pitcher: return QCoreApplication::translate("GridName", "ピッチャー");
+    case RecordKind::Manager: return QCoreApplication::translate("GridName", "監督");
     }
     return {};
 }

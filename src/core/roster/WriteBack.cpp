@@ -6,11 +6,17 @@
 #include "core/roster/FieldCodec.h"
 #include "core/roster/GridName.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WriteBack)
+};
 
 // The encoded records of one kind, slot by slot, or why they cannot be built.
 Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind, const RomImage& image)
@@ -31,7 +37,7 @@ Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind, c
         RecordRead read = image.record(kind, edition, state.TeamIndex, slot);
         if (!read.complete())
             return Result<std::vector<Record>>::Failed(
-                QStringLiteral("%1の%2行目のデータを読み込めません（%3）").arg(GridName(kind)).arg(row).arg(read.reason));
+                Text::tr("%1の%2行目のデータを読み込めません（%3）").arg(GridName(kind)).arg(row).arg(read.reason));
         const Record& stored = read.record;
         Record record = stored;
         const auto changed = [&](int c) {
@@ -42,7 +48,7 @@ Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind, c
         const QString& positionText = grid.cell(positionColumn, row);
         const std::optional<int> position = StrictInteger(positionText);
         if (typeHoldsPosition && (changed(positionColumn) || changed(typeColumn)) && !position)
-            return Result<std::vector<Record>>::Failed(QStringLiteral("'%1' は数値ではありません").arg(positionText));
+            return Result<std::vector<Record>>::Failed(Text::tr("'%1' は数値ではありません").arg(positionText));
         for (int c = 1; c <= static_cast<int>(columns.size()); ++c) {
             const ColumnDescriptor& column = columns[static_cast<std::size_t>(c - 1)];
             const QString& text = grid.cell(c, row);
@@ -53,7 +59,7 @@ Result<std::vector<Record>> EncodeRows(const ShownTeam& team, RecordKind kind, c
             if (column.isName()) {
                 if (!EncodeName(edition, text, record))
                     return Result<std::vector<Record>>::Failed(
-                        QStringLiteral("%1の%2行目の名前「%3」には、この版の名前に使えない文字があります")
+                        Text::tr("%1の%2行目の名前「%3」には、この版の名前に使えない文字があります")
                             .arg(GridName(kind))
                             .arg(row)
                             .arg(text));
@@ -106,7 +112,7 @@ WriteBackResult WriteBackTeam(const ShownTeam& team, RomImage& image)
     // The colour bytes are written from the editor state, but only where the
     // image has them: a write must not lengthen the file.
     if (const Result<TeamColors> stored = image.colors(state.Edition, state.TeamIndex); !stored) {
-        result.error = QStringLiteral("チームの色を読み込めません（%1）").arg(stored.reason());
+        result.error = Text::tr("チームの色を読み込めません（%1）").arg(stored.reason());
         return result;
     }
 

@@ -8,6 +8,7 @@
 #include "core/edition/ColumnTable.h"
 #include "core/roster/FieldCodec.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -17,6 +18,10 @@
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DemoRom)
+};
 
 // A whole number from low to high, both included; the same on every platform.
 int Draw(std::mt19937& random, int low, int high)
@@ -248,7 +253,7 @@ QByteArray DemoRomImage(int edition, const DemoFill& fill)
 Status WriteDemoRom(const QString& path, int edition, const DemoFill& fill)
 {
     if (!IsEdition(edition))
-        return Status::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Status::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
     return WriteNewFile(path, DemoRomImage(edition, fill));
 }
 

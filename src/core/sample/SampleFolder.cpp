@@ -3,6 +3,7 @@
 #include "core/edition/Edition.h"
 #include "core/sample/DemoRom.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -10,6 +11,10 @@
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SampleFolder)
+};
 
 // A few tries are enough: the names differ by the second and a counter.
 constexpr int kNamesTried = 100;
@@ -32,9 +37,9 @@ bool IsSampleName(const QString& fileName)
 Result<QString> CreateSample(const QString& folder, int edition, const QDateTime& now)
 {
     if (!IsEdition(edition))
-        return Result<QString>::Failed(QStringLiteral("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Result<QString>::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
     if (!QDir().mkpath(folder))
-        return Result<QString>::Failed(QStringLiteral("サンプルのフォルダ %1 を作れません").arg(folder));
+        return Result<QString>::Failed(Text::tr("サンプルのフォルダ %1 を作れません").arg(folder));
     for (int counter = 0; counter < kNamesTried; ++counter) {
         const QString path = QDir(folder).filePath(SampleName(edition, now, counter));
         if (QFileInfo::exists(path))
@@ -47,7 +52,7 @@ Result<QString> CreateSample(const QString& folder, int edition, const QDateTime
             continue;
         return Result<QString>::Failed(written.reason());
     }
-    return Result<QString>::Failed(QStringLiteral("%1 に新しいサンプルの名前を付けられません").arg(folder));
+    return Result<QString>::Failed(Text::tr("%1 に新しいサンプルの名前を付けられません").arg(folder));
 }
 
 int RemoveOldSamples(const QString& folder, const QDateTime& now, int days)

@@ -6,17 +6,27 @@
 #include "core/patch/Patch.h"
 #include "core/roster/WriteBack.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PatchSave)
+};
+
+} // namespace
 
 Status SaveShownTeamAsPatch(const ShownTeam& team, const QString& patchPath)
 {
     if (team.state.RomPath.isEmpty())
-        return Status::Failed(QStringLiteral("ROMファイルが開かれていません"));
+        return Status::Failed(Text::tr("ROMファイルが開かれていません"));
     const std::optional<PatchKind> kind = PatchKindOfFileName(patchPath);
     if (!kind)
-        return Status::Failed(QStringLiteral("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(patchPath));
+        return Status::Failed(Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(patchPath));
     if (SameFile(patchPath, team.state.RomPath))
-        return Status::Failed(QStringLiteral("%1 は開いている ROM ファイルです。パッチの書き込み先には使えません").arg(patchPath));
+        return Status::Failed(Text::tr("%1 は開いている ROM ファイルです。パッチの書き込み先には使えません").arg(patchPath));
 
     const Result<RomImage> original = ReadRomFile(team.state.RomPath);
     if (!original)

@@ -3,18 +3,23 @@
 #include "core/file/FileIdentity.h"
 #include "core/save/SaveRom.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quindaro2 {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SaveCommands)
+};
+
 bool SaveOrWarn(ShownTeam& team, const QString& target, SavePrompts& prompts)
 {
     const QString fileName = QFileInfo(team.state.RomPath).fileName();
     const SaveResult saved = SaveShownTeam(team, target, [&] { return prompts.AskOverwriteChangedTeam(fileName); });
     if (!saved.error.isEmpty())
-        prompts.Warn(QStringLiteral("%1 に保存できませんでした．\n%2").arg(QFileInfo(target).fileName(), saved.error));
+        prompts.Warn(Text::tr("%1 に保存できませんでした．\n%2").arg(QFileInfo(target).fileName(), saved.error));
     if (!saved.ok())
         return false;
     team.state.DataChanged = false;

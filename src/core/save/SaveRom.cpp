@@ -3,9 +3,15 @@
 #include "core/file/FileWriter.h"
 #include "core/file/RomFile.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SaveRom)
+};
 
 SaveResult Failed(const QString& reason)
 {
@@ -24,7 +30,7 @@ SaveResult SaveShownTeam(ShownTeam& team, const QString& target, const Overwrite
                          const WriteBackStep& writeBack)
 {
     if (team.state.RomPath.isEmpty())
-        return Failed(QStringLiteral("ROMファイルが開かれていません"));
+        return Failed(Text::tr("ROMファイルが開かれていません"));
 
     // Held until the target is written, so that no other writer's save of the
     // same file falls between our read and our write.
