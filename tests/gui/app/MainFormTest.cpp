@@ -1,5 +1,6 @@
 #include "gui/app/GridTableModel.h"
 #include "gui/app/RosterGridView.h"
+#include "gui/app/ScriptedWindow.h"
 #include "gui/app/TMainForm.h"
 #include "core/patch/Patch.h"
 #include "core/rom/NameCodec.h"
@@ -25,90 +26,7 @@ using test::ReadFile;
 using test::RomFolder;
 using test::SyntheticRom;
 
-// Answers every question of the main window from a script.
-class ScriptedPrompts : public MainWindowPrompts {
-public:
-    std::optional<QString> romFile;
-    int edition = 1986;
-    std::optional<int> color;
-    std::optional<ExportChoice> exportChoice;
-    std::deque<SaveAnswer> answers;
-    std::optional<QString> saveTarget;
-    QStringList asked;
-    QStringList warnings;
-
-    std::optional<QString> AskRomFile() override { return ask(QStringLiteral("rom"), romFile); }
-    int AskEdition(const EditionProposal&) override
-    {
-        asked << QStringLiteral("edition");
-        return edition;
-    }
-    std::optional<int> PickColor() override { return ask(QStringLiteral("color"), color); }
-    std::optional<ExportChoice> AskExport() override { return ask(QStringLiteral("export"), exportChoice); }
-    void ShowHistory() override { asked << QStringLiteral("history"); }
-    void ShowAbout() override { asked << QStringLiteral("about"); }
-    SaveAnswer AskToSaveChanges(bool offerCancel) override
-    {
-        asked << (offerCancel ? QStringLiteral("save?cancel") : QStringLiteral("save?"));
-        const SaveAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<QString> AskSaveTarget(const QString&, const QString&) override
-    {
-        return ask(QStringLiteral("target"), saveTarget);
-    }
-    bool AskOverwriteChangedTeam(const QString&) override
-    {
-        asked << QStringLiteral("overwrite?");
-        return overwrite;
-    }
-    bool AskReplaceFile(const QString&) override
-    {
-        asked << QStringLiteral("replace?");
-        return replace;
-    }
-    void Warn(const QString& text) override { warnings << text; }
-    std::optional<QStringList> AskImportFiles(const QString&) override
-    {
-        return ask(QStringLiteral("import-files"), importFiles);
-    }
-    std::optional<QString> AskPatchFile(const QString&, const QString& baseName) override
-    {
-        patchBaseName = baseName;
-        return ask(QStringLiteral("patch-file"), patchFile);
-    }
-    std::optional<QString> patchFile;
-    QString patchBaseName;
-    bool ConfirmImport(const QString& summary, const QString& details) override
-    {
-        asked << QStringLiteral("import?");
-        importSummary = summary;
-        importDetails = details;
-        return writeImport;
-    }
-    void ShowImportProblems(const QString& summary, const QString& details) override
-    {
-        asked << QStringLiteral("import-problems");
-        importSummary = summary;
-        importDetails = details;
-    }
-
-    bool overwrite = false;
-    bool replace = false;
-    std::optional<QStringList> importFiles;
-    bool writeImport = true;
-    QString importSummary;
-    QString importDetails;
-
-private:
-    template <typename T>
-    T ask(const QString& what, const T& answer)
-    {
-        asked << what;
-        return answer;
-    }
-};
+using ScriptedPrompts = test::ScriptedWindowPrompts;
 
 class ScriptedEditDialogs : public EditDialogs {
 public:

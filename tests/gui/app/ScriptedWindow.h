@@ -57,7 +57,7 @@ public:
     bool AskOverwriteChangedTeam(const QString&) override
     {
         asked << QStringLiteral("changed on disk?");
-        return false;
+        return overwrite;
     }
     bool AskReplaceFile(const QString&) override
     {
@@ -75,16 +75,26 @@ public:
     }
     std::optional<QString> patchFile;
     QString patchBaseName;
-    bool ConfirmImport(const QString&, const QString&) override
+    bool ConfirmImport(const QString& summary, const QString& details) override
     {
         asked << QStringLiteral("import?");
+        importSummary = summary;
+        importDetails = details;
         return writeImport;
     }
-    void ShowImportProblems(const QString&, const QString&) override { asked << QStringLiteral("import-problems"); }
+    void ShowImportProblems(const QString& summary, const QString& details) override
+    {
+        asked << QStringLiteral("import-problems");
+        importSummary = summary;
+        importDetails = details;
+    }
     void Warn(const QString& text) override { warnings << text; }
 
+    bool overwrite = false;
     std::optional<QStringList> importFiles;
-    bool writeImport = false;
+    bool writeImport = true;
+    QString importSummary;
+    QString importDetails;
 
 private:
     template <typename T>
