@@ -152,10 +152,8 @@ TeamChoice ParseTeam(int edition, const QString& text)
         for (int team : matches)
             indexes << QString::number(team);
         choice.error = Text::tr("チームコード「%1」は%2年版に%3つあります（番号 %4）。番号で指定してください")
-                           .arg(text)
-                           .arg(edition)
-                           .arg(matches.size())
-                           .arg(indexes.join(Text::tr("、")));
+                           .arg(text, QString::number(edition), QString::number(matches.size()),
+                                indexes.join(Text::tr("、")));
     }
     return choice;
 }

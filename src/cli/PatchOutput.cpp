@@ -31,7 +31,7 @@ int WritePatch(Io& io, const QString& command, const QString& out, const QByteAr
         return io.refused(patch.reason());
     if (const Status written = WriteWholeFile(out, patch.value()); !written)
         return io.fileError(written.reason());
-    io.print(Text::tr("%1 にパッチを書き込みました（%2 バイト）").arg(out).arg(patch->size()));
+    io.print(Text::tr("%1 にパッチを書き込みました（%2 バイト）").arg(out, QString::number(patch->size())));
     return kExitOk;
 }
 

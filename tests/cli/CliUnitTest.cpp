@@ -139,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{1988, "ｕ゛", nullptr}, NameCase{1990, "あーい", "「ー」"},
                       NameCase{1992, "ＡＪ", "「Ｊ」"}, NameCase{1992, "ゅー", nullptr},
                       NameCase{1993, "がぱヴっ", nullptr}, NameCase{1993, "を", "「を」"},
-                      NameCase{1986, "A", "「A」"}, NameCase{1994, "", nullptr}));
+                      NameCase{1986, "A", "「A」"}, NameCase{1994, "", nullptr},
+                      NameCase{1988, "ＡＢ%2ＣＤＥ", "「ＡＢ%2ＣＤＥ」"}));
 
 struct WidthCase {
     const char* text;

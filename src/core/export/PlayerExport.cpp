@@ -42,9 +42,7 @@ QString AppendRecords(RecordKind kind, const ExportVocabulary& words, const RomI
         const RecordRead read = image.record(kind, edition, team, slot);
         if (!read.complete())
             return Text::tr("%1 のチーム %2 の%3 %4 人目を読み込めません（%5）")
-                .arg(romPath, TeamLabel(edition, team), KindName(kind))
-                .arg(slot + 1)
-                .arg(read.reason);
+                .arg(romPath, TeamLabel(edition, team), KindName(kind), QString::number(slot + 1), read.reason);
         words.appendRecordLine(kind, read.record, text);
     }
     return {};

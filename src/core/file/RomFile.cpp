@@ -54,8 +54,8 @@ struct Expected {
     QString tooLarge(const QString& path, qint64 size) const
     {
         if (rom)
-            return Text::tr("%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）").arg(path).arg(size);
-        return Text::tr("%1 は %2 バイトあり、大きすぎます（%3 バイトまで）").arg(path).arg(size).arg(largest);
+            return Text::tr("%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）").arg(path, QString::number(size));
+        return Text::tr("%1 は %2 バイトあり、大きすぎます（%3 バイトまで）").arg(path, QString::number(size), QString::number(largest));
     }
 };
 
@@ -152,8 +152,7 @@ Result<OpenedFile> OpenLockedAndRead(const QString& path, int operation, std::ch
             if (errno == ETIMEDOUT)
                 return Result<OpenedFile>::Failed(
                     Text::tr("%1 は他のプログラムが使用中です（%2 秒待ちました）。何も書き込んでいません")
-                        .arg(path)
-                        .arg(std::chrono::duration_cast<std::chrono::seconds>(wait).count()));
+                        .arg(path, QString::number(std::chrono::duration_cast<std::chrono::seconds>(wait).count())));
             return Result<OpenedFile>::Failed(CannotRead(path, SystemError()));
         }
         if (!StillNamesTheFile(name, info))

@@ -68,6 +68,19 @@ INSTANTIATE_TEST_SUITE_P(
         Source{"Missing", [](const RomFolder& f) { return f.path(QStringLiteral("gone.nes")); }, "gone.nes"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A message names the file as it is called, even when its name looks like
+// a placeholder of the message.
+TEST(ReadRomFile, ANameWithPercentSignsIsNamedAsItIs)
+{
+    RomFolder folder;
+    const QString path = folder.write(QStringLiteral("a%1b%2.nes"), QByteArray(16, '\0'));
+    QFile(path).resize(qint64{1} << 30);
+    const Result<RomImage> image = ReadRomFile(path);
+    ASSERT_FALSE(image);
+    EXPECT_TRUE(image.reason().contains(QStringLiteral("a%1b%2.nes"))) << image.reason().toStdString();
+    EXPECT_TRUE(image.reason().contains(QStringLiteral("1073741824"))) << image.reason().toStdString();
+}
+
 TEST(ReadRomFile, ReadsTheWholeFileUpToSixteenMebibytes)
 {
     RomFolder folder;
