@@ -238,86 +238,131 @@ Do you want to replace it?</translation>
     <name>quindaro2::THistoryForm</name>
     <message>
         <location filename="../src/gui/dialogs/THistoryForm.cpp" line="23"/>
+        <source>・編集の取り消しとやり直し</source>
+        <translation>• Undo and redo of every edit</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="24"/>
+        <source>・ROMの版を推定して提案</source>
+        <translation>• Guesses and proposes a ROM&apos;s edition</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="25"/>
+        <source>・出力した選手データを表計算ソフトで直して取り込み</source>
+        <translation>• Imports player data edited in a spreadsheet</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="26"/>
+        <source>・IPS・BPS パッチとして保存</source>
+        <translation>• Saves edits as an IPS or BPS patch</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="27"/>
+        <source>・各版のサンプルROMを開く</source>
+        <translation>• Opens a sample ROM of any edition</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="28"/>
+        <source>・最近開いたファイルと設定を記憶</source>
+        <translation>• Remembers recent files and settings</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="29"/>
+        <source>・英語の画面</source>
+        <translation>• English user interface</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="30"/>
+        <source>・保存でファイルの権限、所有者、リンクを保つ</source>
+        <translation>• Saving keeps a file&apos;s mode, owner and links</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="31"/>
+        <source>・ほかのプログラムが変更したチームは上書きの前に確認</source>
+        <translation>• Asks before overwriting a team changed elsewhere</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="36"/>
         <source>・最初の公開版</source>
         <translation>• First public release</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="24"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="37"/>
         <source>・86～94の各版のROMを開いて編集</source>
         <translation>• Opens and edits ROMs of editions 86 to 94</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="25"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="38"/>
         <source>・バッター、ピッチャー、監督を表で表示</source>
         <translation>• Batters, pitchers and managers in tables</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="26"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="39"/>
         <source>・名前、打席、投法、能力値の編集</source>
         <translation>• Edits names, batting sides, forms, ratings</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="27"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="40"/>
         <source>・守備位置、背番号、ユニフォームの編集</source>
         <translation>• Edits positions, numbers and uniforms</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="28"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="41"/>
         <source>・帽子とユニフォームの色の変更</source>
         <translation>• Changes cap and uniform colours</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="29"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="42"/>
         <source>・行のドラッグで選手を並べ替え</source>
         <translation>• Reorders players by dragging rows</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="30"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="43"/>
         <source>・チームの平均打率、総本塁打などを表示</source>
         <translation>• Shows team averages and home runs</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="31"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="44"/>
         <source>・保存は一括置き換え（失敗しても元のまま）</source>
         <translation>• Saves in one step (unchanged on failure)</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="32"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="45"/>
         <source>・別の名前での保存</source>
         <translation>• Saves under another name</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="33"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="46"/>
         <source>・チーム切り替え時に未保存の変更を確認</source>
         <translation>• Asks about unsaved edits on a team switch</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="34"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="47"/>
         <source>・全チームの選手データをコンマ区切りで出力</source>
         <translation>• Exports all players as comma-separated text</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="35"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="48"/>
         <source>・出力先は1ファイルかチームごとを選択</source>
         <translation>• Exports to one file or one file per team</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="56"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="69"/>
         <source>履歴</source>
         <translation>History</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="59"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="72"/>
         <source>更新履歴</source>
         <translation>Release History</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="69"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="82"/>
         <source>QUINDARO2 更新履歴</source>
         <translation>QUINDARO2 release history</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="71"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="84"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>

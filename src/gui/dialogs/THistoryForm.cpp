@@ -17,6 +17,19 @@ namespace {
 QList<THistoryForm::Release> Releases()
 {
     return {
+        {QStringLiteral("0.2.0"),
+         QStringLiteral("2026-12-08"),
+         {
+             THistoryForm::tr("・編集の取り消しとやり直し"),
+             THistoryForm::tr("・ROMの版を推定して提案"),
+             THistoryForm::tr("・出力した選手データを表計算ソフトで直して取り込み"),
+             THistoryForm::tr("・IPS・BPS パッチとして保存"),
+             THistoryForm::tr("・各版のサンプルROMを開く"),
+             THistoryForm::tr("・最近開いたファイルと設定を記憶"),
+             THistoryForm::tr("・英語の画面"),
+             THistoryForm::tr("・保存でファイルの権限、所有者、リンクを保つ"),
+             THistoryForm::tr("・ほかのプログラムが変更したチームは上書きの前に確認"),
+         }},
         {QStringLiteral("0.1.0"),
          QStringLiteral("2026-12-08"),
          {
