@@ -5,7 +5,7 @@
 #include "core/rom/Record.h"
 
 #include <QByteArray>
-#include <QString>
+#include <QByteArrayView>
 
 #include <array>
 #include <span>
@@ -17,29 +17,46 @@ namespace quindaro2 {
 // The pieces of an edition's export text, already in Shift-JIS, so that a
 // record becomes its line by copying bytes: the team lines, the heading lines,
 // the character of every name code, the texts of the list columns. Encoded
-// once per edition, in one conversion.
+// once per edition, in one conversion, into one buffer.
 class ExportVocabulary {
 public:
     // The edition's vocabulary; `ok()` is false when a text has no Shift-JIS form.
     static const ExportVocabulary& Of(int edition);
 
     bool ok() const { return ok_; }
-    const QByteArray& teamLine(int team) const { return teamLines_[static_cast<std::size_t>(team)]; }
-    const QByteArray& headingLine(RecordKind grid) const { return headingLines_[Grid(grid)]; }
+    QByteArrayView teamLine(int team) const { return view(teamLines_[static_cast<std::size_t>(team)]); }
+    QByteArrayView headingLine(RecordKind grid) const { return view(headingLines_[Grid(grid)]); }
     // The record's line, CR LF included, as the export writes it.
     void appendRecordLine(RecordKind grid, const Record& record, std::string& text) const;
 
 private:
+    // Where a text lies in the buffer.
+    struct Piece {
+        qsizetype start = 0;
+        qsizetype size = 0;
+    };
+    // A column as its line shows it: the list text of every byte value, or none.
+    struct ColumnPieces {
+        bool list = false;
+        std::array<Piece, 256> byByte{};  // an empty piece for a byte no choice has
+    };
+
     static std::size_t Grid(RecordKind grid) { return grid == RecordKind::Batter ? 0 : 1; }
+    QByteArrayView view(Piece piece) const { return QByteArrayView(encoded_.constData() + piece.start, piece.size); }
+    void append(Piece piece, std::string& text) const
+    {
+        text.append(encoded_.constData() + piece.start, static_cast<std::size_t>(piece.size));
+    }
     void build(int edition);
 
     bool ok_ = false;
     int nameLength_ = 0;
+    QByteArray encoded_;
+    std::vector<Piece> teamLines_;
+    std::array<Piece, 2> headingLines_;
+    std::array<Piece, 256> nameCharacters_;
     std::array<std::span<const ColumnDescriptor>, 2> columns_;
-    std::vector<QByteArray> teamLines_;
-    std::array<QByteArray, 2> headingLines_;
-    std::array<QByteArray, 256> nameCharacters_;
-    std::array<std::vector<std::vector<QByteArray>>, 2> choiceTexts_;  // by grid and column
+    std::array<std::vector<ColumnPieces>, 2> columnPieces_;
 };
 
 } // namespace quindaro2

@@ -36,7 +36,8 @@ QString KindName(RecordKind kind)
 QString AppendRecords(RecordKind kind, const ExportVocabulary& words, const RomImage& image, const QString& romPath,
                       int edition, int team, std::string& text)
 {
-    text.append(words.headingLine(kind).constData(), static_cast<std::size_t>(words.headingLine(kind).size()));
+    const QByteArrayView heading = words.headingLine(kind);
+    text.append(heading.data(), static_cast<std::size_t>(heading.size()));
     const int slots = RecordsPerTeam(kind, edition).value_or(0);
     for (int slot = 0; slot < slots; ++slot) {
         const RecordRead read = image.record(kind, edition, team, slot);
@@ -120,7 +121,8 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
     std::vector<QByteArray> texts;
     std::string text;
     for (int team = 0; team < teams; ++team) {
-        text.assign(words.teamLine(team).constData(), static_cast<std::size_t>(words.teamLine(team).size()));
+        const QByteArrayView teamLine = words.teamLine(team);
+        text.assign(teamLine.data(), static_cast<std::size_t>(teamLine.size()));
         for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher}) {
             if (const QString error = AppendRecords(kind, words, image, romPath, edition, team, text); !error.isEmpty())
                 return Files::Failed(error);
