@@ -7,7 +7,9 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <mutex>
 
 namespace quindaro2 {
@@ -16,18 +18,34 @@ namespace {
 
 constexpr std::array kGrids{RecordKind::Batter, RecordKind::Pitcher};
 
+// The longest line a record can give: a name of at most 8 characters of at
+// most 2 bytes, at most 16 fields of at most 12 bytes, their commas, CR LF.
+// build() refuses an edition whose texts would not fit.
+constexpr qsizetype kLongestCharacter = 2;
+constexpr int kLongestName = 8;
+constexpr std::size_t kMostFields = 16;
+constexpr qsizetype kLongestField = 12;
+constexpr std::size_t kLongestNumber = 11;  // "-2147483648"
+constexpr std::size_t kLongestLine = kLongestName * kLongestCharacter + kMostFields * (1 + kLongestField) + 2;
+
 } // namespace
 
 const ExportVocabulary& ExportVocabulary::Of(int edition)
 {
+    // Made on first use and kept for the life of the process: a run of the
+    // tool touches only its own edition's.
     static std::array<std::once_flag, kEditionCount> built;
-    static std::array<ExportVocabulary, kEditionCount> vocabularies;
+    static std::array<const ExportVocabulary*, kEditionCount> vocabularies{};
     static const ExportVocabulary none;
     if (!IsEdition(edition))
         return none;
     const std::size_t index = static_cast<std::size_t>(EditionIndex(edition));
-    std::call_once(built[index], [&] { vocabularies[index].build(edition); });
-    return vocabularies[index];
+    std::call_once(built[index], [&] {
+        auto* vocabulary = new ExportVocabulary;
+        vocabulary->build(edition);
+        vocabularies[index] = vocabulary;
+    });
+    return *vocabularies[index];
 }
 
 void ExportVocabulary::build(int edition)
@@ -73,6 +91,16 @@ void ExportVocabulary::build(int edition)
 
     // A line keeps its line feed, after the carriage return encoded with it.
     const auto line = [](Piece piece) { return Piece{piece.start, piece.size + 1}; };
+    const auto names = pieces.cbegin() + teams + 2;
+    const auto choices = names + distinct.size();
+    const auto longest = [](auto from, auto to, qsizetype size) {
+        return std::all_of(from, to, [size](Piece piece) { return piece.size <= size; });
+    };
+    const bool fits = profile.names.length <= kLongestName && columns_[0].size() <= kMostFields
+        && columns_[1].size() <= kMostFields && longest(names, choices, kLongestCharacter)
+        && longest(choices, pieces.cend(), kLongestField);
+    if (!fits)
+        return;
     auto next = pieces.cbegin();
     for (int team = 0; team < teams; ++team)
         teamLines_.push_back(line(*next++));
@@ -88,16 +116,16 @@ void ExportVocabulary::build(int edition)
     }
     for (const RecordKind grid : kGrids) {
         for (const ColumnDescriptor& column : columns_[Grid(grid)]) {
-            ColumnPieces shown;
+            std::optional<ListPieces> list;
             if (column.choices) {
-                shown.list = true;
-                for (int byte = 0; byte < 256; ++byte) {
-                    if (const std::optional<int> choice = column.choices->IndexOfCode(byte))
-                        shown.byByte[static_cast<std::size_t>(byte)] = next[*choice];
-                }
+                list.emplace();
+                for (int byte = 0; byte < 256; ++byte)
+                    list->choiceOfByte[static_cast<std::size_t>(byte)] =
+                        static_cast<std::int8_t>(column.choices->IndexOfCode(byte).value_or(-1));
+                std::copy(next, next + kChoiceCount, list->choices.begin());
                 next += column.choices->texts.size();
             }
-            columnPieces_[Grid(grid)].push_back(shown);
+            lists_[Grid(grid)].push_back(list);
         }
     }
     encoded_ = std::move(encoded);
@@ -106,27 +134,36 @@ void ExportVocabulary::build(int edition)
 
 void ExportVocabulary::appendRecordLine(RecordKind grid, const Record& record, std::string& text) const
 {
+    // A line is put together in place and appended once: every piece is a
+    // few bytes, so the copies themselves are the cost.
+    char line[kLongestLine];
+    char* end = line;
+    const auto put = [&](Piece piece) {
+        std::memcpy(end, encoded_.constData() + piece.start, static_cast<std::size_t>(piece.size));
+        end += piece.size;
+    };
     const std::span<const ColumnDescriptor> columns = columns_[Grid(grid)];
-    const std::vector<ColumnPieces>& pieces = columnPieces_[Grid(grid)];
+    const std::vector<std::optional<ListPieces>>& lists = lists_[Grid(grid)];
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const ColumnDescriptor& column = columns[c];
         if (column.isName()) {
             for (int i = 1; i <= nameLength_; ++i)
-                append(nameCharacters_[record[i]], text);
+                put(nameCharacters_[record[i]]);
             continue;
         }
-        text += ',';
-        if (pieces[c].list) {
+        *end++ = ',';
+        if (const std::optional<ListPieces>& list = lists[c]) {
             // A byte that matches no choice gives an empty field.
-            append(pieces[c].byByte[record[column.byte]], text);
+            if (const int choice = list->choiceOfByte[record[column.byte]]; choice >= 0)
+                put(list->choices[static_cast<std::size_t>(choice)]);
             continue;
         }
         // The 1991 type stays the whole byte here, unlike in the grid.
-        char digits[16];
-        const char* end = std::to_chars(digits, digits + sizeof digits, DecodeColumn(column, record)).ptr;
-        text.append(digits, static_cast<std::size_t>(end - digits));
+        end = std::to_chars(end, end + kLongestNumber, DecodeColumn(column, record)).ptr;
     }
-    text += "\r\n";
+    *end++ = '\r';
+    *end++ = '\n';
+    text.append(line, static_cast<std::size_t>(end - line));
 }
 
 } // namespace quindaro2

@@ -8,6 +8,8 @@
 #include <QByteArrayView>
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,10 +37,10 @@ private:
         qsizetype start = 0;
         qsizetype size = 0;
     };
-    // A column as its line shows it: the list text of every byte value, or none.
-    struct ColumnPieces {
-        bool list = false;
-        std::array<Piece, 256> byByte{};  // an empty piece for a byte no choice has
+    // A list column as its line shows it: the choice each byte value shows.
+    struct ListPieces {
+        std::array<std::int8_t, 256> choiceOfByte{};  // -1: no choice has the byte
+        std::array<Piece, kChoiceCount> choices{};
     };
 
     static std::size_t Grid(RecordKind grid) { return grid == RecordKind::Batter ? 0 : 1; }
@@ -56,7 +58,7 @@ private:
     std::array<Piece, 2> headingLines_;
     std::array<Piece, 256> nameCharacters_;
     std::array<std::span<const ColumnDescriptor>, 2> columns_;
-    std::array<std::vector<ColumnPieces>, 2> columnPieces_;
+    std::array<std::vector<std::optional<ListPieces>>, 2> lists_;  // by grid and column
 };
 
 } // namespace quindaro2
