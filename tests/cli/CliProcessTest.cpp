@@ -46,85 +46,58 @@ ShownTeam Opened(const QString& path, int edition, int team)
 
 // --- exit codes -------------------------------------------------------------
 
-struct ExitCase {
-    const char* name;
-    std::vector<const char*> arguments;  // {rom}, {missing}, {short}, {out} and {dir} are filled in
-    int code;
-    bool onStdout;         // where `message` is expected
-    const char* message;   // part of the text; {..} filled in as above
-};
-
-void PrintTo(const ExitCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-class ExitCodeTest : public ::testing::TestWithParam<ExitCase> {};
+class ExitCodeTest : public ::testing::TestWithParam<ToolCase> {};
 
 TEST_P(ExitCodeTest, ExitsWithItsCodeAndSaysWhy)
 {
-    const ExitCase& c = GetParam();
-    RomFolder folder;
-    const QByteArray image = DemoRomImage(1993);
-    const QString rom = folder.write(QStringLiteral("rom.nes"), image);
-    folder.write(QStringLiteral("short.nes"), QByteArray(1000, '\0'));
-    const auto fill = [&](const char* text) {
-        return QString::fromUtf8(text)
-            .replace(QStringLiteral("{rom}"), rom)
-            .replace(QStringLiteral("{missing}"), folder.path(QStringLiteral("missing.nes")))
-            .replace(QStringLiteral("{short}"), folder.path(QStringLiteral("short.nes")))
-            .replace(QStringLiteral("{out}"), folder.path(QStringLiteral("out.txt")))
-            .replace(QStringLiteral("{dir}"), folder.path(QString()));
-    };
-    QStringList arguments;
-    for (const char* argument : c.arguments)
-        arguments << fill(argument);
-
-    const Outcome outcome = RunTool(arguments);
+    const ToolCase& c = GetParam();
+    const CaseFiles files;
+    const QByteArray image = ReadFile(files.rom());
+    const Outcome outcome = RunTool(files.arguments(c));
     EXPECT_EQ(outcome.code, c.code) << outcome.err.toStdString();
     const QString& text = c.onStdout ? outcome.out : outcome.err;
-    EXPECT_TRUE(text.contains(fill(c.message))) << text.toStdString();
+    EXPECT_TRUE(text.contains(files.fill(c.message))) << text.toStdString();
     if (c.code == 2) {
         EXPECT_TRUE(outcome.out.isEmpty()) << outcome.out.toStdString();
     }
-    EXPECT_EQ(ReadFile(rom), image) << "the ROM must keep its bytes";
+    EXPECT_EQ(ReadFile(files.rom()), image) << "the ROM must keep its bytes";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ExitCodeTest,
     ::testing::Values(
-        ExitCase{"NoArguments", {}, 2, false, "使い方: quindaro2-cli <コマンド>"},
-        ExitCase{"Help", {"--help"}, 0, true, "使い方: quindaro2-cli <コマンド>"},
-        ExitCase{"ExportHelp", {"export", "--help"}, 0, true, "quindaro2-cli export --edition E [--per-team] ROM OUT"},
-        ExitCase{"ShowHelp", {"show", "-h"}, 0, true, "quindaro2-cli show --edition E --team T ROM"},
-        ExitCase{"SetHelp", {"help", "set"}, 0, true, "--grid batter|pitcher|manager"},
-        ExitCase{"DemoHelp", {"demo", "--help"}, 0, true, "quindaro2-cli demo --edition E [--random SEED] [--trainer] OUT"},
-        ExitCase{"UnknownCommand", {"frobnicate"}, 2, false, "frobnicate"},
-        ExitCase{"UnknownOption", {"show", "--edition", "93", "--team", "0", "--colour", "{rom}"}, 2, false, "--colour"},
-        ExitCase{"BadEdition", {"show", "--edition", "95", "--team", "0", "{rom}"}, 2, false, "86～94"},
-        ExitCase{"MissingEdition", {"export", "{rom}", "{out}"}, 2, false, "--edition"},
-        ExitCase{"AmbiguousTeam", {"show", "--edition", "93", "--team", "C", "{rom}"}, 2, false, "3、13"},
-        ExitCase{"UnknownTeam", {"show", "--edition", "1993", "--team", "16", "{rom}"}, 2, false, "0～15"},
-        ExitCase{"MissingOperand", {"export", "--edition", "93", "{rom}"}, 2, false, "OUT"},
-        ExitCase{"UnknownGrid",
+        ToolCase{"NoArguments", {}, 2, false, "使い方: quindaro2-cli <コマンド>"},
+        ToolCase{"Help", {"--help"}, 0, true, "使い方: quindaro2-cli <コマンド>"},
+        ToolCase{"ExportHelp", {"export", "--help"}, 0, true, "quindaro2-cli export --edition E [--per-team] ROM OUT"},
+        ToolCase{"ShowHelp", {"show", "-h"}, 0, true, "quindaro2-cli show --edition E --team T ROM"},
+        ToolCase{"SetHelp", {"help", "set"}, 0, true, "--grid batter|pitcher|manager"},
+        ToolCase{"DemoHelp", {"demo", "--help"}, 0, true, "quindaro2-cli demo --edition E [--random SEED] [--trainer] OUT"},
+        ToolCase{"UnknownCommand", {"frobnicate"}, 2, false, "frobnicate"},
+        ToolCase{"UnknownOption", {"show", "--edition", "93", "--team", "0", "--colour", "{rom}"}, 2, false, "--colour"},
+        ToolCase{"BadEdition", {"show", "--edition", "95", "--team", "0", "{rom}"}, 2, false, "86～94"},
+        ToolCase{"MissingEdition", {"export", "{rom}", "{out}"}, 2, false, "--edition"},
+        ToolCase{"AmbiguousTeam", {"show", "--edition", "93", "--team", "C", "{rom}"}, 2, false, "3、13"},
+        ToolCase{"UnknownTeam", {"show", "--edition", "1993", "--team", "16", "{rom}"}, 2, false, "0～15"},
+        ToolCase{"MissingOperand", {"export", "--edition", "93", "{rom}"}, 2, false, "OUT"},
+        ToolCase{"UnknownGrid",
                  {"set", "--edition", "93", "--team", "0", "--grid", "coach", "--row", "1", "--column", "1", "1", "{rom}"},
                  2, false, "batter"},
-        ExitCase{"MissingRomShow", {"show", "--edition", "93", "--team", "0", "{missing}"}, 1, false, "{missing}"},
-        ExitCase{"MissingRomExport", {"export", "--edition", "93", "{missing}", "{out}"}, 1, false, "{missing}"},
-        ExitCase{"MissingRomSet",
+        ToolCase{"MissingRomShow", {"show", "--edition", "93", "--team", "0", "{missing}"}, 1, false, "{missing}"},
+        ToolCase{"MissingRomExport", {"export", "--edition", "93", "{missing}", "{out}"}, 1, false, "{missing}"},
+        ToolCase{"MissingRomSet",
                  {"set", "--edition", "93", "--team", "0", "--grid", "batter", "--row", "1", "--column", "3", "300",
                   "{missing}"},
                  1, false, "{missing}"},
-        ExitCase{"ShortRomShow", {"show", "--edition", "86", "--team", "1", "{short}"}, 1, false, "{short}"},
-        ExitCase{"ShortRomSet",
+        ToolCase{"ShortRomShow", {"show", "--edition", "86", "--team", "1", "{short}"}, 1, false, "{short}"},
+        ToolCase{"ShortRomSet",
                  {"set", "--edition", "86", "--team", "0", "--grid", "batter", "--row", "1", "--column", "3", "300",
                   "{short}"},
                  1, false, "{short}"},
-        ExitCase{"ExportIntoAMissingFolder", {"export", "--edition", "93", "{rom}", "{dir}/nowhere/out.txt"}, 1, false,
+        ToolCase{"ExportIntoAMissingFolder", {"export", "--edition", "93", "{rom}", "{dir}/nowhere/out.txt"}, 1, false,
                  "nowhere/out.txt"},
-        ExitCase{"ExportIntoTheRom", {"export", "--edition", "93", "{rom}", "{dir}/./rom.nes"}, 1, false, "ROM"},
-        ExitCase{"DemoOverAFile", {"demo", "--edition", "93", "{rom}"}, 1, false, "{rom}"},
-        ExitCase{"DemoBadEdition", {"demo", "--edition", "1985", "{out}"}, 2, false, "1985"}),
+        ToolCase{"ExportIntoTheRom", {"export", "--edition", "93", "{rom}", "{dir}/./rom.nes"}, 1, false, "ROM"},
+        ToolCase{"DemoOverAFile", {"demo", "--edition", "93", "{rom}"}, 1, false, "{rom}"},
+        ToolCase{"DemoBadEdition", {"demo", "--edition", "1985", "{out}"}, 2, false, "1985"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- refused values ---------------------------------------------------------

@@ -50,45 +50,18 @@ QStringList GridLines(const QString& out)
     return grids;
 }
 
-struct EnglishCase {
-    const char* name;
-    std::vector<const char*> arguments;  // {rom}, {missing}, {short}, {out} and {dir} are filled in
-    int code;
-    bool onStdout;        // where `message` is expected
-    const char* message;  // part of the text; {..} filled in as above
-};
-
-void PrintTo(const EnglishCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-class EnglishToolTest : public ::testing::TestWithParam<EnglishCase> {};
+class EnglishToolTest : public ::testing::TestWithParam<ToolCase> {};
 
 // With QUINDARO2_LANG=en the tool speaks English: only the game's texts,
 // in quotes, stay Japanese. The exit codes are those of the Japanese tool.
 TEST_P(EnglishToolTest, SpeaksEnglish)
 {
-    const EnglishCase& c = GetParam();
-    RomFolder folder;
-    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
-    folder.write(QStringLiteral("short.nes"), QByteArray(1000, '\0'));
-    const auto fill = [&](const char* text) {
-        return QString::fromUtf8(text)
-            .replace(QStringLiteral("{rom}"), rom)
-            .replace(QStringLiteral("{missing}"), folder.path(QStringLiteral("missing.nes")))
-            .replace(QStringLiteral("{short}"), folder.path(QStringLiteral("short.nes")))
-            .replace(QStringLiteral("{out}"), folder.path(QStringLiteral("out.nes")))
-            .replace(QStringLiteral("{dir}"), folder.path(QString()));
-    };
-    QStringList arguments;
-    for (const char* argument : c.arguments)
-        arguments << fill(argument);
-
-    const Outcome english = English(arguments);
+    const ToolCase& c = GetParam();
+    const CaseFiles files;
+    const Outcome english = English(files.arguments(c));
     EXPECT_EQ(english.code, c.code) << english.err.toStdString();
     const QString& text = c.onStdout ? english.out : english.err;
-    EXPECT_TRUE(text.contains(fill(c.message))) << text.toStdString();
+    EXPECT_TRUE(text.contains(files.fill(c.message))) << text.toStdString();
     EXPECT_EQ(LineWithJapaneseOutsideQuotes(english.out + english.err), QString())
         << english.out.toStdString() << english.err.toStdString();
 }
@@ -96,37 +69,37 @@ TEST_P(EnglishToolTest, SpeaksEnglish)
 INSTANTIATE_TEST_SUITE_P(
     Cases, EnglishToolTest,
     ::testing::Values(
-        EnglishCase{"Usage", {}, 2, false, "Usage: quindaro2-cli <command> [options] [arguments]\n\nCommands:\n"},
-        EnglishCase{"Help", {"--help"}, 0, true, "Edition E is 86–94 or 1986–1994; commands that read a ROM also take auto."},
-        EnglishCase{"UnknownCommand", {"frobnicate"}, 2, false, "quindaro2-cli: Unknown command: frobnicate\n"},
-        EnglishCase{"MissingTeam", {"show", "--edition", "93", "{rom}"}, 2, false,
+        ToolCase{"Usage", {}, 2, false, "Usage: quindaro2-cli <command> [options] [arguments]\n\nCommands:\n"},
+        ToolCase{"Help", {"--help"}, 0, true, "Edition E is 86–94 or 1986–1994; commands that read a ROM also take auto."},
+        ToolCase{"UnknownCommand", {"frobnicate"}, 2, false, "quindaro2-cli: Unknown command: frobnicate\n"},
+        ToolCase{"MissingTeam", {"show", "--edition", "93", "{rom}"}, 2, false,
                     "quindaro2-cli: --team is missing\n'quindaro2-cli show --help' shows the usage\n"},
-        EnglishCase{"BadEdition", {"show", "--edition", "95", "--team", "0", "{rom}"}, 2, false,
+        ToolCase{"BadEdition", {"show", "--edition", "95", "--team", "0", "{rom}"}, 2, false,
                     "Give the edition as 86–94, 1986–1994 or auto: 95"},
-        EnglishCase{"UnknownOption", {"show", "--edition", "93", "--team", "0", "--colour", "{rom}"}, 2, false,
+        ToolCase{"UnknownOption", {"show", "--edition", "93", "--team", "0", "--colour", "{rom}"}, 2, false,
                     "Unknown option: --colour"},
-        EnglishCase{"UnknownTeam", {"show", "--edition", "93", "--team", "16", "{rom}"}, 2, false,
+        ToolCase{"UnknownTeam", {"show", "--edition", "93", "--team", "16", "{rom}"}, 2, false,
                     "Team numbers of the 1993 edition are 0–15"},
-        EnglishCase{"RefusedValue",
+        ToolCase{"RefusedValue",
                     {"set", "--edition", "93", "--team", "0", "--grid", "batter", "--row", "1", "--column", "3", "999", "{rom}"},
                     2, false, "Value 999 for \"打率\" is out of range. Range: 150–400\nNothing was written\n"},
-        EnglishCase{"RefusedChoice",
+        ToolCase{"RefusedChoice",
                     {"set", "--edition", "93", "--team", "0", "--grid", "pitcher", "--row", "1", "--column", "2", "右ま", "{rom}"},
                     2, false, "Pitching form: \"右ま\" cannot be chosen. Choices: \"右上\", \"左上\", \"右下\""},
-        EnglishCase{"RefusedName",
+        ToolCase{"RefusedName",
                     {"set", "--edition", "93", "--team", "0", "--grid", "batter", "--row", "1", "--column", "1", "AB", "{rom}"},
                     2, false, "cannot be used in names of the 1993 edition. Usable characters: \""},
-        EnglishCase{"MissingFile", {"show", "--edition", "93", "--team", "0", "{missing}"}, 1, false,
+        ToolCase{"MissingFile", {"show", "--edition", "93", "--team", "0", "{missing}"}, 1, false,
                     "Cannot read {missing} (No such file or directory)"},
-        EnglishCase{"Folder", {"detect", "{dir}"}, 1, false, "is not a regular file"},
-        EnglishCase{"NotDetected", {"detect", "{short}"}, 2, false, "Cannot detect the edition: "},
-        EnglishCase{"ExportIntoTheRom", {"export", "--edition", "auto", "{rom}", "{dir}/./rom.nes"}, 1, false,
+        ToolCase{"Folder", {"detect", "{dir}"}, 1, false, "is not a regular file"},
+        ToolCase{"NotDetected", {"detect", "{short}"}, 2, false, "Cannot detect the edition: "},
+        ToolCase{"ExportIntoTheRom", {"export", "--edition", "auto", "{rom}", "{dir}/./rom.nes"}, 1, false,
                     "is the open ROM file"},
-        EnglishCase{"Saved",
+        ToolCase{"Saved",
                     {"set", "--edition", "93", "--team", "0", "--grid", "batter", "--row", "1", "--column", "3", "250",
                      "{rom}", "--output", "{out}"},
                     0, true, "\"打率\" of team 0 (T) of the 1993 edition to \"250\" and saved {out}"},
-        EnglishCase{"Demo", {"demo", "--edition", "1993", "{out}"}, 0, true, "Made a sample ROM of the 1993 edition: {out}"}),
+        ToolCase{"Demo", {"demo", "--edition", "1993", "{out}"}, 0, true, "Made a sample ROM of the 1993 edition: {out}"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every command's help, which the English manual page is made of.

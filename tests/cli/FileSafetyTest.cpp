@@ -2,7 +2,7 @@
 #include "core/export/PlayerExport.h"
 #include "core/roster/GridFill.h"
 #include "support/SmallFileSystem.h"
-#include "support/SyntheticRom.h"
+#include "support/PathCase.h"
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <functional>
 #include <thread>
 #include <vector>
 
@@ -23,6 +22,7 @@ namespace {
 
 using test::FileExists;
 using test::ReadFile;
+using test::PathCase;
 using test::RomFolder;
 
 const QString k93 = QStringLiteral("93");
@@ -54,18 +54,7 @@ QString Cell(const QString& rom, int row)
 
 // --- sources that are no ROM file --------------------------------------------
 
-struct Source {
-    const char* name;
-    std::function<QString(const RomFolder&)> make;
-    const char* says;
-};
-
-std::ostream& operator<<(std::ostream& out, const Source& c)
-{
-    return out << c.name;
-}
-
-class NoRomTest : public ::testing::TestWithParam<Source> {};
+class NoRomTest : public ::testing::TestWithParam<PathCase> {};
 
 // Every command refuses at once, with one message, and writes nothing.
 TEST_P(NoRomTest, EveryCommandRefusesAtOnce)
@@ -89,16 +78,11 @@ TEST_P(NoRomTest, EveryCommandRefusesAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, NoRomTest,
-    ::testing::Values(Source{"Fifo",
-                             [](const RomFolder& f) {
-                                 const QString path = f.path(QStringLiteral("pipe.nes"));
-                                 ::mkfifo(QFile::encodeName(path).constData(), 0600);
-                                 return path;
-                             },
+    ::testing::Values(PathCase{"Fifo", [](const RomFolder& f) { return f.fifo(QStringLiteral("pipe.nes")); },
+                               "通常のファイルではありません"},
+                      PathCase{"DevZero", [](const RomFolder&) { return QStringLiteral("/dev/zero"); },
                              "通常のファイルではありません"},
-                      Source{"DevZero", [](const RomFolder&) { return QStringLiteral("/dev/zero"); },
-                             "通常のファイルではありません"},
-                      Source{"OneGibibyteFile",
+                      PathCase{"OneGibibyteFile",
                              [](const RomFolder& f) {
                                  const QString path = f.write(QStringLiteral("huge.nes"), DemoRomImage(1993));
                                  QFile(path).resize(qint64{1} << 30);
@@ -145,8 +129,7 @@ TEST(ExportOutput, AFifoIsWrittenIntoAndStaysAFifo)
     RomFolder folder;
     const QByteArray image = DemoRomImage(1993);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
-    const QString fifo = folder.path(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString fifo = folder.fifo(QStringLiteral("pipe"));
     for (const QStringList& command : {QStringList{QStringLiteral("export"), QStringLiteral("--edition"), k93, rom, fifo},
                                         SetArguments(rom, QStringLiteral("1"), QStringLiteral("5"))
                                             + QStringList{QStringLiteral("--output"), fifo}}) {

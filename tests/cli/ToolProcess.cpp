@@ -1,5 +1,7 @@
 #include "ToolProcess.h"
 
+#include "core/sample/DemoRom.h"
+
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -55,6 +57,34 @@ Outcome RunShell(const QString& script, const QStringList& arguments)
     process.setProcessEnvironment(ToolEnvironment());
     process.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), script, ToolPath()} + arguments);
     return Finish(process);
+}
+
+void PrintTo(const ToolCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+CaseFiles::CaseFiles() : rom_(folder_.write(QStringLiteral("rom.nes"), DemoRomImage(1993)))
+{
+    folder_.write(QStringLiteral("short.nes"), QByteArray(1000, '\0'));
+}
+
+QString CaseFiles::fill(const char* text) const
+{
+    return QString::fromUtf8(text)
+        .replace(QStringLiteral("{rom}"), rom_)
+        .replace(QStringLiteral("{missing}"), folder_.path(QStringLiteral("missing.nes")))
+        .replace(QStringLiteral("{short}"), folder_.path(QStringLiteral("short.nes")))
+        .replace(QStringLiteral("{out}"), folder_.path(QStringLiteral("out.nes")))
+        .replace(QStringLiteral("{dir}"), folder_.path(QString()));
+}
+
+QStringList CaseFiles::arguments(const ToolCase& c) const
+{
+    QStringList arguments;
+    for (const char* argument : c.arguments)
+        arguments << fill(argument);
+    return arguments;
 }
 
 } // namespace quindaro2

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <stdexcept>
 
 namespace quindaro2::test {
@@ -107,6 +109,14 @@ QString RomFolder::write(const QString& name, const QByteArray& bytes) const
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write a synthetic ROM");
+    return file;
+}
+
+QString RomFolder::fifo(const QString& name) const
+{
+    const QString file = path(name);
+    if (::mkfifo(QFile::encodeName(file).constData(), 0600) != 0)
+        throw std::runtime_error("cannot make a FIFO");
     return file;
 }
 

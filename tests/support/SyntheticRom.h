@@ -49,6 +49,7 @@ public:
     QString path(const QString& name) const;
     QString write(const QString& name, const SyntheticRom& rom) const;
     QString write(const QString& name, const QByteArray& bytes) const;
+    QString fifo(const QString& name) const;
 
 private:
     QTemporaryDir dir_;

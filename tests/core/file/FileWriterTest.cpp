@@ -1,6 +1,6 @@
 #include "core/file/FileWriter.h"
 #include "support/SmallFileSystem.h"
-#include "support/SyntheticRom.h"
+#include "support/PathCase.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@ namespace quindaro2 {
 namespace {
 
 using test::ReadFile;
+using test::PathCase;
 using test::RomFolder;
 
 const QByteArray kOld(40000, 'o');
@@ -113,8 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, WriteTargetTest, ::testing::ValuesIn(kTargets),
 TEST(WriteWholeFile, AFifoIsWrittenIntoAndStaysAFifo)
 {
     RomFolder folder;
-    const QString fifo = folder.path(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString fifo = folder.fifo(QStringLiteral("pipe"));
     QByteArray received;
     std::thread reader([&] {
         QFile in(fifo);
@@ -142,18 +142,7 @@ TEST(WriteWholeFile, ADescriptorsNameAppendsToWhatItHolds)
     EXPECT_EQ(ReadFile(log), QByteArray("earlier line\nexport\n"));
 }
 
-struct Refusal {
-    const char* name;
-    std::function<QString(const RomFolder&)> make;
-    const char* says;
-};
-
-std::ostream& operator<<(std::ostream& out, const Refusal& c)
-{
-    return out << c.name;
-}
-
-class WriteRefusalTest : public ::testing::TestWithParam<Refusal> {};
+class WriteRefusalTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(WriteRefusalTest, SaysWhyAndChangesNothing)
 {
@@ -168,15 +157,15 @@ TEST_P(WriteRefusalTest, SaysWhyAndChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteRefusalTest,
-    ::testing::Values(Refusal{"MissingFolder", [](const RomFolder& f) { return f.path(QStringLiteral("no/such.nes")); },
+    ::testing::Values(PathCase{"MissingFolder", [](const RomFolder& f) { return f.path(QStringLiteral("no/such.nes")); },
                               "何も書き込んでいません"},
-                      Refusal{"AFolder",
+                      PathCase{"AFolder",
                               [](const RomFolder& f) {
                                   QDir().mkpath(f.path(QStringLiteral("folder")));
                                   return f.path(QStringLiteral("folder"));
                               },
                               "folder"},
-                      Refusal{"EmptyName", [](const RomFolder&) { return QString(); }, "空"}),
+                      PathCase{"EmptyName", [](const RomFolder&) { return QString(); }, "空"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What root saves keeps its owner, group, set-id and sticky bits, read-only

@@ -1,36 +1,23 @@
 #include "core/file/RomFile.h"
-#include "support/SyntheticRom.h"
+#include "support/PathCase.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <functional>
 #include <thread>
 
 namespace quindaro2 {
 namespace {
 
 using namespace std::chrono_literals;
+using test::PathCase;
 using test::RomFolder;
 
-struct Source {
-    const char* name;
-    std::function<QString(const RomFolder&)> make;
-    const char* says;
-};
-
-std::ostream& operator<<(std::ostream& out, const Source& c)
-{
-    return out << c.name;
-}
-
-class RefusedSourceTest : public ::testing::TestWithParam<Source> {};
+class RefusedSourceTest : public ::testing::TestWithParam<PathCase> {};
 
 // What is no ROM file is refused at once, before anything is read from it: a
 // FIFO would hang a read forever and a device or a huge file would never end.
@@ -49,23 +36,17 @@ TEST_P(RefusedSourceTest, IsRefusedAtOnceWithItsReason)
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedSourceTest,
     ::testing::Values(
-        Source{"Fifo",
-               [](const RomFolder& f) {
-                   const QString path = f.path(QStringLiteral("pipe.nes"));
-                   ::mkfifo(QFile::encodeName(path).constData(), 0600);
-                   return path;
-               },
-               "通常のファイルではありません"},
-        Source{"EndlessDevice", [](const RomFolder&) { return QStringLiteral("/dev/zero"); }, "通常のファイルではありません"},
-        Source{"Folder", [](const RomFolder& f) { return f.path(QString()); }, "通常のファイルではありません"},
-        Source{"OneGibibyte",
+        PathCase{"Fifo", [](const RomFolder& f) { return f.fifo(QStringLiteral("pipe.nes")); }, "通常のファイルではありません"},
+        PathCase{"EndlessDevice", [](const RomFolder&) { return QStringLiteral("/dev/zero"); }, "通常のファイルではありません"},
+        PathCase{"Folder", [](const RomFolder& f) { return f.path(QString()); }, "通常のファイルではありません"},
+        PathCase{"OneGibibyte",
                [](const RomFolder& f) {
                    const QString path = f.write(QStringLiteral("huge.nes"), QByteArray(16, '\0'));
                    QFile(path).resize(qint64{1} << 30);
                    return path;
                },
                "ROM ではありません"},
-        Source{"Missing", [](const RomFolder& f) { return f.path(QStringLiteral("gone.nes")); }, "gone.nes"}),
+        PathCase{"Missing", [](const RomFolder& f) { return f.path(QStringLiteral("gone.nes")); }, "gone.nes"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A message names the file as it is called, even when its name looks like
