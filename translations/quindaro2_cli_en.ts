@@ -149,7 +149,7 @@ a refused value
         <translation>The %2 edition has %3 teams with the code &quot;%1&quot; (numbers %4). Give the team by its number</translation>
     </message>
     <message>
-        <location filename="../src/cli/CommandLine.cpp" line="158"/>
+        <location filename="../src/cli/CommandLine.cpp" line="156"/>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -437,12 +437,12 @@ team colours do not change.
 <context>
     <name>PatchCommand</name>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="26"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="25"/>
         <source>IPS・BPS パッチを作る、当てる</source>
         <translation>Make and apply IPS and BPS patches</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="30"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="29"/>
         <source>使い方: quindaro2-cli patch create ORIGINAL MODIFIED OUT
         quindaro2-cli patch apply ROM PATCH OUT
 
@@ -470,32 +470,27 @@ OUT cannot be a file that is read.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="49"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="48"/>
         <source>patch create ORIGINAL MODIFIED OUT か patch apply ROM PATCH OUT の形で指定してください</source>
         <translation>Give patch create ORIGINAL MODIFIED OUT or patch apply ROM PATCH OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="51"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="50"/>
         <source>OUT のファイル名が空です</source>
         <translation>The file name OUT is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="72"/>
-        <source>%1 は読み込むファイルと同じです。書き込み先には使えません</source>
-        <translation>%1 is a file that is read; it cannot be written</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="82"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="79"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="86"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="83"/>
         <source>BPS パッチを当てて %1 に書き込みました（元の ROM と結果のチェックサムは一致しています）</source>
         <translation>Applied the BPS patch and wrote %1 (the checksums of the original ROM and of the result match)</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="88"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="85"/>
         <source>IPS パッチを当てて %1 に書き込みました。IPS パッチには元の ROM を確かめる手段がないため、正しい ROM に当てたかどうかは確かめられていません</source>
         <translation>Applied the IPS patch and wrote %1. An IPS patch has no means of checking the original ROM, so it is not known whether it was applied to the right ROM</translation>
     </message>
@@ -503,22 +498,22 @@ OUT cannot be a file that is read.
 <context>
     <name>PatchOutput</name>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="24"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="33"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="27"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="23"/>
         <source>%1 は読み込むファイルと同じです。書き込み先には使えません</source>
         <translation>%1 is a file that is read; it cannot be written</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="34"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="41"/>
         <source>%1 にパッチを書き込みました（%2 バイト）</source>
         <translation>Wrote the patch %1 (%2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.h" line="15"/>
+        <location filename="../src/cli/PatchOutput.h" line="17"/>
         <source>  --patch OUT   ROM を変えずに、変更を IPS または BPS のパッチとして OUT に書きます
                 （拡張子 .ips か .bps で形式を選びます。--output とは一緒に使えません）
 </source>
@@ -654,12 +649,12 @@ seconds.
 <context>
     <name>ShowCommand</name>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="27"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="23"/>
         <source>1チームの表、チームの数値と色を表示する</source>
         <translation>Show one team&apos;s grids, figures and colours</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="31"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="27"/>
         <source>使い方: quindaro2-cli show --edition E --team T ROM
 
 エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、
@@ -676,22 +671,22 @@ that could not be read go to standard error.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="50"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="46"/>
         <source>ROM のファイル名が1つ必要です</source>
         <translation>Give one file name, ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="65"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="61"/>
         <source>%1年版  チーム %2（%3）</source>
         <translation>%1 edition  team %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="66"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="62"/>
         <source>平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4</source>
         <translation>Avg. batting: %1  Total home runs: %2  Avg. running: %3  Avg. ERA: %4</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="68"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="64"/>
         <source>帽子の色：%1  ユニフォームの色：%2</source>
         <translation>Cap colour: %1  Uniform colour: %2</translation>
     </message>

@@ -97,7 +97,6 @@
     </message>
     <message>
         <location filename="../src/core/edit/CellEdit.cpp" line="52"/>
-        <location filename="../src/core/edit/CellEdit.cpp" line="122"/>
         <source>「%1」の値 %2 は範囲外です。範囲：%3</source>
         <translation>Value %2 for &quot;%1&quot; is out of range. Range: %3</translation>
     </message>
@@ -128,17 +127,17 @@
         <translation>&quot;, &quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="135"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="131"/>
         <source>%1の %2 行目を %3 行目へは動かせません</source>
         <translation>%1: row %2 cannot be moved to row %3</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="137"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="133"/>
         <source>%1の %2 行目はそこにあります</source>
         <translation>%1: row %2 is already there</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="144"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="140"/>
         <source>色コード %1 はパレットにありません（0～%2）</source>
         <translation>Colour code %1 is not in the palette (0–%2)</translation>
     </message>
@@ -216,20 +215,17 @@
     </message>
 </context>
 <context>
-    <name>DemoRom</name>
-    <message>
-        <location filename="../src/core/sample/DemoRom.cpp" line="256"/>
-        <source>%1 は版ではありません（%2）</source>
-        <translation>%1 is not an edition (%2)</translation>
-    </message>
-</context>
-<context>
     <name>Edition</name>
     <message>
         <location filename="../src/core/edition/Edition.h" line="28"/>
         <location filename="../src/core/edition/Edition.h" line="34"/>
         <source>%1～%2</source>
         <translation>%1–%2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/Edition.h" line="40"/>
+        <source>%1 は版ではありません（%2）</source>
+        <translation>%1 is not an edition (%2)</translation>
     </message>
 </context>
 <context>
@@ -308,27 +304,27 @@
 <context>
     <name>GridFill</name>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="24"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="23"/>
         <source>バッターデータにエラーの可能性があります．</source>
         <translation>The batter data may contain errors.</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="25"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="24"/>
         <source>ピッチャーデータにエラーの可能性があります．</source>
         <translation>The pitcher data may contain errors.</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="26"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="25"/>
         <source>監督データにエラーの可能性があります．</source>
         <translation>The manager data may contain errors.</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="48"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="47"/>
         <source>%1の%2行目：%3</source>
         <translation>%1, row %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="63"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="62"/>
         <source>チームの色：%1</source>
         <translation>Team colours: %1</translation>
     </message>
@@ -549,22 +545,17 @@
         <translation>pitcher</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="44"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="45"/>
         <source>%1 のチーム %2 の%3 %4 人目を読み込めません（%5）</source>
         <translation>Cannot read %3 %4 of team %2 in %1 (%5)</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="114"/>
-        <source>%1 は版ではありません（%2）</source>
-        <translation>%1 is not an edition (%2)</translation>
-    </message>
-    <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="116"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="115"/>
         <source>出力ファイルが選ばれていません</source>
         <translation>No file to export to is chosen</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="119"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="118"/>
         <source>%1年版の文字を Shift-JIS に変換できません</source>
         <translation>The characters of the %1 edition cannot be converted to Shift-JIS</translation>
     </message>
@@ -620,11 +611,6 @@
         <location filename="../src/core/import/PlayerImport.cpp" line="277"/>
         <source>%1 %2 行目 %3「%4」は「%5」として保存されます</source>
         <translation>%1 line %2, &quot;%3&quot;: &quot;%4&quot; will be stored as &quot;%5&quot;</translation>
-    </message>
-    <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="306"/>
-        <source>%1 は版ではありません（%2）</source>
-        <translation>%1 is not an edition (%2)</translation>
     </message>
 </context>
 <context>
@@ -695,11 +681,6 @@
 </context>
 <context>
     <name>SampleFolder</name>
-    <message>
-        <location filename="../src/core/sample/SampleFolder.cpp" line="40"/>
-        <source>%1 は版ではありません（%2）</source>
-        <translation>%1 is not an edition (%2)</translation>
-    </message>
     <message>
         <location filename="../src/core/sample/SampleFolder.cpp" line="42"/>
         <source>サンプルのフォルダ %1 を作れません</source>

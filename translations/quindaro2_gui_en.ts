@@ -413,139 +413,124 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="136"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="141"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="149"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="151"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="150"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="153"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="156"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="170"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="174"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="175"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="179"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="181"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="191"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="195"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="218"/>
-        <source>バッター</source>
-        <translation>Batters</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="219"/>
-        <source>ピッチャー</source>
-        <translation>Pitchers</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="220"/>
-        <source>監督</source>
-        <translation>Manager</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="258"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
         <source>サンプルROMを作る版を選んでください</source>
         <translation>Choose the edition of the new sample ROM.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="261"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="263"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="265"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="267"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="339"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="341"/>
         <source>ほか %1 件</source>
         <translation>and %1 more</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="340"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="342"/>
         <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
 
 </source>
@@ -554,19 +539,19 @@ Write these changes to the ROM file?</translation>
 </translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="371"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="373"/>
         <source>%1 に保存しました．</source>
         <translation>Saved to %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="401"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="403"/>
         <source>選手データを出力できませんでした．
 %1</source>
         <translation>Could not export the player data.
 %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/TMainForm.cpp" line="405"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="407"/>
         <source>選手データを %n 個のファイルに出力しました．</source>
         <translation>
             <numerusform>Exported the player data to %n file.</numerusform>
@@ -574,41 +559,41 @@ Write these changes to the ROM file?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="418"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="420"/>
         <source>パッチを書き込めませんでした．
 %1</source>
         <translation>Could not write the patch.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="421"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="423"/>
         <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
         <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="447"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="449"/>
         <source>選手データを取り込めませんでした．
 %1</source>
         <translation>Could not import the player data.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="462"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="464"/>
         <source>選手データを取り込んで %1 に保存しました．</source>
         <translation>Imported the player data and saved %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="558"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="560"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="627"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="629"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="638"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="640"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>

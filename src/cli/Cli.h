@@ -1,6 +1,5 @@
 #pragma once
 
-#include "cli/Io.h"
 
 #include <QString>
 #include <QStringList>

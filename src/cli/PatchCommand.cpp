@@ -1,7 +1,6 @@
 #include "cli/Command.h"
 
 #include "cli/PatchOutput.h"
-#include "core/file/FileIdentity.h"
 #include "core/file/FileWriter.h"
 #include "core/file/RomFile.h"
 #include "core/patch/Patch.h"
@@ -67,10 +66,8 @@ private:
 
     int apply(const QString& rom, const QString& patchFile, const QString& out, Io& io) const
     {
-        for (const QString& input : {rom, patchFile}) {
-            if (SameFile(out, input))
-                return io.refused(Text::tr("%1 は読み込むファイルと同じです。書き込み先には使えません").arg(out));
-        }
+        if (const std::optional<int> refused = RefuseInputAsOutput(io, out, {rom, patchFile}))
+            return *refused;
         const Result<QByteArray> source = ReadWholeFile(rom, kLargestPatch);
         if (!source)
             return io.fileError(source.reason());

@@ -16,16 +16,23 @@ struct Text {
 
 } // namespace
 
+std::optional<int> RefuseInputAsOutput(Io& io, const QString& out, const QStringList& inputs)
+{
+    for (const QString& input : inputs) {
+        if (SameFile(out, input))
+            return io.refused(Text::tr("%1 は読み込むファイルと同じです。書き込み先には使えません").arg(out));
+    }
+    return std::nullopt;
+}
+
 int WritePatch(Io& io, const QString& command, const QString& out, const QByteArray& original,
                const QByteArray& modified, const QStringList& inputs)
 {
     const std::optional<PatchKind> kind = PatchKindOfFileName(out);
     if (!kind)
         return io.usageError(command, Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(out));
-    for (const QString& input : inputs) {
-        if (SameFile(out, input))
-            return io.refused(Text::tr("%1 は読み込むファイルと同じです。書き込み先には使えません").arg(out));
-    }
+    if (const std::optional<int> refused = RefuseInputAsOutput(io, out, inputs))
+        return *refused;
     const Result<QByteArray> patch = CreatePatch(*kind, original, modified);
     if (!patch)
         return io.refused(patch.reason());

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace quindaro2::cli {
 
 // The option that sends a command's result into a patch instead of a ROM.
@@ -16,6 +18,10 @@ inline QString PatchOptionHelp()
                                        "  --patch OUT   ROM を変えずに、変更を IPS または BPS のパッチとして OUT に書きます\n"
                                        "                （拡張子 .ips か .bps で形式を選びます。--output とは一緒に使えません）\n");
 }
+
+// Refuses an `out` that names one of the files in `inputs`: the exit code,
+// having said why; nothing when `out` is none of them.
+std::optional<int> RefuseInputAsOutput(Io& io, const QString& out, const QStringList& inputs);
 
 // Writes the patch from `original` to `modified` into `out`, whose extension
 // names the kind. `out` may name none of the files in `inputs`. Returns the

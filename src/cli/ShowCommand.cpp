@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include "cli/TerminalText.h"
+#include "core/edit/NesPalette.h"
 #include "core/export/PlayerExport.h"
 #include "core/file/RomFile.h"
 #include "core/roster/GridName.h"
@@ -14,11 +15,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(ShowCommand)
 };
-
-QString ColorCode(int code)
-{
-    return QStringLiteral("0x") + QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
-}
 
 class ShowCommand : public Command {
 public:
@@ -66,7 +62,7 @@ public:
         io.print(Text::tr("平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4")
                      .arg(figures.AverageLabel, figures.HomerunLabel, figures.RunLabel, figures.ErrorLabel));
         io.print(Text::tr("帽子の色：%1  ユニフォームの色：%2")
-                     .arg(ColorCode(team.state.HelmetColorCode), ColorCode(team.state.UniformColorCode)));
+                     .arg(ColorCodeText(team.state.HelmetColorCode), ColorCodeText(team.state.UniformColorCode)));
         for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
             const TextGrid& grid = team.grid(kind);
             if (grid.rowCount() == 0)

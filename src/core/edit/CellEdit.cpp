@@ -119,11 +119,7 @@ Result<Change> EditCell(const ShownTeam& team, RecordKind grid, int column, int 
     const std::optional<int> value = StrictInteger(text);
     const ValueRange range = descriptor.range.value_or(ValueRange{});
     if (!value || !range.contains(*value))
-        return Refused(value ? Text::tr("「%1」の値 %2 は範囲外です。範囲：%3")
-                                   .arg(descriptor.header)
-                                   .arg(*value)
-                                   .arg(RangeText(range))
-                             : NumberRefusal(descriptor, text));
+        return Refused(NumberRefusal(descriptor, value ? DecimalText(*value) : text));
     change.after = DecimalText(*value);
     return Change(change);
 }

@@ -17,6 +17,8 @@ constexpr std::array<std::uint32_t, kNesPaletteSize> kPalette{
     0xFFDB7B, 0xDEFB7B, 0xBDFBBD, 0xBDFBDE, 0x00FFFF, 0xFFDBFF, 0x000000, 0x000000,
 };
 
+constexpr std::uint32_t kOutsidePaletteColor = 0x808080;
+
 } // namespace
 
 std::uint32_t NesPalette(int code)
@@ -24,6 +26,11 @@ std::uint32_t NesPalette(int code)
     if (code < 0 || code >= kNesPaletteSize)
         return kOutsidePaletteColor;
     return kPalette[static_cast<std::size_t>(code)];
+}
+
+QString ColorCodeText(int code)
+{
+    return QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, u'0');
 }
 
 } // namespace quindaro2

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 namespace quindaro2 {
@@ -10,7 +12,7 @@ inline constexpr int kNesPaletteSize = 64;
 // A code read from the ROM can be 64 or more; it shows as a neutral grey.
 std::uint32_t NesPalette(int code);
 
-// The grey of a code outside the palette.
-inline constexpr std::uint32_t kOutsidePaletteColor = 0x808080;
+// A colour code as the editor and the tool show it: "0x0F".
+QString ColorCodeText(int code);
 
 } // namespace quindaro2

@@ -34,4 +34,10 @@ inline QString ShortEditionSpan()
     return QCoreApplication::translate("Edition", "%1～%2").arg(kFirstEdition % 100).arg(kLastEdition % 100);
 }
 
+// Why `edition` is refused: it is none of the editions there are.
+inline QString NotAnEdition(int edition)
+{
+    return QCoreApplication::translate("Edition", "%1 は版ではありません（%2）").arg(edition).arg(EditionSpan());
+}
+
 } // namespace quindaro2

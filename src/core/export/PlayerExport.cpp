@@ -110,7 +110,7 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
 {
     using Files = Result<std::vector<ExportFile>>;
     if (!IsEdition(edition))
-        return Files::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Files::Failed(NotAnEdition(edition));
     if (chosenFileName.isEmpty())
         return Files::Failed(Text::tr("出力ファイルが選ばれていません"));
     const ExportVocabulary& words = ExportVocabulary::Of(edition);

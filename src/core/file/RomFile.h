@@ -45,8 +45,9 @@ private:
 // Reads the whole file once, under a shared lock.
 Result<RomImage> ReadRomFile(const QString& path);
 
-// Reads another regular file of at most `largest` bytes (a patch, a text to
-// import) once, under a shared lock; anything else is refused before reading.
+// Reads another regular file of at most `largest` bytes (a patch, or a ROM a
+// patch is made from) once, under a shared lock; anything else is refused
+// before reading.
 Result<QByteArray> ReadWholeFile(const QString& path, qint64 largest);
 
 } // namespace quindaro2

@@ -303,7 +303,7 @@ private:
 Result<PlayerImport> ImportPlayerData(const RomImage& image, int edition, const std::vector<ImportFile>& files)
 {
     if (!IsEdition(edition))
-        return Result<PlayerImport>::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Result<PlayerImport>::Failed(NotAnEdition(edition));
     Importer importer(image, edition);
     for (const ImportFile& file : files)
         importer.read(file);

@@ -2,7 +2,6 @@
 
 #include "core/edition/ColumnTable.h"
 #include "core/file/RomFile.h"
-#include "core/rom/NameCodec.h"
 #include "core/roster/CellText.h"
 #include "core/roster/FieldCodec.h"
 #include "core/roster/GridName.h"

@@ -8,7 +8,6 @@
 #include "core/edition/ColumnTable.h"
 #include "core/roster/FieldCodec.h"
 
-#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -18,10 +17,6 @@
 namespace quindaro2 {
 
 namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(DemoRom)
-};
 
 // A whole number from low to high, both included; the same on every platform.
 int Draw(std::mt19937& random, int low, int high)
@@ -188,13 +183,6 @@ Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
     return record;
 }
 
-void Put(QByteArray& image, qint64 offset, const std::uint8_t* bytes, int size)
-{
-    if (offset < 0 || offset + size > image.size())
-        return;
-    std::memcpy(image.data() + offset, bytes, static_cast<std::size_t>(size));
-}
-
 } // namespace
 
 QString InventedName(int edition, std::mt19937& random)
@@ -229,31 +217,29 @@ QByteArray DemoRomImage(int edition, const DemoFill& fill)
     if (!IsEdition(edition))
         return image;
 
+    // Stored as a save stores them; the image has room for every slot, so
+    // no write can fail.
+    RomImage rom(std::move(image));
     // Seed 0 gives the players every earlier version gave.
     std::mt19937 random(static_cast<std::uint32_t>(edition) + 0x10000u * fill.seed);
     for (int team = 0; team < TeamCount(edition); ++team) {
         TeamStyle style{random, Draw(random, 0, 15), {}};
         for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
-            for (int slot = 0; slot < RecordsPerTeam(grid, edition).value_or(0); ++slot) {
-                const Record record = MemberRecord(grid, edition, slot, style);
-                Put(image, RecordOffset(grid, edition, team, slot, trainer).value_or(-1), record.bytes.data(), record.size);
-            }
+            for (int slot = 0; slot < RecordsPerTeam(grid, edition).value_or(0); ++slot)
+                (void)rom.setRecord(grid, edition, team, slot, MemberRecord(grid, edition, slot, style));
         }
         constexpr int colorCount = static_cast<int>(std::size(kTeamColors));
         const std::uint8_t helmet = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
         const std::uint8_t uniform = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
-        if (const std::optional<TeamColorOffsets> at = ColorOffsets(edition, team, trainer)) {
-            Put(image, at->helmet, &helmet, 1);
-            Put(image, at->uniform, &uniform, 1);
-        }
+        (void)rom.setColors(edition, team, {helmet, uniform});
     }
-    return image;
+    return rom.bytes();
 }
 
 Status WriteDemoRom(const QString& path, int edition, const DemoFill& fill)
 {
     if (!IsEdition(edition))
-        return Status::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Status::Failed(NotAnEdition(edition));
     return WriteNewFile(path, DemoRomImage(edition, fill));
 }
 

@@ -37,7 +37,7 @@ bool IsSampleName(const QString& fileName)
 Result<QString> CreateSample(const QString& folder, int edition, const QDateTime& now)
 {
     if (!IsEdition(edition))
-        return Result<QString>::Failed(Text::tr("%1 は版ではありません（%2）").arg(edition).arg(EditionSpan()));
+        return Result<QString>::Failed(NotAnEdition(edition));
     if (!QDir().mkpath(folder))
         return Result<QString>::Failed(Text::tr("サンプルのフォルダ %1 を作れません").arg(folder));
     for (int counter = 0; counter < kNamesTried; ++counter) {

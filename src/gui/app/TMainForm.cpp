@@ -10,11 +10,13 @@
 #include "core/detect/EditionDetection.h"
 #include "core/edit/CellEdit.h"
 #include "core/edit/EditCommands.h"
+#include "core/edit/NesPalette.h"
 #include "core/edition/Edition.h"
 #include "core/export/PlayerExport.h"
 #include "core/import/ImportIntoRom.h"
 #include "core/import/ImportReport.h"
 #include "core/roster/GridFill.h"
+#include "core/roster/GridName.h"
 #include "core/sample/SampleFolder.h"
 #include "core/save/PatchSave.h"
 #include "core/save/SaveCommands.h"
@@ -85,7 +87,7 @@ std::optional<GridPlace> PlaceOf(const Change& change, bool forward)
 void Paint(QLabel* square, int code)
 {
     square->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #404040;").arg(NesColor(code).name()));
-    square->setToolTip(QStringLiteral("0x") + QString::number(code, 16).toUpper().rightJustified(2, u'0'));
+    square->setToolTip(ColorCodeText(code));
 }
 
 } // namespace
@@ -215,9 +217,9 @@ QWidget* TMainForm::createDataPage()
     BatterGrid->setModel(batterModel_);
     PitcherGrid->setModel(pitcherModel_);
     VisorGrid->setModel(visorModel_);
-    DataPage->addTab(BatterGrid, tr("バッター"));
-    DataPage->addTab(PitcherGrid, tr("ピッチャー"));
-    DataPage->addTab(VisorGrid, tr("監督"));
+    DataPage->addTab(BatterGrid, GridName(RecordKind::Batter));
+    DataPage->addTab(PitcherGrid, GridName(RecordKind::Pitcher));
+    DataPage->addTab(VisorGrid, GridName(RecordKind::Manager));
     // The heading row, the rows, and a horizontal scroll bar when the window is narrow.
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid}) {
         const int row = grid->verticalHeader()->defaultSectionSize();
