@@ -1,5 +1,6 @@
 #include "core/file/FileWriter.h"
 
+#include "core/file/Descriptor.h"
 #include "core/file/SystemError.h"
 
 #include <QCoreApplication>
@@ -197,13 +198,10 @@ bool Overwrite(int fd, const QByteArray& bytes)
 // goes again once they are safely there.
 Status OverwriteInPlace(const QString& path, const QByteArray& name, const QByteArray& bytes)
 {
-    const int fd = ::open(name.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const Descriptor file(::open(name.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    const int fd = file.get();
     if (fd < 0)
         return Status::Failed(CannotWrite(path, SystemError()));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
 
     bool read = false;
     const QByteArray old = ReadWhole(fd, read);

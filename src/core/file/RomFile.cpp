@@ -29,23 +29,6 @@ QString CannotRead(const QString& path, const QString& reason)
     return Text::tr("%1 を読み込めません（%2）").arg(path, reason);
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
 // What a file to read may be: a ROM, or another file of at most `largest` bytes.
 struct Expected {
     bool rom;
@@ -125,7 +108,7 @@ Result<QByteArray> ReadAll(int fd, const QString& path, const Expected& expected
 }
 
 struct OpenedFile {
-    int descriptor;
+    Descriptor descriptor;
     QByteArray bytes;
 };
 
@@ -160,7 +143,7 @@ Result<OpenedFile> OpenLockedAndRead(const QString& path, int operation, std::ch
         Result<QByteArray> bytes = ReadAll(fd.get(), path, expected);
         if (!bytes)
             return Result<OpenedFile>::Failed(bytes.reason());
-        return OpenedFile{fd.release(), std::move(bytes).value()};
+        return OpenedFile{std::move(fd), std::move(bytes).value()};
     }
 }
 
@@ -172,32 +155,13 @@ Result<LockedRom> LockedRom::Open(const QString& path, Access access, std::chron
         OpenLockedAndRead(path, access == Access::Update ? LOCK_EX : LOCK_SH, wait, Expected{true, kLargestRom});
     if (!opened)
         return Result<LockedRom>::Failed(opened.reason());
-    return LockedRom(opened->descriptor, RomImage(std::move(opened).value().bytes));
+    OpenedFile file = std::move(opened).value();
+    return LockedRom(std::move(file.descriptor), RomImage(std::move(file.bytes)));
 }
 
-LockedRom::LockedRom(int descriptor, RomImage image) : descriptor_(descriptor), image_(std::move(image)) {}
-
-LockedRom::LockedRom(LockedRom&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), image_(std::move(other.image_))
+LockedRom::LockedRom(Descriptor descriptor, RomImage image)
+    : descriptor_(std::move(descriptor)), image_(std::move(image))
 {
-}
-
-LockedRom& LockedRom::operator=(LockedRom&& other) noexcept
-{
-    if (this != &other) {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-        descriptor_ = std::exchange(other.descriptor_, -1);
-        image_ = std::move(other.image_);
-    }
-    return *this;
-}
-
-LockedRom::~LockedRom()
-{
-    // Closing the descriptor releases the lock.
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
 }
 
 Result<RomImage> ReadRomFile(const QString& path)
@@ -213,7 +177,6 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 largest)
     Result<OpenedFile> opened = OpenLockedAndRead(path, LOCK_SH, kLockWait, Expected{false, largest});
     if (!opened)
         return Result<QByteArray>::Failed(opened.reason());
-    ::close(opened->descriptor);
     return std::move(opened).value().bytes;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/file/Descriptor.h"
 #include "core/rom/Result.h"
 #include "core/rom/RomImage.h"
 
@@ -26,19 +27,13 @@ public:
 
     static Result<LockedRom> Open(const QString& path, Access access, std::chrono::milliseconds wait = kLockWait);
 
-    LockedRom(LockedRom&& other) noexcept;
-    LockedRom& operator=(LockedRom&& other) noexcept;
-    LockedRom(const LockedRom&) = delete;
-    LockedRom& operator=(const LockedRom&) = delete;
-    ~LockedRom();
-
     // The whole file as it was read under the lock.
     const RomImage& image() const { return image_; }
 
 private:
-    LockedRom(int descriptor, RomImage image);
+    LockedRom(Descriptor descriptor, RomImage image);
 
-    int descriptor_ = -1;
+    Descriptor descriptor_;  // held open: closing it releases the lock
     RomImage image_;
 };
 
