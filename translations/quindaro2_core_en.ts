@@ -168,12 +168,12 @@
 <context>
     <name>ChoiceList</name>
     <message>
-        <location filename="../src/core/edition/ChoiceList.cpp" line="35"/>
+        <location filename="../src/core/edition/ChoiceList.cpp" line="33"/>
         <source>打席</source>
         <translation>Batting side</translation>
     </message>
     <message>
-        <location filename="../src/core/edition/ChoiceList.cpp" line="40"/>
+        <location filename="../src/core/edition/ChoiceList.cpp" line="38"/>
         <source>投法</source>
         <translation>Pitching form</translation>
     </message>
@@ -264,39 +264,39 @@
 <context>
     <name>FileWriter</name>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="28"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="29"/>
         <source>%1 に書き込めません（%2）。%1 は元のままです</source>
         <translation>Cannot write %1 (%2). %1 is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="33"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="34"/>
         <source>%1 を作れません（%2）。何も書き込んでいません</source>
         <translation>Cannot create %1 (%2). Nothing was written</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="82"/>
-        <location filename="../src/core/file/FileWriter.cpp" line="87"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="83"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="88"/>
         <source>%1 に書き込めません（%2）</source>
         <translation>Cannot write %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="218"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="216"/>
         <source>バックアップを作れません：%1</source>
         <translation>cannot make a backup: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="231"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="229"/>
         <source>%1 に書き込めません（%2）。元のデータはバックアップ %3 にあります</source>
         <translation>Cannot write %1 (%2). The original data are in the backup %3</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="240"/>
-        <location filename="../src/core/file/FileWriter.cpp" line="269"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="238"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="267"/>
         <source>書き込み先のファイル名が空です</source>
         <translation>The name of the file to write is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="274"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="272"/>
         <source>%1 は既にあります。上書きしません</source>
         <translation>%1 already exists; it is not overwritten</translation>
     </message>
@@ -376,42 +376,42 @@
 <context>
     <name>ImportReport</name>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="42"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="38"/>
         <source>%1チーム（%2つ目）</source>
         <translation>team %1 (no. %2)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="42"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="36"/>
         <source>%1チーム</source>
         <translation>team %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="47"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="43"/>
         <source>%1 %2 %3「%4」 %5：%6 → %7</source>
         <translation>%1, %2 %3 &quot;%4&quot;, &quot;%5&quot;: %6 → %7</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="57"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="53"/>
         <source> %1 行目</source>
         <translation> line %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="59"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="55"/>
         <source> %1「%2」</source>
         <translation> &quot;%1&quot; = &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="61"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="57"/>
         <source>「%1」</source>
         <translation> &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="62"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="58"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/import/ImportReport.cpp" line="20"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="21"/>
         <source>%n チーム</source>
         <translation>
             <numerusform>%n team</numerusform>
@@ -419,7 +419,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/import/ImportReport.cpp" line="25"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="26"/>
         <source>%n セル</source>
         <translation>
             <numerusform>%n cell</numerusform>
@@ -427,7 +427,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/import/ImportReport.cpp" line="68"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="64"/>
         <source>取り込めないところが %n か所あります。何も書き込みません</source>
         <translation>
             <numerusform>%n problem found; nothing will be written</numerusform>
@@ -435,27 +435,27 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="71"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="67"/>
         <source>%1を読みました。変わるセルはありません</source>
         <translation>Read %1; no cell changes</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="77"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="73"/>
         <source>%1 %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="78"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="74"/>
         <source>%1を読みました。%2の %3が変わります（%4）</source>
         <translation>Read %1; changes to %3 in %2 (%4)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="80"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="76"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="94"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="90"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
@@ -535,32 +535,32 @@
 <context>
     <name>PlayerExport</name>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="31"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="34"/>
         <source>バッター</source>
         <translation>batter</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="31"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="34"/>
         <source>ピッチャー</source>
         <translation>pitcher</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="45"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="48"/>
         <source>%1 のチーム %2 の%3 %4 人目を読み込めません（%5）</source>
         <translation>Cannot read %3 %4 of team %2 in %1 (%5)</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="115"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="137"/>
         <source>出力ファイルが選ばれていません</source>
         <translation>No file to export to is chosen</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="118"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="140"/>
         <source>%1年版の文字を Shift-JIS に変換できません</source>
         <translation>The characters of the %1 edition cannot be converted to Shift-JIS</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="169"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="191"/>
         <source>%1 は開いている ROM ファイルです。ROM を壊さないよう、出力先には使えません</source>
         <translation>%1 is the open ROM file; to keep the ROM intact, the export cannot be written into it</translation>
     </message>
@@ -621,32 +621,32 @@
         <translation>Cannot read %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="57"/>
+        <location filename="../src/core/file/RomFile.cpp" line="40"/>
         <source>%1 は %2 バイトあり、このゲームの ROM ではありません（ROM は 16 MiB まで）</source>
         <translation>%1 has %2 bytes and is no ROM of this game (a ROM has at most 16 MiB)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="58"/>
+        <location filename="../src/core/file/RomFile.cpp" line="41"/>
         <source>%1 は %2 バイトあり、大きすぎます（%3 バイトまで）</source>
         <translation>%1 has %2 bytes, which is too large (%3 bytes at most)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="67"/>
+        <location filename="../src/core/file/RomFile.cpp" line="50"/>
         <source>%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。ROM ファイルを指定してください</source>
         <translation>%1 is not a regular file (but a FIFO, a device, a folder or the like). Give a ROM file</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="68"/>
+        <location filename="../src/core/file/RomFile.cpp" line="51"/>
         <source>%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）</source>
         <translation>%1 is not a regular file (but a FIFO, a device, a folder or the like)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="138"/>
+        <location filename="../src/core/file/RomFile.cpp" line="121"/>
         <source>ファイル名が空です</source>
         <translation>The file name is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/file/RomFile.cpp" line="154"/>
+        <location filename="../src/core/file/RomFile.cpp" line="137"/>
         <source>%1 は他のプログラムが使用中です（%2 秒待ちました）。何も書き込んでいません</source>
         <translation>%1 is in use by another program (waited %2 seconds). Nothing was written</translation>
     </message>
@@ -713,77 +713,77 @@
 <context>
     <name>TeamSections</name>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="71"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="50"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="99"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="78"/>
         <source>%1 列目が「%2」です（「%3」のはず）</source>
         <translation>column %1 is &quot;%2&quot; (&quot;%3&quot; expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="101"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="80"/>
         <source>列が %1 個です（%2 個のはず）</source>
         <translation>there are %1 columns (%2 expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="129"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="108"/>
         <source>チームの行（「%1」など）より前に行があります</source>
         <translation>There are lines before the first team line (such as &quot;%1&quot;)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="141"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="120"/>
         <source>%1のバッターの見出しの行がありません。%2</source>
         <translation>%1 has no batter heading line. %2</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="154"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="133"/>
         <source>%1の見出しの行が多すぎます</source>
         <translation>%1 has too many heading lines</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="166"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="145"/>
         <source>チームの行（「%1」など）がありません。選手データ出力で書いたファイルを指定してください</source>
         <translation>There is no team line (such as &quot;%1&quot;). Give a file written by the player data export</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="179"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="158"/>
         <source>%1年版の見出し：%2</source>
         <translation>Headings of the %1 edition: &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="196"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="175"/>
         <source>「%1」は%2年版のチームではありません。チーム：%3</source>
         <translation>&quot;%1&quot; is no team of the %2 edition. Teams: %3</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="207"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="186"/>
         <source>ファイル名の「_%1%2」に当たるチームはありません（%3年版の%1チームは %4 つ）</source>
         <translation>No team matches &quot;_%1%2&quot; in the file name (the %3 edition has %4 teams %1)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="230"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="209"/>
         <source>%1の%2の見出しが%3年版のものと違います：%4。版の指定を確かめてください。%5</source>
         <translation>The %2 headings of %1 differ from those of the %3 edition: %4. Check the edition given. %5</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="250"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="229"/>
         <source>%1の後にバッターとピッチャーの表がありません</source>
         <translation>No batter and pitcher tables follow %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="255"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="234"/>
         <source>%1のピッチャーの見出しの行がありません。%2</source>
         <translation>%1 has no pitcher heading line. %2</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="271"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="250"/>
         <source>%1の%2の行が足りません（%3 行のところ %4 行）</source>
         <translation>%1 has too few lines of %2 (%4 instead of %3)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="274"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="253"/>
         <source>%1の%2の行が多すぎます（%3 行のところ %4 行）</source>
         <translation>%1 has too many lines of %2 (%4 instead of %3)</translation>
     </message>

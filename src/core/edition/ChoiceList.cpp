@@ -1,7 +1,5 @@
 #include "core/edition/ChoiceList.h"
 
-#include "core/edition/EditionProfile.h"
-
 #include <QCoreApplication>
 
 namespace quindaro2 {
@@ -38,12 +36,6 @@ ChoiceList Sides(std::array<std::optional<int>, kChoiceCount> codes, std::vector
 ChoiceList Forms(std::array<std::optional<int>, kChoiceCount> codes, std::vector<int> offered)
 {
     return {QString::fromUtf8(QT_TRANSLATE_NOOP("ChoiceList", "投法")), FormTexts(), codes, std::move(offered)};
-}
-
-const ChoiceList& NoChoices()
-{
-    static const ChoiceList empty;
-    return empty;
 }
 
 } // namespace
@@ -141,18 +133,6 @@ const ChoiceList& FormsOf1993()
 
 } // namespace choices
 
-const ChoiceList& BattingSides(int edition)
-{
-    const EditionProfile* profile = FindProfile(edition);
-    return profile ? *profile->battingSides : NoChoices();
-}
-
-const ChoiceList& PitchingForms(int edition)
-{
-    const EditionProfile* profile = FindProfile(edition);
-    return profile ? *profile->pitchingForms : NoChoices();
-}
-
 QString BattingSideText(int j)
 {
     return j >= 0 && j < kChoiceCount ? SideTexts()[j] : QString();
@@ -161,11 +141,6 @@ QString BattingSideText(int j)
 QString PitchingFormText(int j)
 {
     return j >= 0 && j < kChoiceCount ? FormTexts()[j] : QString();
-}
-
-std::optional<int> PitchingFormCode(int edition, int j)
-{
-    return j >= 0 && j < kChoiceCount ? PitchingForms(edition).codes[static_cast<std::size_t>(j)] : std::nullopt;
 }
 
 } // namespace quindaro2

@@ -43,12 +43,7 @@ const ChoiceList& FormsOf1993();
 
 } // namespace choices
 
-// The lists of an edition; an empty list for a year that is no edition.
-const ChoiceList& BattingSides(int edition);
-const ChoiceList& PitchingForms(int edition);
-
 QString BattingSideText(int j);
 QString PitchingFormText(int j);
-std::optional<int> PitchingFormCode(int edition, int j);
 
 } // namespace quindaro2

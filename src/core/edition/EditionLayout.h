@@ -26,8 +26,8 @@ int TeamCount(int edition);
 QString TeamCode(int edition, int team);
 
 // Absolute file offset of record `index` of `kind` of team `team`. `trainer` is
-// the answer of HasTrainer: the 512-byte shift applies only when it is 1 and the
-// edition honours it for that kind of record.
+// the image's trainer bit (RomImage::trainer): the 512-byte shift applies only
+// when it is 1 and the edition honours it for that kind of record.
 std::optional<qint64> RecordOffset(RecordKind kind, int edition, int team, int index, int trainer);
 
 struct TeamColorOffsets {

@@ -41,8 +41,6 @@ struct EditionProfile {
     std::optional<RosterShape> managers;
     Placement placement;
     NameTable names;
-    const ChoiceList* battingSides = nullptr;
-    const ChoiceList* pitchingForms = nullptr;
     std::vector<ColumnDescriptor> batterColumns;
     std::vector<ColumnDescriptor> pitcherColumns;
     std::vector<ColumnDescriptor> managerColumns;  // empty before managers exist

@@ -10,6 +10,25 @@ QString NameTable::characters() const
     return all;
 }
 
+QChar NameTable::character(int code) const
+{
+    for (const CodeRun& run : runs) {
+        if (code >= run.firstCode && code < run.firstCode + run.characters.size())
+            return run.characters[code - run.firstCode];
+    }
+    return outsideRuns;
+}
+
+int NameTable::code(QChar character) const
+{
+    for (const CodeRun& run : runs) {
+        const qsizetype position = run.characters.indexOf(character);
+        if (position >= 0)
+            return run.firstCode + static_cast<int>(position);
+    }
+    return -1;
+}
+
 namespace names {
 
 namespace {

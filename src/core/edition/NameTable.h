@@ -25,6 +25,10 @@ struct NameTable {
 
     // Every character of the runs in code order, repeats included.
     QString characters() const;
+    // The character a code reads as.
+    QChar character(int code) const;
+    // The code a character is stored as, its first; -1 when it has none.
+    int code(QChar character) const;
 };
 
 namespace names {

@@ -62,7 +62,7 @@ void ExportVocabulary::build(int edition)
     const auto add = [&](const QString& text) { texts += text + u'\n'; };
     const int teams = TeamCount(edition);
     for (int team = 0; team < teams; ++team)
-        add(QStringLiteral("%1チーム\r").arg(TeamLabel(edition, team)));
+        add(TeamLine(edition, team) + u'\r');
     for (const RecordKind grid : kGrids)
         add(ExportedHeadings(grid, edition).join(u',') + u'\r');
     // Every code as DecodeName shows it: its run's character, else the
@@ -108,12 +108,8 @@ void ExportVocabulary::build(int edition)
         headingLines_[Grid(grid)] = line(*next++);
     const auto characters = next;
     next += distinct.size();
-    for (Piece& character : nameCharacters_)
-        character = characters[0];
-    for (const CodeRun& run : profile.names.runs) {
-        for (qsizetype k = 0; k < run.characters.size() && run.firstCode + k < 256; ++k)
-            nameCharacters_[static_cast<std::size_t>(run.firstCode + k)] = characters[distinct.indexOf(run.characters[k])];
-    }
+    for (std::size_t code = 0; code < nameCharacters_.size(); ++code)
+        nameCharacters_[code] = characters[distinct.indexOf(profile.names.character(static_cast<int>(code)))];
     for (const RecordKind grid : kGrids) {
         for (const ColumnDescriptor& column : columns_[Grid(grid)]) {
             std::optional<ListPieces> list;

@@ -45,10 +45,6 @@ private:
 
     static std::size_t Grid(RecordKind grid) { return grid == RecordKind::Batter ? 0 : 1; }
     QByteArrayView view(Piece piece) const { return QByteArrayView(encoded_.constData() + piece.start, piece.size); }
-    void append(Piece piece, std::string& text) const
-    {
-        text.append(encoded_.constData() + piece.start, static_cast<std::size_t>(piece.size));
-    }
     void build(int edition);
 
     bool ok_ = false;

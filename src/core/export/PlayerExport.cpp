@@ -26,6 +26,9 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(PlayerExport)
 };
 
+// What follows the label on a team line; the file's text, never translated.
+const QString kTeamLineEnd = QStringLiteral("チーム");
+
 QString KindName(RecordKind kind)
 {
     return kind == RecordKind::Batter ? Text::tr("バッター") : Text::tr("ピッチャー");
@@ -84,6 +87,28 @@ QString TeamLabel(int edition, int team)
     return code;
 }
 
+std::vector<int> TeamsLabelled(int edition, const QString& label)
+{
+    std::vector<int> teams;
+    for (int team = 0; team < TeamCount(edition); ++team) {
+        if (TeamLabel(edition, team) == label)
+            teams.push_back(team);
+    }
+    return teams;
+}
+
+QString TeamLine(int edition, int team)
+{
+    return TeamLabel(edition, team) + kTeamLineEnd;
+}
+
+std::optional<QString> LabelOfTeamLine(const QString& text)
+{
+    if (!text.endsWith(kTeamLineEnd) || text.size() == kTeamLineEnd.size())
+        return std::nullopt;
+    return text.chopped(kTeamLineEnd.size());
+}
+
 QString TeamFileName(const QString& chosen, int edition, int team)
 {
     qsizetype nameStart = chosen.lastIndexOf(u'/') + 1;
@@ -96,11 +121,8 @@ QString TeamFileName(const QString& chosen, int edition, int team)
     const QString extension = hasExtension ? chosen.mid(dot) : QString();
 
     const QString label = TeamLabel(edition, team);
-    int occurrence = 1;
-    for (int earlier = 0; earlier < team; ++earlier) {
-        if (TeamLabel(edition, earlier) == label)
-            ++occurrence;
-    }
+    const std::vector<int> sharing = TeamsLabelled(edition, label);
+    const auto occurrence = std::find(sharing.begin(), sharing.end(), team) - sharing.begin() + 1;
     const QString suffix = occurrence > 1 ? QString::number(occurrence) : QString();
     return base + u'_' + label + suffix + extension;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace quindaro2 {
@@ -50,6 +51,13 @@ QStringList ExportedFields(RecordKind kind, int edition, const Record& record);
 
 // The team's code as the export texts show it: "G " becomes "G", "Bu" stays.
 QString TeamLabel(int edition, int team);
+// The teams of the edition's list that have the label, in list order.
+std::vector<int> TeamsLabelled(int edition, const QString& label);
+
+// The line that opens a team's tables ("Gチーム"), without its line end, and
+// the label such a line gives; nothing for any other text.
+QString TeamLine(int edition, int team);
+std::optional<QString> LabelOfTeamLine(const QString& text);
 
 // The per-team file: the chosen path without its file name's extension, "_",
 // the team label, then the extension with its dot. A label that an earlier

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <map>
 
 namespace quindaro2 {
@@ -30,16 +31,11 @@ QString Cells(std::size_t count)
 QString ImportTeamName(int edition, int team)
 {
     const QString label = TeamLabel(edition, team);
-    int occurrence = 0;
-    int sharing = 0;
-    for (int other = 0; other < TeamCount(edition); ++other) {
-        if (TeamLabel(edition, other) != label)
-            continue;
-        ++sharing;
-        if (other <= team)
-            ++occurrence;
-    }
-    return sharing > 1 ? Text::tr("%1チーム（%2つ目）").arg(label).arg(occurrence) : Text::tr("%1チーム").arg(label);
+    const std::vector<int> sharing = TeamsLabelled(edition, label);
+    if (sharing.size() < 2)
+        return Text::tr("%1チーム").arg(label);
+    const auto occurrence = std::count_if(sharing.begin(), sharing.end(), [team](int other) { return other <= team; });
+    return Text::tr("%1チーム（%2つ目）").arg(label).arg(occurrence);
 }
 
 QString ChangeText(int edition, const ImportedCell& change)

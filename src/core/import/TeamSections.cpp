@@ -22,44 +22,23 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(TeamSections)
 };
 
-const QString kTeamSuffix = QStringLiteral("チーム");
-
-struct Row {
-    int number = 0;
-    QStringList fields;
-    bool readable = true;
-};
-
 // The code of a team line ("Gチーム" gives "G").
-std::optional<QString> TeamLineLabel(const Row& row)
+std::optional<QString> TeamLineLabel(const TableLine& row)
 {
     if (!row.readable || row.fields.size() != 1)
         return std::nullopt;
-    const QString& text = row.fields[0];
-    if (!text.endsWith(kTeamSuffix) || text.size() == kTeamSuffix.size())
-        return std::nullopt;
-    return text.chopped(kTeamSuffix.size());
+    return LabelOfTeamLine(row.fields[0]);
 }
 
 // Either table's heading line: its first field reads 名前, however it is spaced,
 // so that a heading that is not the edition's is still told from a player.
-bool IsHeading(const Row& row)
+bool IsHeading(const TableLine& row)
 {
     if (!row.readable || row.fields.isEmpty())
         return false;
     QString first = row.fields[0];
     first.removeIf([](QChar c) { return c.isSpace(); });
     return first == QStringLiteral("名前");
-}
-
-std::vector<int> TeamsLabelled(int edition, const QString& label)
-{
-    std::vector<int> teams;
-    for (int team = 0; team < TeamCount(edition); ++team) {
-        if (TeamLabel(edition, team) == label)
-            teams.push_back(team);
-    }
-    return teams;
 }
 
 QString Labels(int edition)
@@ -109,15 +88,15 @@ std::size_t Index(RecordKind kind)
 // Reads the rows of one file in order, keeping which team and table they belong to.
 class Splitter {
 public:
-    Splitter(const QString& file, int edition, const std::vector<Row>& rows) : file_(file), edition_(edition)
+    Splitter(const QString& file, int edition, const std::vector<TableLine>& rows) : file_(file), edition_(edition)
     {
-        for (const Row& row : rows) {
+        for (const TableLine& row : rows) {
             if (const std::optional<QString> label = TeamLineLabel(row))
                 ++labelCount_[*label];
         }
     }
 
-    void take(const Row& row)
+    void take(const TableLine& row)
     {
         if (const std::optional<QString> label = TeamLineLabel(row)) {
             closeTeam();
@@ -172,7 +151,7 @@ public:
 private:
     enum class Part { BatterHeading, Batters, Pitchers };
 
-    QString ExampleTeamLine() const { return TeamLabel(edition_, 0) + kTeamSuffix; }
+    QString ExampleTeamLine() const { return TeamLine(edition_, 0); }
 
     QString Expected(RecordKind kind) const
     {
@@ -186,7 +165,7 @@ private:
         result_.problems.push_back({file_, line, {}, text, reason});
     }
 
-    void startTeam(const Row& row, const QString& label)
+    void startTeam(const TableLine& row, const QString& label)
     {
         const std::vector<int> teams = TeamsLabelled(edition_, label);
         const int inFile = ++seen_[label];
@@ -221,7 +200,7 @@ private:
         result_.teams.push_back({file_, row.number, teams[static_cast<std::size_t>(occurrence - 1)], {}, {}});
     }
 
-    void heading(RecordKind kind, const Row& row)
+    void heading(RecordKind kind, const TableLine& row)
     {
         headingLine_[Index(kind)] = row.number;
         if (WithoutTrailingBlanks(row.fields) == WithoutTrailingBlanks(ExportedHeadings(kind, edition_)))
@@ -233,12 +212,12 @@ private:
                                .arg(HeadingDifference(row.fields, ExportedHeadings(kind, edition_)), Expected(kind)));
     }
 
-    void add(RecordKind kind, const Row& row)
+    void add(RecordKind kind, const TableLine& row)
     {
         if (!usable_[Index(kind)])
             return;
         TeamSection& team = result_.teams.back();
-        (kind == RecordKind::Batter ? team.batters : team.pitchers).push_back({row.number, row.fields, row.readable});
+        (kind == RecordKind::Batter ? team.batters : team.pitchers).push_back(row);
     }
 
     void closeTeam()
@@ -292,7 +271,7 @@ private:
 
 FileTeams SplitTeams(const QString& file, int edition, const std::vector<TextLine>& lines)
 {
-    std::vector<Row> rows;
+    std::vector<TableLine> rows;
     std::vector<ImportProblem> unreadable;
     for (const TextLine& line : lines) {
         const Result<QStringList> fields = SplitFields(line.text);
@@ -304,7 +283,7 @@ FileTeams SplitTeams(const QString& file, int edition, const std::vector<TextLin
         }
     }
     Splitter splitter(file, edition, rows);
-    for (const Row& row : rows)
+    for (const TableLine& row : rows)
         splitter.take(row);
     FileTeams teams = splitter.finish();
     teams.problems.insert(teams.problems.end(), unreadable.begin(), unreadable.end());

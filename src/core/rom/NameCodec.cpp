@@ -4,30 +4,6 @@
 
 namespace quindaro2 {
 
-namespace {
-
-QChar CharacterOf(const NameTable& names, int code)
-{
-    for (const CodeRun& run : names.runs) {
-        if (code >= run.firstCode && code < run.firstCode + run.characters.size())
-            return run.characters[code - run.firstCode];
-    }
-    return names.outsideRuns;
-}
-
-// The first code of the character; -1 when it has none.
-int CodeOf(const NameTable& names, QChar character)
-{
-    for (const CodeRun& run : names.runs) {
-        const qsizetype position = run.characters.indexOf(character);
-        if (position >= 0)
-            return run.firstCode + static_cast<int>(position);
-    }
-    return -1;
-}
-
-} // namespace
-
 int NameLength(int edition)
 {
     const EditionProfile* profile = FindProfile(edition);
@@ -47,7 +23,7 @@ QString DecodeName(int edition, const Record& record)
         return {};
     QString text;
     for (int i = 0; i < profile->names.length; ++i)
-        text += CharacterOf(profile->names, record[1 + i]);
+        text += profile->names.character(record[1 + i]);
     return text;
 }
 
@@ -58,7 +34,7 @@ bool IsStoredCode(int edition, int code)
         return false;
     for (const CodeRun& run : profile->names.runs) {
         if (code >= run.firstCode && code < run.firstCode + run.characters.size())
-            return CodeOf(profile->names, run.characters[code - run.firstCode]) == code;
+            return profile->names.code(run.characters[code - run.firstCode]) == code;
     }
     return false;
 }
@@ -72,7 +48,7 @@ bool EncodeName(int edition, const QString& text, Record& record)
     for (int i = 0; i < names.length; ++i)
         record[1 + i] = names.spaceCode;
     for (int i = 0; i < names.length && i < text.size(); ++i) {
-        const int code = CodeOf(names, text[i]);
+        const int code = names.code(text[i]);
         if (code < 0)
             return false;
         record[1 + i] = static_cast<std::uint8_t>(code);
