@@ -64,44 +64,39 @@ a refused value
     </message>
     <message>
         <location filename="../src/cli/Command.cpp" line="76"/>
-        <location filename="../src/cli/Command.cpp" line="95"/>
+        <location filename="../src/cli/Command.cpp" line="94"/>
         <source>--edition がありません</source>
         <translation>--edition is missing</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="82"/>
-        <source>版は %1 または %2 で指定してください：%3</source>
-        <translation>Give the edition as %1 or %2: %3</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/Command.cpp" line="89"/>
+        <location filename="../src/cli/Command.cpp" line="88"/>
         <source>  --edition E   版（%1 または %2）。auto なら ROM から推定します
 </source>
         <translation>  --edition E   edition (%1 or %2); auto detects it from the ROM
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="103"/>
+        <location filename="../src/cli/Command.cpp" line="102"/>
         <source>版は %1、%2 または auto で指定してください：%3</source>
         <translation>Give the edition as %1, %2 or auto: %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="116"/>
+        <location filename="../src/cli/Command.cpp" line="115"/>
         <source>版を推定できません：%1。--edition で版を指定してください</source>
         <translation>Cannot detect the edition: %1. Give it with --edition</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="121"/>
+        <location filename="../src/cli/Command.cpp" line="120"/>
         <source>%1年版と推定しました（次点 %2年版との差 %3）</source>
         <translation>Detected the %1 edition (%3 ahead of the %2 edition)</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="155"/>
+        <location filename="../src/cli/Command.cpp" line="154"/>
         <source>警告：%1</source>
         <translation>Warning: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="157"/>
+        <location filename="../src/cli/Command.cpp" line="156"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>

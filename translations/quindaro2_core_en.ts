@@ -262,6 +262,14 @@
     </message>
 </context>
 <context>
+    <name>EditionName</name>
+    <message>
+        <location filename="../src/core/edition/EditionName.cpp" line="26"/>
+        <source>版は %1 または %2 で指定してください：%3</source>
+        <translation>Give the edition as %1 or %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>FileWriter</name>
     <message>
         <location filename="../src/core/file/FileWriter.cpp" line="29"/>

@@ -24,17 +24,12 @@
         <translation>--edition is given twice</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/EditorCommandLine.cpp" line="57"/>
-        <source>版は %1 または %2 で指定してください：%3</source>
-        <translation>Give the edition as %1 or %2: %3</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/EditorCommandLine.cpp" line="60"/>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="59"/>
         <source>--edition はROMファイルといっしょに指定してください</source>
         <translation>Give --edition together with a ROM file</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/EditorCommandLine.cpp" line="69"/>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="68"/>
         <source>使い方: quindaro2 [ROM] [--edition E]
   ROM           始めに開くROMファイル
   --edition E   その版（%1 または %2）。ないときは版を尋ねます

@@ -79,8 +79,7 @@ std::optional<int> RequireEdition(const QString& command, const Arguments& argum
     const QString text = arguments.value(QStringLiteral("--edition"));
     const std::optional<int> edition = ParseEdition(text);
     if (!edition)
-        io.usageError(command, Text::tr("版は %1 または %2 で指定してください：%3")
-                                   .arg(ShortEditionSpan(), EditionSpan(), text));
+        io.usageError(command, EditionRefusal(text));
     return edition;
 }
 

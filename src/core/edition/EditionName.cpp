@@ -2,6 +2,8 @@
 
 #include "core/edition/Edition.h"
 
+#include <QCoreApplication>
+
 namespace quindaro2 {
 
 std::optional<int> ParseEdition(const QString& text)
@@ -17,6 +19,12 @@ std::optional<int> ParseEdition(const QString& text)
     if (!IsEdition(year))
         return std::nullopt;
     return year;
+}
+
+QString EditionRefusal(const QString& text)
+{
+    return QCoreApplication::translate("EditionName", "版は %1 または %2 で指定してください：%3")
+        .arg(ShortEditionSpan(), EditionSpan(), text);
 }
 
 } // namespace quindaro2

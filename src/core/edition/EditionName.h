@@ -10,4 +10,7 @@ namespace quindaro2 {
 // year, or none for anything else.
 std::optional<int> ParseEdition(const QString& text);
 
+// Why ParseEdition refused `text`, with the forms it takes.
+QString EditionRefusal(const QString& text);
+
 } // namespace quindaro2

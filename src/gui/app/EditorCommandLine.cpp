@@ -54,8 +54,7 @@ EditorStart ParseEditorCommandLine(const QStringList& arguments)
         const QString text = parser.value(edition);
         start.edition = ParseEdition(text);
         if (!start.edition)
-            return Refused(Texts::tr("版は %1 または %2 で指定してください：%3")
-                               .arg(ShortEditionSpan(), EditionSpan(), text));
+            return Refused(EditionRefusal(text));
         if (files.isEmpty())
             return Refused(Texts::tr("--edition はROMファイルといっしょに指定してください"));
     }
