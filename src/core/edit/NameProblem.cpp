@@ -30,8 +30,7 @@ QString NameProblem(int edition, const QString& name)
     if (name.size() > length)
         return Text::tr("名前「%1」は長すぎます（%2年版の名前は %3 文字まで）").arg(name, QString::number(edition), QString::number(length));
     for (const QChar c : name) {
-        Record scratch;
-        if (!EncodeName(edition, QString(c), scratch))
+        if (!HasCode(edition, c))
             return Text::tr("名前「%1」の「%2」は%3年版の名前に使えません。使える文字：%4")
                 .arg(name, QString(c), QString::number(edition), UsableCharacters(edition));
     }

@@ -16,6 +16,12 @@ QString CharTable(int edition)
     return profile ? profile->names.characters() : QString();
 }
 
+bool HasCode(int edition, QChar character)
+{
+    const EditionProfile* profile = FindProfile(edition);
+    return profile && profile->names.code(character) >= 0;
+}
+
 QString DecodeName(int edition, const Record& record)
 {
     const EditionProfile* profile = FindProfile(edition);

@@ -13,6 +13,9 @@ int NameLength(int edition);
 // edition's code runs in code order.
 QString CharTable(int edition);
 
+// Whether a name of the edition can hold the character.
+bool HasCode(int edition, QChar character);
+
 // Bytes 1 to n of the record (n = the edition's name length) as full-width text.
 QString DecodeName(int edition, const Record& record);
 

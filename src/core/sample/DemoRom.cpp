@@ -189,8 +189,7 @@ QString InventedName(int edition, std::mt19937& random)
 {
     QString usable;
     for (const QChar c : Syllables()) {
-        Record scratch;
-        if (EncodeName(edition, QString(c), scratch))
+        if (HasCode(edition, c))
             usable += c;
     }
     const int length = Draw(random, 2, NameLength(edition));
