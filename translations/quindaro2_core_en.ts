@@ -509,7 +509,7 @@
         <translation>The name &quot;%1&quot; is too long (names of the %2 edition have at most %3 characters)</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/NameProblem.cpp" line="35"/>
+        <location filename="../src/core/edit/NameProblem.cpp" line="34"/>
         <source>名前「%1」の「%2」は%3年版の名前に使えません。使える文字：%4</source>
         <translation>&quot;%2&quot; in the name &quot;%1&quot; cannot be used in names of the %3 edition. Usable characters: &quot;%4&quot;</translation>
     </message>
