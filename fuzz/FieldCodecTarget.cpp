@@ -76,12 +76,14 @@ void RequireOnlyFieldChanged(RecordKind grid, int edition, const ColumnDescripto
 void CheckDecoders(RecordKind grid, int edition, const Record& record)
 {
     for (const ColumnKind kind : kKinds) {
-        const int value = DecodeField(grid, edition, record, kind);
+        const std::optional<int> decoded = DecodeField(grid, edition, record, kind);
         const ColumnDescriptor* column = ColumnOfKind(grid, edition, kind);
         if (!column || (!column->choices && !column->rule)) {
-            Require(value == -1, "a kind without a decoded field gives -1", [&] { return Where(grid, edition, kind); });
+            Require(!decoded, "a kind without a decoded field gives no value", [&] { return Where(grid, edition, kind); });
             continue;
         }
+        Require(decoded || column->choices, "a number field always has a value", [&] { return Where(grid, edition, kind); });
+        const int value = decoded.value_or(-1);
         if (!column->choices)
             continue;
         // The list position of the first text whose code is the byte, or -1.
@@ -101,16 +103,17 @@ void CheckListEncoder(RecordKind grid, int edition, const ColumnDescriptor& colu
                       int j)
 {
     Record written = record;
-    EncodeField(grid, edition, j, written, column.kind);
+    const Status status = EncodeField(grid, edition, j, written, column.kind);
     RequireOnlyFieldChanged(grid, edition, column, record, written, j);
     const bool stored = j >= 0 && j < kChoiceCount && column.choices->codes[static_cast<std::size_t>(j)].has_value();
+    Require(status.ok() == stored, "a list position is stored exactly when its encoder says so");
     if (!stored) {
         Require(written.bytes == record.bytes, "a list position without a code stores nothing",
                 [&] { return QStringLiteral("%1 position %2").arg(Where(grid, edition, column.kind)).arg(j); });
         return;
     }
     const int code = *column.choices->codes[static_cast<std::size_t>(j)];
-    const int read = DecodeField(grid, edition, written, column.kind);
+    const int read = DecodeField(grid, edition, written, column.kind).value_or(-1);
     Require(read >= 0 && column.choices->codes[static_cast<std::size_t>(read)] == code,
             "a stored list position reads back as a text with the same code",
             [&] { return QStringLiteral("%1 position %2 read %3").arg(Where(grid, edition, column.kind)).arg(j).arg(read); });
@@ -121,7 +124,7 @@ void CheckNumberEncoder(RecordKind grid, int edition, const ColumnDescriptor& co
 {
     // Any value: the field's bytes change, nothing else, and nothing misbehaves.
     Record written = record;
-    EncodeField(grid, edition, value, written, column.kind);
+    Require(EncodeField(grid, edition, value, written, column.kind).ok(), "a number column stores any value");
     RequireOnlyFieldChanged(grid, edition, column, record, written, value);
 
     // A value the edit dialog accepts reads back as at most the value and
@@ -132,12 +135,12 @@ void CheckNumberEncoder(RecordKind grid, int edition, const ColumnDescriptor& co
     const ValueRange& range = *column.range;
     const int accepted = range.minimum + inRange % (range.maximum - range.minimum + 1);
     Record first = record;
-    EncodeField(grid, edition, accepted, first, column.kind);
-    const int read = DecodeField(grid, edition, first, column.kind);
+    Require(EncodeField(grid, edition, accepted, first, column.kind).ok(), "a number column stores any value");
+    const int read = DecodeField(grid, edition, first, column.kind).value();
     Require(read <= accepted && read >= range.minimum, "an accepted value reads back rounded down within its range",
             [&] { return QStringLiteral("%1: %2 -> %3 -> %4").arg(Where(grid, edition, column.kind)).arg(accepted).arg(Hex(first)).arg(read); });
     Record second = first;
-    EncodeField(grid, edition, read, second, column.kind);
+    Require(EncodeField(grid, edition, read, second, column.kind).ok(), "a number column stores any value");
     Require(second.bytes == first.bytes, "writing a value read from an accepted one changes no byte",
             [&] { return QStringLiteral("%1: %2 -> %3 -> %4 -> %5")
                 .arg(Where(grid, edition, column.kind))
@@ -171,7 +174,7 @@ void CheckEncoders(RecordKind grid, int edition, const Record& record, const std
             continue;
         for (const int value : values) {
             Record written = record;
-            EncodeField(grid, edition, value, written, kind);
+            Require(!EncodeField(grid, edition, value, written, kind).ok(), "a kind the grid lacks is not stored");
             Require(written.bytes == record.bytes, "a kind the grid lacks changes nothing", [&] { return Where(grid, edition, kind); });
         }
     }

@@ -7,8 +7,8 @@
 #include "core/edition/EditionLayout.h"
 #include "core/roster/CellText.h"
 #include "core/edition/ColumnTable.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/GridFill.h"
-#include "core/roster/ShownTeam.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -117,11 +117,12 @@ void CheckRow(RecordKind kind, int edition, const TextGrid& grid, int row, bool 
     }
 }
 
-void CheckFill(const RomCase& rom, const ShownTeam& team, const TeamFillReport& report)
+void CheckFill(const RomCase& rom, const TeamView& team)
 {
     const int edition = rom.edition;
-    if (!IsEdition(edition) || rom.team < 0 || rom.team >= TeamCount(edition)) {
-        Require(!report.readProblems.isEmpty() || !IsEdition(edition), "a team that does not exist cannot be read");
+    const TeamView& report = team;
+    if (rom.team < 0 || rom.team >= TeamCount(edition)) {
+        Require(!report.readProblems.isEmpty(), "a team that does not exist cannot be read");
         return;
     }
     for (const RecordKind kind : kGrids) {
@@ -157,11 +158,10 @@ QStringList FilesOf(const RomCase& rom, const QString& chosen)
 // The export of one team, line by line, compared with the filled grids: the
 // same decoders, so the same texts, but for the 1991 type, which the export
 // keeps as the whole byte.
-void CompareWithGrids(const QStringList& lines, qsizetype first, const ShownTeam& team)
+void CompareWithGrids(const QStringList& lines, qsizetype first, int edition, const TeamView& team)
 {
-    const int edition = team.state.Edition;
     qsizetype line = first;
-    Require(lines.value(line++) == TeamLabel(edition, team.state.TeamIndex) + QStringLiteral("チーム"),
+    Require(lines.value(line++) == TeamLabel(edition, team.team) + QStringLiteral("チーム"),
             "an exported team starts with its team line", [&] { return lines.value(first); });
     for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher}) {
         const TextGrid& grid = team.grid(kind);
@@ -181,7 +181,7 @@ void CompareWithGrids(const QStringList& lines, qsizetype first, const ShownTeam
                 Require(same, "an exported field is what the grid shows",
                         [&] { return QStringLiteral("edition %1 team %2 column %3 row %4: export '%5', grid '%6'")
                             .arg(edition)
-                            .arg(team.state.TeamIndex)
+                            .arg(team.team)
                             .arg(c)
                             .arg(row)
                             .arg(field, cell); });
@@ -190,7 +190,7 @@ void CompareWithGrids(const QStringList& lines, qsizetype first, const ShownTeam
     }
 }
 
-void CheckExport(const RomCase& rom, const QString& romPath, const ShownTeam& team)
+void CheckExport(const RomCase& rom, const QString& romPath, const TeamView* team)
 {
     const QString chosen = ScratchPath(QStringLiteral("players.txt"));
     const QStringList files = FilesOf(rom, chosen);
@@ -214,7 +214,7 @@ void CheckExport(const RomCase& rom, const QString& romPath, const ShownTeam& te
     }
     Require(result.writtenFiles == files, "the export writes every file in team order", [&] { return result.writtenFiles.join(u' '); });
 
-    if (rom.team < 0 || rom.team >= TeamCount(rom.edition))
+    if (!team || rom.team < 0 || rom.team >= TeamCount(rom.edition))
         return;
     const QString shownFile = rom.mode == ExportMode::OneFile ? chosen : files.value(rom.team);
     const QByteArray bytes = ReadWholeFile(shownFile);
@@ -229,7 +229,7 @@ void CheckExport(const RomCase& rom, const QString& romPath, const ShownTeam& te
     Require(lines.size() == perTeam * teams, "the export has a team line, two heading lines and one line per record",
             [&] { return QString::number(lines.size()); });
     const qsizetype first = rom.mode == ExportMode::OneFile ? static_cast<qsizetype>(perTeam) * rom.team : 0;
-    CompareWithGrids(lines, first, team);
+    CompareWithGrids(lines, first, rom.edition, *team);
 }
 
 } // namespace
@@ -241,14 +241,13 @@ int FuzzFillExport(const std::uint8_t* data, std::size_t size)
     const QString romPath = ScratchPath(QStringLiteral("fill.nes"));
     Require(WriteWholeFile(romPath, rom.bytes), "the ROM file can be written");
 
-    ShownTeam team;
-    team.state.RomPath = romPath;
-    team.state.SaveTarget = romPath;
-    team.state.Edition = rom.edition;
-    team.state.TeamIndex = rom.team;
-    const TeamFillReport report = FillTeamFromFile(team);
-    CheckFill(rom, team, report);
-    CheckExport(rom, romPath, team);
+    // A year that is no edition has no profile to fill a team with; its export fails.
+    std::optional<TeamView> team;
+    if (const EditionProfile* profile = FindProfile(rom.edition)) {
+        team = FillTeam(*profile, RomImage(ReadWholeFile(romPath)), rom.team);
+        CheckFill(rom, *team);
+    }
+    CheckExport(rom, romPath, team ? &*team : nullptr);
     Require(ReadWholeFile(romPath) == rom.bytes, "neither the fill nor the export changes the ROM");
     return 0;
 }

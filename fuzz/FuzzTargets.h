@@ -15,7 +15,7 @@ int FuzzNameCodec(const std::uint8_t* data, std::size_t size);
 int FuzzFieldCodec(const std::uint8_t* data, std::size_t size);
 // FillTeam and ExportPlayerData over arbitrary ROM bytes of any length.
 int FuzzFillExport(const std::uint8_t* data, std::size_t size);
-// WriteBackTeam of a filled plausible team after arbitrary cell texts.
+// Arbitrary edits, row moves and colours of a plausible team through the document, undone and redone.
 int FuzzWriteBack(const std::uint8_t* data, std::size_t size);
 // ApplyPatch over arbitrary bytes, and CreatePatch then ApplyPatch of arbitrary pairs.
 int FuzzPatch(const std::uint8_t* data, std::size_t size);

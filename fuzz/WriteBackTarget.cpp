@@ -1,17 +1,14 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
-#include "core/sample/DemoRom.h"
-#include "core/edition/Edition.h"
-#include "core/edition/EditionLayout.h"
-#include "core/rom/NameCodec.h"
-#include "core/roster/CellText.h"
-#include "core/roster/FieldCodec.h"
+#include "core/document/RomDocument.h"
+#include "core/edit/CellEdit.h"
 #include "core/edition/ColumnTable.h"
+#include "core/edition/Edition.h"
+#include "core/edition/EditionProfile.h"
+#include "core/rom/NameCodec.h"
 #include "core/roster/GridFill.h"
-#include "core/roster/ShownTeam.h"
-#include "core/roster/TeamStatistics.h"
-#include "core/roster/WriteBack.h"
+#include "core/sample/DemoRom.h"
 
 #include <array>
 #include <vector>
@@ -31,14 +28,7 @@ const QByteArray& PlausibleRom(int edition)
     return image;
 }
 
-struct Edit {
-    RecordKind grid = RecordKind::Batter;
-    int column = 0;
-    int row = 0;
-    QString text;
-};
-
-// A cell text as a user, a row move or a damaged grid could leave it.
+// A cell text as a user, a paste or a damaged file could give it.
 QString TextFor(FuzzInput& input, RecordKind grid, int edition, int column)
 {
     const ColumnDescriptor* descriptor = Column(grid, edition, column);
@@ -61,85 +51,7 @@ QString TextFor(FuzzInput& input, RecordKind grid, int edition, int column)
     }
 }
 
-// Whether every number cell holds a value its edit dialog would accept; only
-// then must a second save of what the first one wrote change nothing.
-bool AllAccepted(const ShownTeam& team)
-{
-    for (const RecordKind kind : kGrids) {
-        const TextGrid& grid = team.grid(kind);
-        for (int c = 1; c < grid.columnCount(); ++c) {
-            const ColumnDescriptor* column = Column(kind, team.state.Edition, c);
-            if (!column || !column->range)
-                continue;
-            for (int row = 1; row < grid.rowCount(); ++row) {
-                if (!column->range->contains(LeadingInteger(grid.cell(c, row))))
-                    return false;
-            }
-        }
-    }
-    return team.state.HelmetColorCode >= 0 && team.state.HelmetColorCode <= 0xFF && team.state.UniformColorCode >= 0
-           && team.state.UniformColorCode <= 0xFF;
-}
-
-bool RecordComplete(const QByteArray& rom, RecordKind kind, int edition, int team, int slot)
-{
-    const std::optional<qint64> at = RecordOffset(kind, edition, team, slot, 0);
-    return at && *at + RecordSize(kind, edition).value_or(0) <= rom.size();
-}
-
-bool ExpectedToSucceed(const ShownTeam& team, const QByteArray& source)
-{
-    const int edition = team.state.Edition;
-    for (const RecordKind kind : kGrids) {
-        for (int slot = 0; slot < RecordsPerTeam(kind, edition).value_or(0); ++slot) {
-            if (!RecordComplete(source, kind, edition, team.state.TeamIndex, slot))
-                return false;
-        }
-    }
-    const std::optional<TeamColorOffsets> colors = ColorOffsets(edition, team.state.TeamIndex, 0);
-    if (!colors || colors->helmet >= source.size() || colors->uniform >= source.size())
-        return false;
-    // The 1991 type shares its byte with the fielding position: a new value of
-    // either needs a position that is a whole number.
-    int typeColumn = 0;
-    int positionColumn = 0;
-    if (ColumnOfKind(RecordKind::Batter, edition, ColumnKind::Type, &typeColumn)
-        && ColumnOfKind(RecordKind::Batter, edition, ColumnKind::Position, &positionColumn)) {
-        const std::span<const ColumnDescriptor> columns = Columns(RecordKind::Batter, edition);
-        for (int row = 1; row < team.BatterGrid.rowCount(); ++row) {
-            const Record stored = RomImage(source).record(RecordKind::Batter, edition, team.state.TeamIndex, row - 1).record;
-            const auto changed = [&](int column) {
-                return team.BatterGrid.cell(column, row)
-                    != GridText(edition, columns[static_cast<std::size_t>(column - 1)], stored);
-            };
-            if ((changed(positionColumn) || changed(typeColumn)) && !StrictInteger(team.BatterGrid.cell(positionColumn, row)))
-                return false;
-        }
-    }
-    return true;
-}
-
-// Whether a name cell holds, within the name's length, a character that the
-// edition has no code for. A write-back may refuse such a name rather than
-// store it cut short.
-bool SomeNameUnstorable(const ShownTeam& team)
-{
-    const int edition = team.state.Edition;
-    const QString table = CharTable(edition);
-    for (const RecordKind kind : kGrids) {
-        const TextGrid& grid = team.grid(kind);
-        for (int row = 1; row < grid.rowCount(); ++row) {
-            const QString name = grid.cell(1, row).left(NameLength(edition));
-            for (const QChar c : name) {
-                if (!table.contains(c))
-                    return true;
-            }
-        }
-    }
-    return false;
-}
-
-// The bytes a write-back of the team may change: its records and its colours.
+// The bytes an edit of the team may change: its records and its colours.
 std::vector<bool> TeamOffsets(int edition, int team, qsizetype size)
 {
     std::vector<bool> mine(static_cast<std::size_t>(size), false);
@@ -174,78 +86,74 @@ QString FirstDifference(const QByteArray& a, const QByteArray& b)
 
 } // namespace
 
+// Arbitrary edits, row moves and colours of a plausible team through the
+// document: a refused one changes nothing, an accepted one only the team's
+// bytes, a cell then shows what its bytes read as and entering that text
+// again changes nothing, and undo and redo walk the same bytes back and forth.
 int FuzzWriteBack(const std::uint8_t* data, std::size_t size)
 {
     FuzzInput input(data, size);
     const int edition = kFirstEdition + input.byte() % kEditionCount;
-    const int teamIndex = input.byte() % TeamCount(edition);
-    const std::uint8_t flags = input.byte();
+    const EditionProfile& profile = *FindProfile(edition);
+    const int teamIndex = input.byte() % profile.teamCount();
 
-    QByteArray source = PlausibleRom(edition);
-    ShownTeam team;
-    team.state.Edition = edition;
-    team.state.TeamIndex = teamIndex;
-    const TeamFillReport filled = FillTeam(team, RomImage(source));
+    const QByteArray source = PlausibleRom(edition);
+    RomDocument document(QStringLiteral("fuzz.nes"), profile, RomImage(source));
+    const TeamView filled = FillTeam(profile, document.image(), teamIndex);
     Require(filled.readProblems.isEmpty() && filled.warnings.isEmpty(), "a plausible team fills without a problem",
             [&] { return filled.readProblems.join(u'\n') + filled.warnings.join(u'\n'); });
+    const std::vector<bool> mine = TeamOffsets(edition, teamIndex, source.size());
 
-    // The user's edits, and whatever else may happen to the grids.
-    bool edited = false;
-    if ((flags & 1) != 0) {
-        team.state.HelmetColorCode = static_cast<std::int32_t>(input.uint32());
-        team.state.UniformColorCode = static_cast<std::int32_t>(input.uint32());
-        edited = true;
-    }
+    std::vector<QByteArray> states{source};
     for (int count = 0; count < 24 && !input.empty(); ++count) {
         const RecordKind grid = kGrids[input.byte() % kGrids.size()];
-        TextGrid& cells = team.grid(grid);
-        const int column = input.byte() % (cells.columnCount() + 2);
-        const int row = input.byte() % (cells.rowCount() + 2);
-        cells.setCell(column, row, TextFor(input, grid, edition, column));
-        edited = true;
+        const int rows = profile.slots(grid) + 2;
+        const int columns = static_cast<int>(profile.columns(grid).size()) + 2;
+        Result<Change> change = Result<Change>::Failed(QString());
+        switch (input.byte() % 4) {
+        case 0: change = MoveRow(document, teamIndex, grid, input.byte() % rows, input.byte() % rows); break;
+        case 1:
+            change = SetTeamColor(document, teamIndex, input.byte() % 2 ? TeamColor::Helmet : TeamColor::Uniform,
+                                  static_cast<std::int8_t>(input.byte()));
+            break;
+        default: {
+            const int column = input.byte() % columns;
+            const int row = input.byte() % rows;
+            change = EditCell(document, teamIndex, grid, column, row, TextFor(input, grid, edition, column));
+        }
+        }
+        if (!change) {
+            Require(document.image().bytes() == states.back(), "a refused edit changes nothing");
+            continue;
+        }
+        Require(document.apply({QString(), {change.value()}}).ok(), "an accepted edit fits the bytes it was made for");
+        const QByteArray written = document.image().bytes();
+        Require(written.size() == source.size(), "an edit does not change the file's size");
+        for (qsizetype i = 0; i < source.size(); ++i) {
+            if (!mine[static_cast<std::size_t>(i)] && states.back()[i] != written[i])
+                Violation("an edit changes only its team's records and colours", FirstDifference(states.back(), written));
+        }
+        if (const auto* cell = std::get_if<CellChange>(&change->subject)) {
+            const QString shown = FillTeam(profile, document.image(), teamIndex).grid(cell->grid).cell(cell->column, cell->row);
+            const Result<Change> again = EditCell(document, teamIndex, cell->grid, cell->column, cell->row, shown);
+            Require(again.ok(), "the text a cell shows after an edit can be entered", [&] { return again.reason(); });
+            for (const ByteRun& run : again->runs)
+                Require(run.after == run.before, "entering the text a cell shows changes no byte",
+                        [&] { return QStringLiteral("cell (%1, %2) '%3'").arg(cell->column).arg(cell->row).arg(shown); });
+        }
+        states.push_back(written);
     }
-    const TeamStatistics figures = ShowTeamStatistics(edition, team.BatterGrid, team.PitcherGrid);
-    Require(!figures.AverageLabel.isEmpty() && !figures.ErrorLabel.isEmpty(), "the team figures are shown");
-
-    // The ROM may have been cut short since the team was read from it.
-    if ((flags & 2) != 0)
-        source.truncate(static_cast<qsizetype>(input.uint32() % static_cast<std::uint32_t>(source.size())));
-
-    const bool expected = ExpectedToSucceed(team, source);
-    RomImage image(source);
-    const WriteBackResult result = WriteBackTeam(team, image);
-    const QByteArray written = image.bytes();
-    Require(result.ok() || !expected || SomeNameUnstorable(team),
-            "a write-back fails only when a record, a colour, a 1991 position or a name is unusable",
-            [&] { return result.error; });
-    Require(!result.ok() || expected, "a write-back fails when a record, a colour or a 1991 position is unusable");
-    if (!result.ok()) {
-        Require(written == source, "a failed write-back leaves the copy byte-identical", [&] { return FirstDifference(source, written); });
-        return 0;
+    Require(document.modified() == (states.size() > 1), "the document is modified exactly when an edit was made");
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+        Require(document.undo().ok(), "an undo fits the bytes it was made for");
+        Require(document.image().bytes() == states[i - 1], "an undo gives back the bytes before the edit",
+                [&] { return FirstDifference(states[i - 1], document.image().bytes()); });
     }
-    Require(written.size() == source.size(), "a write-back does not change the file's size");
-    const std::vector<bool> mine = TeamOffsets(edition, teamIndex, source.size());
-    for (qsizetype i = 0; i < source.size(); ++i) {
-        if (!mine[static_cast<std::size_t>(i)] && source[i] != written[i])
-            Violation("a write-back changes only the shown team's records and colours", FirstDifference(source, written));
+    Require(!document.modified(), "undoing every edit is back at the saved point");
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        Require(document.redo().ok(), "a redo fits the bytes it was made for");
+        Require(document.image().bytes() == states[i], "a redo gives back the bytes after the edit");
     }
-    if (!edited) {
-        Require(written == source, "writing back an unedited team changes no byte", [&] { return FirstDifference(source, written); });
-        return 0;
-    }
-    if (!AllAccepted(team))
-        return 0;
-
-    // Open what was saved and save it again: nothing may move.
-    ShownTeam reopened;
-    reopened.state = team.state;
-    const TeamFillReport refilled = FillTeam(reopened, image);
-    Require(refilled.readProblems.isEmpty(), "a saved team can be read again", [&] { return refilled.readProblems.join(u'\n'); });
-    RomImage again = image;
-    const WriteBackResult rewritten = WriteBackTeam(reopened, again);
-    Require(rewritten.ok(), "a reopened team can be written back", [&] { return rewritten.error; });
-    const QByteArray twice = again.bytes();
-    Require(twice == written, "saving a reopened team again changes no byte", [&] { return FirstDifference(written, twice); });
     return 0;
 }
 

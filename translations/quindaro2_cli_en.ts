@@ -91,12 +91,12 @@ a refused value
         <translation>Detected the %1 edition (%3 ahead of the %2 edition)</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="154"/>
+        <location filename="../src/cli/Command.cpp" line="149"/>
         <source>警告：%1</source>
         <translation>Warning: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="156"/>
+        <location filename="../src/cli/Command.cpp" line="151"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
@@ -503,7 +503,7 @@ OUT cannot be a file that is read.
         <translation>%1 is a file that is read; it cannot be written</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="41"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="47"/>
         <source>%1 にパッチを書き込みました（%2 バイト）</source>
         <translation>Wrote the patch %1 (%2 bytes)</translation>
     </message>
@@ -521,32 +521,27 @@ OUT cannot be a file that is read.
 <context>
     <name>SetCommand</name>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="52"/>
-        <source>%1：%2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/SetCommand.cpp" line="63"/>
+        <location filename="../src/cli/SetCommand.cpp" line="167"/>
         <source>注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました</source>
         <translation>Note: %1 row %2 &quot;%3&quot; was stored as &quot;%5&quot;, not &quot;%4&quot;</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="78"/>
+        <location filename="../src/cli/SetCommand.cpp" line="49"/>
         <source>%1年版</source>
         <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="80"/>
+        <location filename="../src/cli/SetCommand.cpp" line="51"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="87"/>
+        <location filename="../src/cli/SetCommand.cpp" line="58"/>
         <source>1つのセルを編集して、そのチームを保存する</source>
         <translation>Edit one cell and save its team</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="91"/>
+        <location filename="../src/cli/SetCommand.cpp" line="62"/>
         <source>使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager
                           --row R --column C VALUE ROM [--output OUT]
 
@@ -568,7 +563,7 @@ seconds.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="100"/>
+        <location filename="../src/cli/SetCommand.cpp" line="71"/>
         <source>  --grid G      表: batter（バッター）、pitcher（ピッチャー）、
                 manager（監督、監督のいる版だけ）
   --row R       行: 1 から（0 は見出しの行）
@@ -586,57 +581,62 @@ seconds.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="129"/>
+        <location filename="../src/cli/SetCommand.cpp" line="100"/>
         <source>%1 がありません</source>
         <translation>%1 is missing</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="133"/>
+        <location filename="../src/cli/SetCommand.cpp" line="104"/>
         <source>表は batter、pitcher、manager のどれかです：%1</source>
         <translation>The grid is one of batter, pitcher and manager: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="138"/>
+        <location filename="../src/cli/SetCommand.cpp" line="109"/>
         <source>行と列は 0 以上の整数で指定してください</source>
         <translation>Give the row and the column as whole numbers from 0</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="140"/>
+        <location filename="../src/cli/SetCommand.cpp" line="111"/>
         <source>VALUE と ROM の2つが必要です</source>
         <translation>Give two arguments, VALUE and ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="145"/>
+        <location filename="../src/cli/SetCommand.cpp" line="116"/>
         <source>--output のファイル名が空です</source>
         <translation>The file name of --output is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="148"/>
+        <location filename="../src/cli/SetCommand.cpp" line="119"/>
         <source>--patch と --output は一緒に使えません</source>
         <translation>--patch and --output cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="163"/>
+        <location filename="../src/cli/SetCommand.cpp" line="135"/>
         <source>%1 のチームを読み込めないため、何も書き込みません</source>
         <translation>Cannot read the team from %1, so nothing is written</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="185"/>
+        <location filename="../src/cli/SetCommand.cpp" line="148"/>
+        <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
+        <translation>A patch file name must end in .ips or .bps: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/SetCommand.cpp" line="171"/>
         <source>%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました</source>
         <translation>Set %4 row %5 &quot;%6&quot; of team %2 (%3) of the %1 edition to &quot;%7&quot; and saved %8</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="201"/>
+        <location filename="../src/cli/SetCommand.cpp" line="188"/>
         <source>%1年版には監督のデータがありません（監督のいる版：%2）</source>
         <translation>The %1 edition has no manager data (editions with managers: %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="205"/>
+        <location filename="../src/cli/SetCommand.cpp" line="192"/>
         <source>%1の行は 1～%2 です（0 は見出しの行）：%3</source>
         <translation>Rows of %1 are 1–%2 (0 is the heading row): %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="210"/>
+        <location filename="../src/cli/SetCommand.cpp" line="197"/>
         <source>%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4</source>
         <translation>Columns of %1 are 1–%2 (0 is the row-number column): %3. Columns: %4</translation>
     </message>
@@ -644,12 +644,12 @@ seconds.
 <context>
     <name>ShowCommand</name>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="23"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="25"/>
         <source>1チームの表、チームの数値と色を表示する</source>
         <translation>Show one team&apos;s grids, figures and colours</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="27"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="29"/>
         <source>使い方: quindaro2-cli show --edition E --team T ROM
 
 エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、
@@ -666,22 +666,22 @@ that could not be read go to standard error.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="46"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="48"/>
         <source>ROM のファイル名が1つ必要です</source>
         <translation>Give one file name, ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="61"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="63"/>
         <source>%1年版  チーム %2（%3）</source>
         <translation>%1 edition  team %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="62"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="64"/>
         <source>平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4</source>
         <translation>Avg. batting: %1  Total home runs: %2  Avg. running: %3  Avg. ERA: %4</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="64"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="66"/>
         <source>帽子の色：%1  ユニフォームの色：%2</source>
         <translation>Cap colour: %1  Uniform colour: %2</translation>
     </message>

@@ -86,7 +86,7 @@
 <context>
     <name>CellEdit</name>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="21"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="26"/>
         <source>%1～%2</source>
         <translation>%1–%2</translation>
     </message>
@@ -107,37 +107,48 @@
     </message>
     <message>
         <location filename="../src/core/edit/CellEdit.cpp" line="70"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="141"/>
         <source>%1の%2行目のデータは ROM ファイルから読み込めませんでした（%3）</source>
         <translation>%1, row %2: the data could not be read from the ROM file (%3)</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="85"/>
-        <source>&apos;%1&apos; は数値ではありません</source>
-        <translation>&apos;%1&apos; is not a number</translation>
+        <location filename="../src/core/edit/CellEdit.cpp" line="231"/>
+        <source>チームの色を読み込めません（%1）</source>
+        <translation>Cannot read the team colours (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="114"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="250"/>
+        <source>%1 %2 は %3 として記録されます</source>
+        <translation>%1 %2 is stored as %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edit/CellEdit.cpp" line="110"/>
         <source>「%1」に「%2」は選べません。選べるもの：%3</source>
         <translation>%1: &quot;%2&quot; cannot be chosen. Choices: &quot;%3&quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="113"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="109"/>
         <source>、</source>
         <extracomment>Between the texts offered, which the refusal shows as one.</extracomment>
         <translation>&quot;, &quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="131"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="189"/>
         <source>%1の %2 行目を %3 行目へは動かせません</source>
         <translation>%1: row %2 cannot be moved to row %3</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="133"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="191"/>
         <source>%1の %2 行目はそこにあります</source>
         <translation>%1: row %2 is already there</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="140"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="214"/>
+        <source>%1の %2 行目を %3 行目へは動かせません：%4</source>
+        <translation>Row %2 of %1 cannot be moved to row %3: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edit/CellEdit.cpp" line="227"/>
         <source>色コード %1 はパレットにありません（0～%2）</source>
         <translation>Colour code %1 is not in the palette (0–%2)</translation>
     </message>
@@ -145,24 +156,29 @@
 <context>
     <name>Change</name>
     <message>
-        <location filename="../src/core/edit/Change.cpp" line="71"/>
+        <location filename="../src/core/document/Change.cpp" line="47"/>
         <source>%1の変更</source>
         <translation>Change %1</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/Change.cpp" line="73"/>
+        <location filename="../src/core/document/Change.cpp" line="49"/>
         <source>行の移動</source>
         <translation>Move row</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/Change.cpp" line="75"/>
+        <location filename="../src/core/document/Change.cpp" line="51"/>
         <source>帽子の色の変更</source>
         <translation>Change cap colour</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/Change.cpp" line="76"/>
+        <location filename="../src/core/document/Change.cpp" line="52"/>
         <source>ユニフォームの色の変更</source>
         <translation>Change uniform colour</translation>
+    </message>
+    <message>
+        <location filename="../src/core/document/Change.cpp" line="54"/>
+        <source>選手データ取込</source>
+        <translation>Import Player Data</translation>
     </message>
 </context>
 <context>
@@ -270,6 +286,97 @@
     </message>
 </context>
 <context>
+    <name>EditorSession</name>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="90"/>
+        <source>%1 を開けません．
+%2</source>
+        <translation>Cannot open %1.
+%2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="158"/>
+        <source>ほか %1 件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="159"/>
+        <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
+
+</source>
+        <translation>Some data could not be read from the ROM file. Check the file and the chosen edition.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="173"/>
+        <source>%1 に保存しました．</source>
+        <translation>Saved to %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="190"/>
+        <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
+        <translation>A patch file name must end in .ips or .bps: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="192"/>
+        <source>パッチを書き込めませんでした．
+%1</source>
+        <translation>Could not write the patch.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="195"/>
+        <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
+        <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="208"/>
+        <source>選手データを出力できませんでした．
+%1</source>
+        <translation>Could not export the player data.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/core/session/EditorSession.cpp" line="212"/>
+        <source>選手データを %n 個のファイルに出力しました．</source>
+        <translation>
+            <numerusform>Exported the player data to %n file.</numerusform>
+            <numerusform>Exported the player data to %n files.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="242"/>
+        <source>選手データを取り込めませんでした．
+%1</source>
+        <translation>Could not import the player data.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="253"/>
+        <source>選手データを取り込んで %1 に保存しました．</source>
+        <translation>Imported the player data and saved %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCodec</name>
+    <message>
+        <location filename="../src/core/roster/FieldCodec.cpp" line="48"/>
+        <source>「%1」の %2 番目の選択肢はこの版にありません</source>
+        <translation>Choice %2 of &quot;%1&quot; does not exist in this edition</translation>
+    </message>
+    <message>
+        <location filename="../src/core/roster/FieldCodec.cpp" line="53"/>
+        <source>「%1」は数値の列ではありません</source>
+        <translation>&quot;%1&quot; is not a number column</translation>
+    </message>
+    <message>
+        <location filename="../src/core/roster/FieldCodec.cpp" line="84"/>
+        <source>%1年版のこの表にはその列がありません</source>
+        <translation>This table of the %1 edition has no such column</translation>
+    </message>
+</context>
+<context>
     <name>FileWriter</name>
     <message>
         <location filename="../src/core/file/FileWriter.cpp" line="29"/>
@@ -312,27 +419,27 @@
 <context>
     <name>GridFill</name>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="23"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="21"/>
         <source>バッターデータにエラーの可能性があります．</source>
         <translation>The batter data may contain errors.</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="24"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="22"/>
         <source>ピッチャーデータにエラーの可能性があります．</source>
         <translation>The pitcher data may contain errors.</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="25"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="23"/>
         <source>監督データにエラーの可能性があります．</source>
         <translation>The manager data may contain errors.</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="47"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="43"/>
         <source>%1の%2行目：%3</source>
         <translation>%1, row %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/GridFill.cpp" line="62"/>
+        <location filename="../src/core/roster/GridFill.cpp" line="81"/>
         <source>チームの色：%1</source>
         <translation>Team colours: %1</translation>
     </message>
@@ -371,12 +478,12 @@
 <context>
     <name>ImportIntoRom</name>
     <message>
-        <location filename="../src/core/import/ImportIntoRom.cpp" line="36"/>
+        <location filename="../src/core/import/ImportIntoRom.cpp" line="46"/>
         <source>ROM ファイルです。パッチの書き込み先には使えません</source>
         <translation>This is the ROM file; the patch cannot be written into it</translation>
     </message>
     <message>
-        <location filename="../src/core/import/ImportIntoRom.cpp" line="43"/>
+        <location filename="../src/core/import/ImportIntoRom.cpp" line="49"/>
         <source>取り込むテキストファイルです。ROM の書き込み先には使えません</source>
         <translation>This is a text file to import; the ROM cannot be written into it</translation>
     </message>
@@ -523,52 +630,34 @@
     </message>
 </context>
 <context>
-    <name>PatchSave</name>
-    <message>
-        <location filename="../src/core/save/PatchSave.cpp" line="24"/>
-        <source>ROMファイルが開かれていません</source>
-        <translation>No ROM file is open</translation>
-    </message>
-    <message>
-        <location filename="../src/core/save/PatchSave.cpp" line="27"/>
-        <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
-        <translation>A patch file name must end in .ips or .bps: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/core/save/PatchSave.cpp" line="29"/>
-        <source>%1 は開いている ROM ファイルです。パッチの書き込み先には使えません</source>
-        <translation>%1 is the open ROM file; the patch cannot be written into it</translation>
-    </message>
-</context>
-<context>
     <name>PlayerExport</name>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="34"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="36"/>
         <source>バッター</source>
         <translation>batter</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="34"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="36"/>
         <source>ピッチャー</source>
         <translation>pitcher</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="48"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="50"/>
         <source>%1 のチーム %2 の%3 %4 人目を読み込めません（%5）</source>
         <translation>Cannot read %3 %4 of team %2 in %1 (%5)</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="137"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="140"/>
         <source>出力ファイルが選ばれていません</source>
         <translation>No file to export to is chosen</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="140"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="143"/>
         <source>%1年版の文字を Shift-JIS に変換できません</source>
         <translation>The characters of the %1 edition cannot be converted to Shift-JIS</translation>
     </message>
     <message>
-        <location filename="../src/core/export/PlayerExport.cpp" line="191"/>
+        <location filename="../src/core/export/PlayerExport.cpp" line="194"/>
         <source>%1 は開いている ROM ファイルです。ROM を壊さないよう、出力先には使えません</source>
         <translation>%1 is the open ROM file; to keep the ROM intact, the export cannot be written into it</translation>
     </message>
@@ -576,49 +665,57 @@
 <context>
     <name>PlayerImport</name>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="84"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="85"/>
         <source>「タイプ」は 16 × タイプ + 守備位置 の値です（0～255 の整数）</source>
         <translation>&quot;タイプ&quot; holds 16 × type + position (a whole number 0–255)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="85"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="86"/>
         <source>「タイプ」は 16 × タイプ + 1 の値です（0～255 の整数）</source>
         <translation>&quot;タイプ&quot; holds 16 × type + 1 (a whole number 0–255)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="87"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="88"/>
         <source>ピッチャーの「タイプ」は 16 × タイプ + 1 の値です（%1 なら %2）</source>
         <translation>A pitcher&apos;s &quot;タイプ&quot; holds 16 × type + 1 (%2 rather than %1)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="99"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="100"/>
         <source>「タイプ」%1 の守備位置の部分 %2 が「守備位置」%3 と違います（%4年版のタイプは 16 × タイプ + 守備位置。守備位置 %3 なら %5）</source>
         <translation>The position part %2 of &quot;タイプ&quot; %1 differs from &quot;守備位置&quot; %3 (a type of the %4 edition is 16 × type + position; with position %3 it is %5)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="135"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="142"/>
         <source>%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます</source>
         <translation>%1 is also on line %3 of %2. A team can be imported only once</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="171"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="182"/>
         <source>ROM の%1を読み込めません（%2）</source>
         <translation>Cannot read %1 in the ROM (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="172"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="183"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="192"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="203"/>
         <source>%1の列が %2 個あります（%3 個のはず）</source>
         <translation>%1: the line has %2 columns (%3 expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="277"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="292"/>
         <source>%1 %2 行目 %3「%4」は「%5」として保存されます</source>
         <translation>%1 line %2, &quot;%3&quot;: &quot;%4&quot; will be stored as &quot;%5&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>RomDocument</name>
+    <message>
+        <location filename="../src/core/document/RomDocument.cpp" line="101"/>
+        <source>「%1」はROMのデータと合わないため、何も変えていません</source>
+        <translation>&quot;%1&quot; does not fit the ROM&apos;s data, so nothing was changed</translation>
     </message>
 </context>
 <context>
@@ -662,27 +759,27 @@
 <context>
     <name>RomImage</name>
     <message>
-        <location filename="../src/core/rom/RomImage.cpp" line="23"/>
+        <location filename="../src/core/rom/RomImage.cpp" line="25"/>
         <source>この版のこのチームにはそのデータがありません</source>
         <translation>This team of this edition has no such data</translation>
     </message>
     <message>
-        <location filename="../src/core/rom/RomImage.cpp" line="28"/>
+        <location filename="../src/core/rom/RomImage.cpp" line="30"/>
         <source>オフセット %1 はファイルの終わりより後ろです</source>
         <translation>Offset %1 lies past the end of the file</translation>
     </message>
     <message>
-        <location filename="../src/core/rom/RomImage.cpp" line="56"/>
+        <location filename="../src/core/rom/RomImage.cpp" line="58"/>
         <source>ファイルにオフセット %1 のデータがありません</source>
         <translation>The file has no data at offset %1</translation>
     </message>
     <message>
-        <location filename="../src/core/rom/RomImage.cpp" line="58"/>
+        <location filename="../src/core/rom/RomImage.cpp" line="60"/>
         <source>ファイルがオフセット %1 のレコードの途中で終わっています（%2 バイト中 %3 バイト）</source>
         <translation>The file ends inside the record at offset %1 (%3 of %2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/core/rom/RomImage.cpp" line="84"/>
+        <location filename="../src/core/rom/RomImage.cpp" line="85"/>
         <source>ファイルにオフセット %1 のチームの色がありません</source>
         <translation>The file has no team colours at offset %1</translation>
     </message>
@@ -703,7 +800,7 @@
 <context>
     <name>SaveCommands</name>
     <message>
-        <location filename="../src/core/save/SaveCommands.cpp" line="22"/>
+        <location filename="../src/core/save/SaveCommands.cpp" line="23"/>
         <source>%1 に保存できませんでした．
 %2</source>
         <translation>Could not save %1.
@@ -711,87 +808,92 @@
     </message>
 </context>
 <context>
-    <name>SaveRom</name>
+    <name>SaveDocument</name>
     <message>
-        <location filename="../src/core/save/SaveRom.cpp" line="33"/>
-        <source>ROMファイルが開かれていません</source>
-        <translation>No ROM file is open</translation>
+        <location filename="../src/core/save/SaveDocument.cpp" line="45"/>
+        <source>%1 は開いたときより短くなっているため、保存できません</source>
+        <translation>%1 is shorter than when it was opened, so it cannot be saved</translation>
+    </message>
+    <message>
+        <location filename="../src/core/save/SaveDocument.cpp" line="56"/>
+        <source>%1 は開いている ROM ファイルです。パッチの書き込み先には使えません</source>
+        <translation>%1 is the open ROM file; the patch cannot be written into it</translation>
     </message>
 </context>
 <context>
     <name>TeamSections</name>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="50"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="52"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="78"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="80"/>
         <source>%1 列目が「%2」です（「%3」のはず）</source>
         <translation>column %1 is &quot;%2&quot; (&quot;%3&quot; expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="80"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="82"/>
         <source>列が %1 個です（%2 個のはず）</source>
         <translation>there are %1 columns (%2 expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="108"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="110"/>
         <source>チームの行（「%1」など）より前に行があります</source>
         <translation>There are lines before the first team line (such as &quot;%1&quot;)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="120"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="122"/>
         <source>%1のバッターの見出しの行がありません。%2</source>
         <translation>%1 has no batter heading line. %2</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="133"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="135"/>
         <source>%1の見出しの行が多すぎます</source>
         <translation>%1 has too many heading lines</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="145"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="147"/>
         <source>チームの行（「%1」など）がありません。選手データ出力で書いたファイルを指定してください</source>
         <translation>There is no team line (such as &quot;%1&quot;). Give a file written by the player data export</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="158"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="160"/>
         <source>%1年版の見出し：%2</source>
         <translation>Headings of the %1 edition: &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="175"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="177"/>
         <source>「%1」は%2年版のチームではありません。チーム：%3</source>
         <translation>&quot;%1&quot; is no team of the %2 edition. Teams: %3</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="186"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="188"/>
         <source>ファイル名の「_%1%2」に当たるチームはありません（%3年版の%1チームは %4 つ）</source>
         <translation>No team matches &quot;_%1%2&quot; in the file name (the %3 edition has %4 teams %1)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="209"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="211"/>
         <source>%1の%2の見出しが%3年版のものと違います：%4。版の指定を確かめてください。%5</source>
         <translation>The %2 headings of %1 differ from those of the %3 edition: %4. Check the edition given. %5</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="229"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="231"/>
         <source>%1の後にバッターとピッチャーの表がありません</source>
         <translation>No batter and pitcher tables follow %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="234"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="236"/>
         <source>%1のピッチャーの見出しの行がありません。%2</source>
         <translation>%1 has no pitcher heading line. %2</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="250"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="252"/>
         <source>%1の%2の行が足りません（%3 行のところ %4 行）</source>
         <translation>%1 has too few lines of %2 (%4 instead of %3)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TeamSections.cpp" line="253"/>
+        <location filename="../src/core/import/TeamSections.cpp" line="255"/>
         <source>%1の%2の行が多すぎます（%3 行のところ %4 行）</source>
         <translation>%1 has too many lines of %2 (%4 instead of %3)</translation>
     </message>
@@ -842,24 +944,15 @@
 <context>
     <name>WriteBack</name>
     <message>
-        <location filename="../src/core/roster/WriteBack.cpp" line="40"/>
-        <source>%1の%2行目のデータを読み込めません（%3）</source>
-        <translation>%1, row %2: cannot read the data (%3)</translation>
-    </message>
-    <message>
-        <location filename="../src/core/roster/WriteBack.cpp" line="51"/>
+        <location filename="../src/core/roster/WriteBack.cpp" line="49"/>
+        <location filename="../src/core/roster/WriteBack.cpp" line="70"/>
         <source>&apos;%1&apos; は数値ではありません</source>
         <translation>&apos;%1&apos; is not a number</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/WriteBack.cpp" line="62"/>
-        <source>%1の%2行目の名前「%3」には、この版の名前に使えない文字があります</source>
-        <translation>%1, row %2: the name &quot;%3&quot; has characters that names of this edition cannot use</translation>
-    </message>
-    <message>
-        <location filename="../src/core/roster/WriteBack.cpp" line="115"/>
-        <source>チームの色を読み込めません（%1）</source>
-        <translation>Cannot read the team colours (%1)</translation>
+        <location filename="../src/core/roster/WriteBack.cpp" line="59"/>
+        <source>名前「%1」には、この版の名前に使えない文字があります</source>
+        <translation>The name &quot;%1&quot; has characters that names of this edition cannot use</translation>
     </message>
 </context>
 </TS>

@@ -165,22 +165,22 @@ Do you want to replace it?</translation>
 <context>
     <name>UndoActions</name>
     <message>
-        <location filename="../src/gui/app/UndoActions.cpp" line="21"/>
+        <location filename="../src/gui/app/UndoActions.cpp" line="22"/>
         <source>元に戻す(&amp;U)</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/UndoActions.cpp" line="22"/>
+        <location filename="../src/gui/app/UndoActions.cpp" line="23"/>
         <source>元に戻す：%1(&amp;U)</source>
         <translation>&amp;Undo: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/UndoActions.cpp" line="27"/>
+        <location filename="../src/gui/app/UndoActions.cpp" line="28"/>
         <source>やり直し(&amp;R)</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/UndoActions.cpp" line="28"/>
+        <location filename="../src/gui/app/UndoActions.cpp" line="29"/>
         <source>やり直し：%1(&amp;R)</source>
         <translation>&amp;Redo: %1</translation>
     </message>
@@ -408,187 +408,129 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="107"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="108"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="110"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="112"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="113"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="114"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="115"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="151"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="121"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="122"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="124"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="125"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="156"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="126"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="174"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="175"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="181"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="151"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="163"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="195"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="165"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="226"/>
         <source>サンプルROMを作る版を選んでください</source>
         <translation>Choose the edition of the new sample ROM.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="263"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="229"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="267"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="233"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="341"/>
-        <source>ほか %1 件</source>
-        <translation>and %1 more</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="342"/>
-        <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
-
-</source>
-        <translation>Some data could not be read from the ROM file. Check the file and the chosen edition.
-
-</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="373"/>
-        <source>%1 に保存しました．</source>
-        <translation>Saved to %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="403"/>
-        <source>選手データを出力できませんでした．
-%1</source>
-        <translation>Could not export the player data.
-%1</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/gui/app/TMainForm.cpp" line="407"/>
-        <source>選手データを %n 個のファイルに出力しました．</source>
-        <translation>
-            <numerusform>Exported the player data to %n file.</numerusform>
-            <numerusform>Exported the player data to %n files.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="420"/>
-        <source>パッチを書き込めませんでした．
-%1</source>
-        <translation>Could not write the patch.
-%1</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="423"/>
-        <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
-        <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="449"/>
-        <source>選手データを取り込めませんでした．
-%1</source>
-        <translation>Could not import the player data.
-%1</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="464"/>
-        <source>選手データを取り込んで %1 に保存しました．</source>
-        <translation>Imported the player data and saved %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="560"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="374"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="629"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="427"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="640"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="438"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>

@@ -143,18 +143,13 @@ bool CheckTeamChoice(const QString& command, const Arguments& arguments, const E
     return TeamGiven(command, arguments, io);
 }
 
-bool FillShownTeam(Io& io, ShownTeam& team, const QString& rom, int edition, int teamIndex, const RomImage& image)
+bool ReportFill(Io& io, const TeamView& view, const QString& rom)
 {
-    team.state.RomPath = rom;
-    team.state.SaveTarget = rom;
-    team.state.Edition = edition;
-    team.state.TeamIndex = teamIndex;
-    const TeamFillReport report = FillTeam(team, image);
-    for (const QString& warning : report.warnings)
+    for (const QString& warning : view.warnings)
         io.note(Text::tr("警告：%1").arg(warning));
-    for (const QString& problem : report.readProblems)
+    for (const QString& problem : view.readProblems)
         io.note(Text::tr("%1：%2").arg(rom, problem));
-    return report.readProblems.isEmpty();
+    return view.readProblems.isEmpty();
 }
 
 } // namespace quindaro2::cli

@@ -3,7 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Io.h"
 #include "core/rom/RomImage.h"
-#include "core/roster/ShownTeam.h"
+#include "core/roster/TeamView.h"
 
 #include <QCommandLineOption>
 #include <QString>
@@ -72,9 +72,9 @@ std::optional<int> RequireTeam(const QString& command, const Arguments& argument
 // error has been reported.
 bool CheckTeamChoice(const QString& command, const Arguments& arguments, const EditionChoice& choice, Io& io);
 
-// Fills the shown team from the image as the editor does after choosing it,
-// telling the fill's warnings and read problems on standard error. False when
-// the team could not be read completely.
-bool FillShownTeam(Io& io, ShownTeam& team, const QString& rom, int edition, int teamIndex, const RomImage& image);
+// Tells the warnings and read problems of a team's view of the ROM on
+// standard error, as the editor shows them after choosing the team. False
+// when the team could not be read completely.
+bool ReportFill(Io& io, const TeamView& view, const QString& rom);
 
 } // namespace quindaro2::cli

@@ -66,7 +66,7 @@ public:
         const QString patch = QStringLiteral("--patch");
         if (arguments.isSet(output) && arguments.isSet(patch))
             return io.usageError(name(), Text::tr("--patch と --output は一緒に使えません"));
-        ImportTarget target{arguments.isSet(output) ? arguments.value(output) : rom, std::nullopt};
+        ImportTarget target{arguments.isSet(output) ? arguments.value(output) : rom, std::nullopt, {}};
         if (arguments.isSet(patch)) {
             target.path = arguments.value(patch);
             target.patch = PatchKindOfFileName(target.path);

@@ -38,8 +38,13 @@ int WritePatch(Io& io, const QString& command, const QString& out, const QByteAr
         return io.refused(patch.reason());
     if (const Status written = WriteWholeFile(out, patch.value()); !written)
         return io.fileError(written.reason());
-    io.print(Text::tr("%1 にパッチを書き込みました（%2 バイト）").arg(out, QString::number(patch->size())));
+    ReportPatchWritten(io, out, patch->size());
     return kExitOk;
+}
+
+void ReportPatchWritten(Io& io, const QString& out, qint64 size)
+{
+    io.print(Text::tr("%1 にパッチを書き込みました（%2 バイト）").arg(out, QString::number(size)));
 }
 
 } // namespace quindaro2::cli

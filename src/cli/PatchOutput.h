@@ -23,6 +23,9 @@ inline QString PatchOptionHelp()
 // having said why; nothing when `out` is none of them.
 std::optional<int> RefuseInputAsOutput(Io& io, const QString& out, const QStringList& inputs);
 
+// Says that the patch `out` holds `size` bytes now.
+void ReportPatchWritten(Io& io, const QString& out, qint64 size);
+
 // Writes the patch from `original` to `modified` into `out`, whose extension
 // names the kind. `out` may name none of the files in `inputs`. Returns the
 // exit code, having said what went wrong.

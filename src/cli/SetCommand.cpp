@@ -3,14 +3,13 @@
 #include "cli/PatchOutput.h"
 
 #include "core/edit/CellEdit.h"
-#include "core/edition/ColumnTable.h"
 #include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
-#include "core/file/FileWriter.h"
 #include "core/file/RomFile.h"
+#include "core/patch/Patch.h"
 #include "core/roster/GridFill.h"
 #include "core/roster/GridName.h"
-#include "core/roster/WriteBack.h"
+#include "core/save/SaveDocument.h"
 
 #include <QCoreApplication>
 
@@ -39,34 +38,6 @@ QString Comparable(const ColumnDescriptor& column, QString text)
             text.chop(1);
     }
     return text;
-}
-
-// Some values cannot be stored as entered (the record's format keeps only
-// certain steps, or a clamp applies): say which cells now read otherwise.
-void ReportStoredDifferently(Io& io, const ShownTeam& saved, const RomImage& image)
-{
-    ShownTeam stored;
-    stored.state = saved.state;
-    const TeamFillReport report = FillTeam(stored, image);
-    for (const QString& problem : report.readProblems)
-        io.note(Text::tr("%1：%2").arg(saved.state.SaveTarget, problem));
-    for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
-        const std::span<const ColumnDescriptor> columns = Columns(kind, saved.state.Edition);
-        const TextGrid& before = saved.grid(kind);
-        const TextGrid& after = stored.grid(kind);
-        for (int row = 1; row < before.rowCount(); ++row) {
-            for (int column = 1; column < before.columnCount(); ++column) {
-                const ColumnDescriptor& descriptor = columns[static_cast<std::size_t>(column - 1)];
-                const QString& entered = before.cell(column, row);
-                const QString& kept = after.cell(column, row);
-                if (Comparable(descriptor, entered) != Comparable(descriptor, kept))
-                    io.note(Text::tr("注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました")
-                                .arg(GridName(kind))
-                                .arg(row)
-                                .arg(descriptor.header, entered, kept));
-            }
-        }
-    }
 }
 
 // "1993年版、1994年版": the editions whose teams have a manager.
@@ -158,58 +129,74 @@ public:
         const std::optional<int> teamIndex = RequireTeam(name(), arguments, *edition, io);
         if (!teamIndex)
             return kExitUsage;
-        ShownTeam team;
-        if (!FillShownTeam(io, team, rom, *edition, *teamIndex, locked->image()))
+        const EditionProfile& profile = *FindProfile(*edition);
+        RomDocument document(rom, profile, locked->image());
+        if (!ReportFill(io, FillTeam(profile, document.image(), *teamIndex), rom))
             return io.fileError(Text::tr("%1 のチームを読み込めないため、何も書き込みません").arg(rom));
 
-        if (const int refused = checkCell(team, *grid, *row, *column, io); refused != kExitOk)
+        if (const int refused = checkCell(profile, *grid, *row, *column, io); refused != kExitOk)
             return refused;
-        const Result<Change> change = EditCell(team, *grid, *column, *row, value);
+        const Result<Change> change = EditCell(document, *teamIndex, *grid, *column, *row, value);
         if (!change)
             return io.refused(change.reason());
-        Apply(team, change.value());
+        if (const Status made = document.apply({ChangeName(profile, change.value()), {change.value()}}); !made)
+            return io.refused(made.reason());
 
-        RomImage image = locked->image();
-        const WriteBackResult written = WriteBackTeam(team, image);
-        if (!written.ok())
-            return io.fileError(written.error);
-        if (toPatch)
-            return WritePatch(io, name(), arguments.value(QStringLiteral("--patch")), locked->image().bytes(),
-                              image.bytes(), {rom});
-        if (const Status saved = WriteWholeFile(target, image.bytes()); !saved)
-            return io.fileError(saved.reason());
-        team.state.SaveTarget = target;
+        const QString patchPath = arguments.value(QStringLiteral("--patch"));
+        const std::optional<PatchKind> patch = toPatch ? PatchKindOfFileName(patchPath) : std::nullopt;
+        if (toPatch && !patch)
+            return io.usageError(name(), Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(patchPath));
+        if (toPatch) {
+            if (const std::optional<int> refused = RefuseInputAsOutput(io, patchPath, {rom}))
+                return *refused;
+        }
+        const SaveResult saved = SaveDocument(document, {toPatch ? patchPath : target, patch, {}}, &locked.value());
+        if (saved.refused)
+            return io.refused(saved.error);
+        if (!saved.ok())
+            return io.fileError(saved.error);
+        if (toPatch) {
+            ReportPatchWritten(io, patchPath, saved.written);
+            return kExitOk;
+        }
 
-        ReportStoredDifferently(io, team, image);
-        const ColumnDescriptor* edited = Column(*grid, *edition, *column);
+        const ColumnDescriptor& edited = *profile.column(*grid, *column);
+        const QString& entered = std::get<CellChange>(change->subject).entered;
+        const QString kept = FillTeam(profile, document.image(), *teamIndex).grid(*grid).cell(*column, *row);
+        if (Comparable(edited, entered) != Comparable(edited, kept))
+            io.note(Text::tr("注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました")
+                        .arg(GridName(*grid))
+                        .arg(*row)
+                        .arg(edited.header, entered, kept));
         io.print(Text::tr("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
                      .arg(*edition)
                      .arg(*teamIndex)
                      .arg(TeamLabel(*edition, *teamIndex), GridName(*grid))
                      .arg(*row)
-                     .arg(edited ? edited->header : QString(), team.grid(*grid).cell(*column, *row), target));
+                     .arg(edited.header, kept, target));
         return kExitOk;
     }
 
 private:
     // The row and column name a data cell of the grid; otherwise the usage error.
-    int checkCell(const ShownTeam& team, RecordKind grid, int row, int column, Io& io) const
+    int checkCell(const EditionProfile& profile, RecordKind grid, int row, int column, Io& io) const
     {
-        const int edition = team.state.Edition;
-        const TextGrid& cells = team.grid(grid);
-        if (cells.rowCount() < 2)
+        const int edition = profile.year;
+        const int rows = profile.slots(grid);
+        const int columns = static_cast<int>(profile.columns(grid).size());
+        if (rows == 0)
             return io.usageError(name(), Text::tr("%1年版には監督のデータがありません（監督のいる版：%2）")
                                              .arg(edition)
                                              .arg(EditionsWithManagers()));
-        if (row < 1 || row >= cells.rowCount())
+        if (row < 1 || row > rows)
             return io.usageError(name(), Text::tr("%1の行は 1～%2 です（0 は見出しの行）：%3")
                                              .arg(GridName(grid))
-                                             .arg(cells.rowCount() - 1)
+                                             .arg(rows)
                                              .arg(row));
-        if (column < 1 || column >= cells.columnCount())
+        if (column < 1 || column > columns)
             return io.usageError(name(), Text::tr("%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4")
                                              .arg(GridName(grid))
-                                             .arg(cells.columnCount() - 1)
+                                             .arg(columns)
                                              .arg(column)
                                              .arg(ColumnList(grid, edition)));
         return kExitOk;

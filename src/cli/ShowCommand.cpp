@@ -2,8 +2,10 @@
 
 #include "cli/TerminalText.h"
 #include "core/edit/NesPalette.h"
+#include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
 #include "core/file/RomFile.h"
+#include "core/roster/GridFill.h"
 #include "core/roster/GridName.h"
 
 #include <QCoreApplication>
@@ -55,14 +57,14 @@ public:
         if (!teamIndex)
             return kExitUsage;
 
-        ShownTeam team;
-        const bool complete = FillShownTeam(io, team, rom, *edition, *teamIndex, image.value());
+        const TeamView team = FillTeam(*FindProfile(*edition), image.value(), *teamIndex);
+        const bool complete = ReportFill(io, team, rom);
         const TeamStatistics& figures = team.statistics;
         io.print(Text::tr("%1年版  チーム %2（%3）").arg(*edition).arg(*teamIndex).arg(TeamLabel(*edition, *teamIndex)));
         io.print(Text::tr("平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4")
                      .arg(figures.AverageLabel, figures.HomerunLabel, figures.RunLabel, figures.ErrorLabel));
         io.print(Text::tr("帽子の色：%1  ユニフォームの色：%2")
-                     .arg(ColorCodeText(team.state.HelmetColorCode), ColorCodeText(team.state.UniformColorCode)));
+                     .arg(ColorCodeText(team.HelmetColorCode), ColorCodeText(team.UniformColorCode)));
         for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
             const TextGrid& grid = team.grid(kind);
             if (grid.rowCount() == 0)

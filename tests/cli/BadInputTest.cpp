@@ -1,7 +1,9 @@
 #include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
+#include "core/file/RomFile.h"
 #include "core/roster/GridFill.h"
-#include "core/save/SaveRom.h"
+#include "core/save/SaveDocument.h"
+#include "support/DocumentEdit.h"
 #include "support/SyntheticRom.h"
 #include "ToolProcess.h"
 
@@ -91,24 +93,25 @@ protected:
     QByteArray before;
 };
 
-// The core: a fill reports what it could not read, a Save and an export fail
-// with a message, and no byte of any file changes.
+// The core: a file that cannot be read says why, a fill reports what it
+// could not read, an edit of such a record and an export fail with a message,
+// and no byte of any file changes.
 TEST_P(BadInputTest, TheCoreReportsAndChangesNothing)
 {
-    ShownTeam team;
-    team.state.RomPath = path;
-    team.state.SaveTarget = path;
-    team.state.Edition = 1993;
-    team.state.TeamIndex = 0;
-    const TeamFillReport fill = FillTeamFromFile(team);
-    EXPECT_EQ(fill.readProblems.isEmpty(), GetParam().readable) << fill.readProblems.join(u'\n').toStdString();
-
-    const SaveResult saved = SaveShownTeam(team, path);
-    EXPECT_EQ(saved.ok(), GetParam().readable) << saved.error.toStdString();
-    if (!GetParam().readable) {
-        EXPECT_FALSE(saved.error.isEmpty());
-        EXPECT_EQ(ReadFile(path), before);
+    const Result<RomImage> image = ReadRomFile(path);
+    if (image) {
+        RomDocument document(path, test::Profile(1993), image.value());
+        const TeamView fill = FillTeam(document.profile(), document.image(), 0);
+        EXPECT_EQ(fill.readProblems.isEmpty(), GetParam().readable) << fill.readProblems.join(u'\n').toStdString();
+        const Result<Change> edit = EditCell(document, 0, RecordKind::Batter, 4, 6, QStringLiteral("12"));
+        EXPECT_EQ(edit.ok(), GetParam().readable) << edit.reason().toStdString();
+        const SaveResult saved = SaveDocument(document, {path, std::nullopt, {}});
+        EXPECT_TRUE(saved.ok()) << saved.error.toStdString();
+    } else {
+        EXPECT_FALSE(GetParam().readable);
+        EXPECT_TRUE(image.reason().contains(QFileInfo(path).fileName())) << image.reason().toStdString();
     }
+    EXPECT_EQ(ReadFile(path), before);
 
     const QString out = folder.path(QStringLiteral("players.txt"));
     const ExportResult exported = ExportPlayerData(path, 1993, out, ExportMode::OneFile);
@@ -153,13 +156,10 @@ TEST(BadInput, AFileThatVanishesBetweenOpenAndSave)
 {
     RomFolder folder;
     const QString path = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1991));
-    ShownTeam team;
-    team.state.RomPath = path;
-    team.state.SaveTarget = path;
-    team.state.Edition = 1991;
-    ASSERT_TRUE(FillTeamFromFile(team).readProblems.isEmpty());
+    RomDocument document(path, test::Profile(1991), test::FileImage(path));
+    test::Edit(document, 0, RecordKind::Batter, 4, 1, QStringLiteral("12"));
     QFile::remove(path);
-    const SaveResult saved = SaveShownTeam(team, path);
+    const SaveResult saved = SaveDocument(document, {path, std::nullopt, {}});
     EXPECT_FALSE(saved.ok());
     EXPECT_TRUE(saved.error.contains(QStringLiteral("rom.nes")));
     EXPECT_FALSE(FileExists(path)) << "a Save never brings back a vanished ROM from nothing";

@@ -2,6 +2,7 @@
 #include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
 #include "core/edition/Edition.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/GridFill.h"
 #include "support/SyntheticRom.h"
 #include "ToolProcess.h"
@@ -33,14 +34,10 @@ std::set<qint64> Differences(const QByteArray& a, const QByteArray& b)
     return offsets;
 }
 
-ShownTeam Opened(const QString& path, int edition, int team)
+TeamView Opened(const QString& path, int edition, int team)
 {
-    ShownTeam shown;
-    shown.state.RomPath = path;
-    shown.state.Edition = edition;
-    shown.state.TeamIndex = team;
-    const TeamFillReport report = FillTeamFromFile(shown);
-    EXPECT_TRUE(report.readProblems.isEmpty());
+    const TeamView shown = FillTeam(*FindProfile(edition), test::FileImage(path), team);
+    EXPECT_TRUE(shown.readProblems.isEmpty());
     return shown;
 }
 

@@ -1,5 +1,6 @@
 #include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/GridFill.h"
 #include "support/SmallFileSystem.h"
 #include "support/PathCase.h"
@@ -44,12 +45,7 @@ QStringList SetArguments(const QString& rom, const QString& row, const QString& 
 
 QString Cell(const QString& rom, int row)
 {
-    ShownTeam team;
-    team.state.RomPath = rom;
-    team.state.Edition = 1993;
-    team.state.TeamIndex = 2;
-    (void)FillTeamFromFile(team);
-    return team.BatterGrid.cell(4, row);
+    return FillTeam(*FindProfile(1993), test::FileImage(rom), 2).BatterGrid.cell(4, row);
 }
 
 // --- sources that are no ROM file --------------------------------------------

@@ -1,6 +1,7 @@
 #include "core/sample/DemoRom.h"
 #include "core/export/PlayerExport.h"
 #include "core/import/ImportReport.h"
+#include "core/edition/EditionProfile.h"
 #include "core/import/PlayerImport.h"
 #include "core/import/TextLines.h"
 #include "support/ExportText.h"
@@ -204,8 +205,8 @@ protected:
 
 TEST_P(BadTextTest, TheCoreNamesThePlaceAndChangesNothing)
 {
-    const Result<PlayerImport> imported =
-        ImportPlayerData(RomImage(image), GetParam().edition, {{QStringLiteral("players.txt"), text}});
+    const RomDocument document(QStringLiteral("rom.nes"), *FindProfile(GetParam().edition), RomImage(image));
+    const Result<PlayerImport> imported = ImportPlayerData(document, {{QStringLiteral("players.txt"), text}});
     ASSERT_TRUE(imported.ok()) << imported.reason().toStdString();
     ASSERT_FALSE(imported->ok());
     QStringList report;

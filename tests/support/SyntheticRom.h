@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/edition/EditionLayout.h"
+#include "core/edition/EditionProfile.h"
 #include "core/rom/Record.h"
 #include "core/rom/RomImage.h"
 #include "support/QtPrinters.h"
@@ -38,6 +39,18 @@ private:
 
     QByteArray bytes_;
 };
+
+// The profile of an edition that exists.
+inline const EditionProfile& Profile(int edition)
+{
+    return *FindProfile(edition);
+}
+
+// The image of a ROM made by a test.
+inline RomImage Image(const SyntheticRom& rom)
+{
+    return RomImage(rom.bytes());
+}
 
 // A record of the edition's size with the given leading bytes; the rest zero.
 Record MakeRecord(RecordKind kind, int edition, std::initializer_list<int> bytes = {});

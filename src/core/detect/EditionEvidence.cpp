@@ -39,10 +39,10 @@ double Worth(int passing)
 // impossible) and the range of the column's edit dialog.
 bool Plausible(const ColumnDescriptor& column, const Record& record)
 {
-    const int value = DecodeColumn(column, record);
-    if (value < 0)
+    const std::optional<int> value = DecodeColumn(column, record);
+    if (!value || *value < 0)
         return false;
-    return !column.range || column.range->contains(ShownValue(column, value));
+    return !column.range || column.range->contains(ShownValue(column, *value));
 }
 
 struct ColumnCheck {
@@ -184,7 +184,7 @@ void WeighRecords(const RomImage& image, const EditionChecks& checks, const Reco
         for (const ColumnCheck& column : record.columns)
             evidence.add(Plausible(*column.column, read.record), column.worth);
         for (std::size_t f = 0; f < record.figures.size(); ++f)
-            sums[f] += DecodeColumn(*record.figures[f], read.record);
+            sums[f] += DecodeNumber(*record.figures[f], read.record);
     }
     WeighFigures(record, sums, whole, evidence);
 }

@@ -6,11 +6,11 @@ namespace quindaro2 {
 
 namespace {
 
-std::optional<QString> Ask(const ShownTeam& team, const CellEditor& editor, const AnswerCheck& check,
+std::optional<QString> Ask(int edition, const CellEditor& editor, const AnswerCheck& check,
                            EditDialogs& dialogs)
 {
     switch (editor.dialog) {
-    case CellEditor::Dialog::Name: return dialogs.EditName(team.state.Edition, editor.current, check);
+    case CellEditor::Dialog::Name: return dialogs.EditName(edition, editor.current, check);
     case CellEditor::Dialog::List:
         return dialogs.ChooseItem(editor.caption, editor.label, editor.choices, editor.current);
     case CellEditor::Dialog::Value:
@@ -21,22 +21,23 @@ std::optional<QString> Ask(const ShownTeam& team, const CellEditor& editor, cons
 
 } // namespace
 
-std::optional<Change> AskCellEdit(const ShownTeam& team, RecordKind grid, int column, int row, EditDialogs& dialogs)
+std::optional<Change> AskCellEdit(const RomDocument& document, int team, RecordKind grid, int column, int row,
+                                  EditDialogs& dialogs)
 {
-    const Result<CellEditor> editor = CellEditorOf(team, grid, column, row);
+    const Result<CellEditor> editor = CellEditorOf(document, team, grid, column, row);
     if (!editor) {
         dialogs.ShowError(editor.reason());
         return std::nullopt;
     }
     // The dialogs refuse with the very reasons of the edit itself.
     const AnswerCheck check = [&](const QString& answer) {
-        const Result<Change> change = EditCell(team, grid, column, row, answer);
+        const Result<Change> change = EditCell(document, team, grid, column, row, answer);
         return change ? QString() : change.reason();
     };
-    const std::optional<QString> answer = Ask(team, editor.value(), check, dialogs);
+    const std::optional<QString> answer = Ask(document.edition(), editor.value(), check, dialogs);
     if (!answer)
         return std::nullopt;
-    Result<Change> change = EditCell(team, grid, column, row, *answer);
+    Result<Change> change = EditCell(document, team, grid, column, row, *answer);
     if (!change) {
         dialogs.ShowError(change.reason());
         return std::nullopt;

@@ -14,35 +14,19 @@ QString ColumnDescriptor::shownHint() const
 std::span<const ColumnDescriptor> Columns(RecordKind grid, int edition)
 {
     const EditionProfile* profile = FindProfile(edition);
-    if (!profile)
-        return {};
-    switch (grid) {
-    case RecordKind::Batter: return profile->batterColumns;
-    case RecordKind::Pitcher: return profile->pitcherColumns;
-    case RecordKind::Manager: return profile->managerColumns;
-    }
-    return {};
+    return profile ? profile->columns(grid) : std::span<const ColumnDescriptor>();
 }
 
 const ColumnDescriptor* Column(RecordKind grid, int edition, int column)
 {
-    const std::span<const ColumnDescriptor> columns = Columns(grid, edition);
-    if (column < 1 || column > static_cast<int>(columns.size()))
-        return nullptr;
-    return &columns[static_cast<std::size_t>(column - 1)];
+    const EditionProfile* profile = FindProfile(edition);
+    return profile ? profile->column(grid, column) : nullptr;
 }
 
 const ColumnDescriptor* ColumnOfKind(RecordKind grid, int edition, ColumnKind kind, int* column)
 {
-    const std::span<const ColumnDescriptor> columns = Columns(grid, edition);
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i].kind == kind) {
-            if (column)
-                *column = static_cast<int>(i) + 1;
-            return &columns[i];
-        }
-    }
-    return nullptr;
+    const EditionProfile* profile = FindProfile(edition);
+    return profile ? profile->columnOfKind(grid, kind, column) : nullptr;
 }
 
 QString BlankHint()

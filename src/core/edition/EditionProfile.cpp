@@ -63,6 +63,87 @@ const EditionProfile* AllProfiles()
 
 } // namespace
 
+QString EditionProfile::teamCode(int team) const
+{
+    return isTeam(team) ? teamCodes.mid(2 * team, 2) : QString();
+}
+
+std::optional<RosterShape> EditionProfile::roster(RecordKind kind) const
+{
+    switch (kind) {
+    case RecordKind::Batter: return batters;
+    case RecordKind::Pitcher: return pitchers;
+    case RecordKind::Manager: return managers;
+    }
+    return std::nullopt;
+}
+
+std::span<const ColumnDescriptor> EditionProfile::columns(RecordKind grid) const
+{
+    switch (grid) {
+    case RecordKind::Batter: return batterColumns;
+    case RecordKind::Pitcher: return pitcherColumns;
+    case RecordKind::Manager: return managerColumns;
+    }
+    return {};
+}
+
+const ColumnDescriptor* EditionProfile::column(RecordKind grid, int column) const
+{
+    const std::span<const ColumnDescriptor> all = columns(grid);
+    if (column < 1 || column > static_cast<int>(all.size()))
+        return nullptr;
+    return &all[static_cast<std::size_t>(column - 1)];
+}
+
+const ColumnDescriptor* EditionProfile::columnOfKind(RecordKind grid, ColumnKind kind, int* column) const
+{
+    const std::span<const ColumnDescriptor> all = columns(grid);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].kind == kind) {
+            if (column)
+                *column = static_cast<int>(i) + 1;
+            return &all[i];
+        }
+    }
+    return nullptr;
+}
+
+std::optional<qint64> EditionProfile::recordOffset(RecordKind kind, int team, int index, int trainer) const
+{
+    const std::optional<RosterShape> shape = roster(kind);
+    if (!shape || !isTeam(team) || index < 0 || index >= shape->perTeam)
+        return std::nullopt;
+    qint64 offset = 0;
+    bool honoursTrainer = placement.playersHonourTrainer;
+    switch (kind) {
+    case RecordKind::Batter:
+        offset = placement.firstBatter + team * placement.teamStride + index * qint64{shape->recordSize};
+        break;
+    case RecordKind::Pitcher:
+        offset = placement.firstPitcher + team * placement.teamStride + index * qint64{shape->recordSize};
+        break;
+    case RecordKind::Manager:
+        if (!placement.manager)
+            return std::nullopt;
+        offset = *placement.manager + team * placement.teamStride;
+        honoursTrainer = true;
+        break;
+    }
+    if (trainer == 1 && honoursTrainer)
+        offset += kTrainerShift;
+    return offset;
+}
+
+std::optional<TeamColorOffsets> EditionProfile::colorOffsets(int team, int trainer) const
+{
+    if (!isTeam(team))
+        return std::nullopt;
+    const qint64 shift = trainer == 1 ? kTrainerShift : 0;
+    return TeamColorOffsets{placement.helmetColor + placement.colorStride * team + shift,
+                            placement.uniformColor + placement.colorStride * team + shift};
+}
+
 const EditionProfile* FindProfile(int edition)
 {
     if (!IsEdition(edition))

@@ -46,6 +46,27 @@ struct EditionProfile {
     std::vector<ColumnDescriptor> managerColumns;  // empty before managers exist
 
     int teamCount() const { return static_cast<int>(teamCodes.size()) / 2; }
+    bool isTeam(int team) const { return team >= 0 && team < teamCount(); }
+    // The two characters of the team's code as stored ("G "); empty for no team.
+    QString teamCode(int team) const;
+
+    // The records of one kind per team; none for a kind the edition lacks.
+    std::optional<RosterShape> roster(RecordKind kind) const;
+    // How many records of the kind a team has: 0 for a kind the edition lacks.
+    int slots(RecordKind kind) const { return roster(kind) ? roster(kind)->perTeam : 0; }
+
+    // The data columns of a grid in grid order; empty for a grid the edition lacks.
+    std::span<const ColumnDescriptor> columns(RecordKind grid) const;
+    // Grid column `column` (1-based); none for the row-number column and beyond the last.
+    const ColumnDescriptor* column(RecordKind grid, int column) const;
+    // The column holding `kind`, and its 1-based grid column.
+    const ColumnDescriptor* columnOfKind(RecordKind grid, ColumnKind kind, int* column = nullptr) const;
+
+    // Absolute file offset of record `index` of `kind` of team `team`; the
+    // 512-byte shift applies when `trainer` is 1 and the edition honours it.
+    std::optional<qint64> recordOffset(RecordKind kind, int team, int index, int trainer) const;
+    // The colour bytes honour the trainer in every edition.
+    std::optional<TeamColorOffsets> colorOffsets(int team, int trainer) const;
 };
 
 // The profile of an edition; none for a year that is no edition.

@@ -90,4 +90,25 @@ NameTable Of1993()
 
 } // namespace names
 
+QString NameTable::decode(const Record& record) const
+{
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += character(record[1 + i]);
+    return text;
+}
+
+bool NameTable::encode(const QString& text, Record& record) const
+{
+    for (int i = 0; i < length; ++i)
+        record[1 + i] = spaceCode;
+    for (int i = 0; i < length && i < text.size(); ++i) {
+        const int stored = code(text[i]);
+        if (stored < 0)
+            return false;
+        record[1 + i] = static_cast<std::uint8_t>(stored);
+    }
+    return true;
+}
+
 } // namespace quindaro2

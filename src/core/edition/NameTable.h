@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rom/Record.h"
+
 #include <QChar>
 #include <QString>
 
@@ -29,6 +31,13 @@ struct NameTable {
     QChar character(int code) const;
     // The code a character is stored as, its first; -1 when it has none.
     int code(QChar character) const;
+
+    // Bytes 1 to `length` of the record as full-width text.
+    QString decode(const Record& record) const;
+    // Writes bytes 1 to `length` and nothing else. A character without a code
+    // stops the encoding: the name keeps the codes before it, followed by
+    // space codes, and the result is false.
+    bool encode(const QString& text, Record& record) const;
 };
 
 namespace names {

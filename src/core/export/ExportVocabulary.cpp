@@ -155,7 +155,7 @@ void ExportVocabulary::appendRecordLine(RecordKind grid, const Record& record, s
             continue;
         }
         // The 1991 type stays the whole byte here, unlike in the grid.
-        end = std::to_chars(end, end + kLongestNumber, DecodeColumn(column, record)).ptr;
+        end = std::to_chars(end, end + kLongestNumber, DecodeNumber(column, record)).ptr;
     }
     *end++ = '\r';
     *end++ = '\n';

@@ -1,5 +1,7 @@
 #include "core/export/PlayerExport.h"
 
+#include "core/edition/EditionProfile.h"
+
 #include "core/edition/ColumnTable.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionLayout.h"
@@ -41,7 +43,7 @@ QString AppendRecords(RecordKind kind, const ExportVocabulary& words, const RomI
 {
     const QByteArrayView heading = words.headingLine(kind);
     text.append(heading.data(), static_cast<std::size_t>(heading.size()));
-    const int slots = RecordsPerTeam(kind, edition).value_or(0);
+    const int slots = FindProfile(edition)->slots(kind);
     for (int slot = 0; slot < slots; ++slot) {
         const RecordRead read = image.record(kind, edition, team, slot);
         if (!read.complete())
@@ -70,11 +72,12 @@ QStringList ExportedFields(RecordKind kind, int edition, const Record& record)
             fields << DecodeName(edition, record);
             continue;
         }
-        const int value = DecodeColumn(column, record);
-        if (column.choices)
-            fields << (value < 0 ? QString() : column.choices->texts[value]);
-        else
-            fields << DecimalText(value);  // the 1991 type stays the whole byte here, unlike in the grid
+        if (column.choices) {
+            const std::optional<int> choice = DecodeChoice(column, record);
+            fields << (choice ? column.choices->texts[*choice] : QString());
+        } else {
+            fields << DecimalText(DecodeNumber(column, record));  // the 1991 type stays the whole byte here, unlike in the grid
+        }
     }
     return fields;
 }

@@ -10,9 +10,10 @@
 #include "core/rom/NameCodec.h"
 #include "core/roster/CellText.h"
 #include "core/roster/FieldCodec.h"
+#include "core/document/TeamAreas.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/GridFill.h"
 #include "core/roster/GridName.h"
-#include "core/roster/WriteBack.h"
 
 #include <QCoreApplication>
 
@@ -37,10 +38,10 @@ struct EnteredCell {
     QString wanted;
 };
 
-// One team on its way from the texts into the image: filled from the image
-// like the shown team, edited cell by cell, then written back.
+// One team on its way from the texts into the image: edited cell by cell
+// through the edits' own validation.
 struct TeamImport {
-    ShownTeam shown;
+    int team = 0;
     std::vector<EnteredCell> entered;
     // 1991 types: the whole byte asked for, which the grid (type only) may not carry.
     std::vector<std::pair<EnteredCell, int>> typeBytes;
@@ -107,7 +108,13 @@ QString PositionConflict(int edition, const QStringList& fields, int typeColumn,
 
 class Importer {
 public:
-    Importer(const RomImage& image, int edition) : image_(image), edition_(edition) {}
+    explicit Importer(const RomDocument& document)
+        : image_(document.image()),
+          edition_(document.edition()),
+          profile_(document.profile()),
+          scratch_(document.path(), document.profile(), document.image())
+    {
+    }
 
     void read(const ImportFile& file)
     {
@@ -148,13 +155,18 @@ public:
         if (!result.ok())
             return result;
 
-        RomImage written = image_;
         for (const TeamImport& team : teams) {
-            if (const Status stored = store(team, written); !stored)
+            if (const Status stored = storeTypeBytes(team); !stored)
                 return Result<PlayerImport>::Failed(stored.reason());
         }
-        for (const TeamImport& team : teams)
+        const RomImage& written = scratch_.image();
+        result.step.name = ChangeName(profile_, Change{0, TeamRewrite{}, {}});
+        for (const TeamImport& team : teams) {
             compare(team, written, result);
+            std::vector<ByteRun> runs = DifferingRuns(profile_, image_, written, team.team);
+            if (!runs.empty())
+                result.step.changes.push_back({team.team, TeamRewrite{}, std::move(runs)});
+        }
         result.image = written;
         return result;
     }
@@ -163,16 +175,15 @@ private:
     Result<TeamImport> importTeam(const TeamSection& section)
     {
         TeamImport team;
-        team.shown.state.Edition = edition_;
-        team.shown.state.TeamIndex = section.team;
-        const TeamFillReport filled = FillTeam(team.shown, image_);
+        team.team = section.team;
+        const TeamView filled = FillTeam(profile_, image_, section.team);
         if (!filled.readProblems.isEmpty())
             return Result<TeamImport>::Failed(
                 Text::tr("ROM の%1を読み込めません（%2）")
                     .arg(ImportTeamName(edition_, section.team), filled.readProblems.join(Text::tr("、"))));
         for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher}) {
             const std::vector<TableLine>& lines = section.lines(grid);
-            const int slots = std::min(static_cast<int>(lines.size()), RecordsPerTeam(grid, edition_).value_or(0));
+            const int slots = std::min(static_cast<int>(lines.size()), profile_.slots(grid));
             for (int slot = 0; slot < slots; ++slot)
                 importLine(team, section.file, grid, slot, lines[static_cast<std::size_t>(slot)]);
         }
@@ -192,7 +203,7 @@ private:
             refuse({}, {}, Text::tr("%1の列が %2 個あります（%3 個のはず）").arg(GridName(grid)).arg(line.fields.size()).arg(count));
             return;
         }
-        const RecordRead stored = team.shown.source.record(grid, edition_, team.shown.state.TeamIndex, slot);
+        const RecordRead stored = image_.record(profile_, grid, team.team, slot);
         const QStringList exported = ExportedFields(grid, edition_, stored.record);
 
         int typeColumn = 0;
@@ -221,35 +232,39 @@ private:
                 entered.wanted = DecimalText(byte);
                 team.typeBytes.emplace_back(entered, byte);
             }
-            const Result<Change> change = EditCell(team.shown, grid, column, slot + 1, cellText);
+            const Result<Change> change = EditCell(scratch_, team.team, grid, column, slot + 1, cellText);
             if (!change) {
                 refuse(descriptor.header, text, change.reason());
                 continue;
             }
-            Apply(team.shown, change.value());
+            if (const Status made = scratch_.apply({QString(), {change.value()}}); !made) {
+                refuse(descriptor.header, text, made.reason());
+                continue;
+            }
             if (descriptor.isName())
                 entered.wanted = PaddedName(edition_, text);
             else if (!descriptor.choices && column != typeColumn)
-                entered.wanted = std::get<CellChange>(change.value()).after;
+                entered.wanted = std::get<CellChange>(change->subject).entered;
             team.entered.push_back(entered);
         }
     }
 
-    // The team's records as a Save writes them, then the 1991 types' whole
-    // bytes where the type alone could not give them (a pitcher's byte whose
-    // low four bits were not 1).
-    Status store(const TeamImport& team, RomImage& image) const
+    // The 1991 types' whole bytes where the type alone could not give them
+    // (a pitcher's byte whose low four bits were not 1).
+    Status storeTypeBytes(const TeamImport& team)
     {
-        const WriteBackResult written = WriteBackTeam(team.shown, image);
-        if (!written.ok())
-            return Status::Failed(written.error);
-        const int index = team.shown.state.TeamIndex;
         for (const auto& [cell, byte] : team.typeBytes) {
-            const RecordRead read = image.record(cell.grid, edition_, index, cell.slot);
+            const RecordRead read = scratch_.image().record(profile_, cell.grid, team.team, cell.slot);
             Record record = read.record;
-            EncodeColumn(*Column(cell.grid, edition_, cell.column), byte, record);
-            if (const Status stored = image.setRecord(cell.grid, edition_, index, cell.slot, record); !stored)
-                return stored;
+            if (const Status encoded = EncodeColumn(*profile_.column(cell.grid, cell.column), byte, record); !encoded)
+                return encoded;
+            const qint64 offset = *profile_.recordOffset(cell.grid, team.team, cell.slot, image_.trainer());
+            const auto bytes = [](const Record& r) {
+                return QByteArray(reinterpret_cast<const char*>(r.bytes.data()), r.size);
+            };
+            const Change change{team.team, TeamRewrite{}, {{offset, bytes(read.record), bytes(record)}}};
+            if (const Status made = scratch_.apply({QString(), {change}}); !made)
+                return made;
         }
         return Status::Ok();
     }
@@ -258,10 +273,10 @@ private:
     // reads otherwise than the texts asked gets a note.
     void compare(const TeamImport& team, const RomImage& written, PlayerImport& result) const
     {
-        const int index = team.shown.state.TeamIndex;
+        const int index = team.team;
         for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher}) {
             const QStringList headings = ExportedHeadings(grid, edition_);
-            for (int slot = 0; slot < RecordsPerTeam(grid, edition_).value_or(0); ++slot) {
+            for (int slot = 0; slot < profile_.slots(grid); ++slot) {
                 const QStringList before = ExportedFields(grid, edition_, image_.record(grid, edition_, index, slot).record);
                 const QStringList after = ExportedFields(grid, edition_, written.record(grid, edition_, index, slot).record);
                 for (int c = 0; c < headings.size(); ++c) {
@@ -271,7 +286,7 @@ private:
             }
         }
         for (const EnteredCell& cell : team.entered) {
-            const Record record = written.record(cell.grid, edition_, index, cell.slot).record;
+            const Record record = written.record(cell.grid, edition_, team.team, cell.slot).record;
             const QString stored = ExportedFields(cell.grid, edition_, record)[cell.column - 1];
             if (stored != cell.wanted)
                 result.notes << Text::tr("%1 %2 行目 %3「%4」は「%5」として保存されます")
@@ -293,6 +308,8 @@ private:
 
     const RomImage& image_;
     const int edition_;
+    const EditionProfile& profile_;
+    RomDocument scratch_;  // the texts' edits are made here, one by one
     QStringList files_;
     std::vector<TeamSection> sections_;
     std::vector<ImportProblem> problems_;
@@ -300,11 +317,9 @@ private:
 
 } // namespace
 
-Result<PlayerImport> ImportPlayerData(const RomImage& image, int edition, const std::vector<ImportFile>& files)
+Result<PlayerImport> ImportPlayerData(const RomDocument& document, const std::vector<ImportFile>& files)
 {
-    if (!IsEdition(edition))
-        return Result<PlayerImport>::Failed(NotAnEdition(edition));
-    Importer importer(image, edition);
+    Importer importer(document);
     for (const ImportFile& file : files)
         importer.read(file);
     return importer.finish();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/History.h"
+#include "core/document/RomDocument.h"
 #include "core/edition/EditionLayout.h"
 #include "core/import/ImportFile.h"
 #include "core/import/ImportProblem.h"
@@ -25,6 +27,7 @@ struct ImportedCell {
 };
 
 struct PlayerImport {
+    Step step;                            // the import as one step of the document; empty when anything is refused
     RomImage image;                       // the new image; the old one when anything is refused
     std::vector<int> teams;               // the teams the texts hold, in list order
     std::vector<ImportedCell> changes;    // team by team, slot by slot, column by column
@@ -34,7 +37,7 @@ struct PlayerImport {
     bool ok() const { return problems.empty(); }
 };
 
-// Puts the texts of a player data export back into the image: one file of
+// Puts the texts of a player data export back into the document's bytes: one file of
 // all teams, or per-team files in any order; a team the texts lack keeps its
 // records. Line r of a team's table is its record slot r. Every changed cell
 // goes through the editor's one validation (EditCell) and the write-back of
@@ -43,6 +46,7 @@ struct PlayerImport {
 // whole byte, as exported. All or nothing: when anything is refused the
 // problems name every refused file, line and cell, and the image is the old
 // one. Fails only when the image cannot give a team that the texts hold.
-Result<PlayerImport> ImportPlayerData(const RomImage& image, int edition, const std::vector<ImportFile>& files);
+// Nothing of the document changes here: the caller applies the step.
+Result<PlayerImport> ImportPlayerData(const RomDocument& document, const std::vector<ImportFile>& files);
 
 } // namespace quindaro2

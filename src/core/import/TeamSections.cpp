@@ -1,5 +1,7 @@
 #include "core/import/TeamSections.h"
 
+#include "core/edition/EditionProfile.h"
+
 #include "core/export/PlayerExport.h"
 #include "core/import/CsvFields.h"
 #include "core/import/ImportReport.h"
@@ -244,7 +246,7 @@ private:
             return;
         const std::vector<TableLine>& lines = result_.teams.back().lines(kind);
         const int found = static_cast<int>(lines.size());
-        const int slots = RecordsPerTeam(kind, edition_).value_or(0);
+        const int slots = FindProfile(edition_)->slots(kind);
         if (found < slots)
             refuse(lines.empty() ? headingLine_[Index(kind)] : lines.back().number,
                    Text::tr("%1の%2の行が足りません（%3 行のところ %4 行）").arg(teamName(), GridName(kind)).arg(slots).arg(found));

@@ -25,12 +25,7 @@ bool HasCode(int edition, QChar character)
 QString DecodeName(int edition, const Record& record)
 {
     const EditionProfile* profile = FindProfile(edition);
-    if (!profile)
-        return {};
-    QString text;
-    for (int i = 0; i < profile->names.length; ++i)
-        text += profile->names.character(record[1 + i]);
-    return text;
+    return profile ? profile->names.decode(record) : QString();
 }
 
 bool IsStoredCode(int edition, int code)
@@ -48,18 +43,7 @@ bool IsStoredCode(int edition, int code)
 bool EncodeName(int edition, const QString& text, Record& record)
 {
     const EditionProfile* profile = FindProfile(edition);
-    if (!profile)
-        return false;
-    const NameTable& names = profile->names;
-    for (int i = 0; i < names.length; ++i)
-        record[1 + i] = names.spaceCode;
-    for (int i = 0; i < names.length && i < text.size(); ++i) {
-        const int code = names.code(text[i]);
-        if (code < 0)
-            return false;
-        record[1 + i] = static_cast<std::uint8_t>(code);
-    }
-    return true;
+    return profile && profile->names.encode(text, record);
 }
 
 } // namespace quindaro2

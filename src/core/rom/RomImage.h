@@ -11,6 +11,8 @@
 
 namespace quindaro2 {
 
+struct EditionProfile;
+
 // A record read from the image. A record cut short by the end of the image
 // still counts as read; the bytes past `bytesRead` were not read and are zero.
 struct [[nodiscard]] RecordRead {
@@ -45,15 +47,27 @@ public:
     // image is shorter than the header's first 8 bytes.
     int trainer() const { return trainer_; }
 
-    RecordRead record(RecordKind kind, int edition, int team, int index) const;
+    RecordRead record(const EditionProfile& profile, RecordKind kind, int team, int index) const;
     // The record must have the edition's size; an image is never lengthened,
     // so a record past its end is refused.
-    Status setRecord(RecordKind kind, int edition, int team, int index, const Record& record);
+    Status setRecord(const EditionProfile& profile, RecordKind kind, int team, int index, const Record& record);
 
     // Both bytes must be present; a colour that was not read is no colour.
-    Result<TeamColors> colors(int edition, int team) const;
+    Result<TeamColors> colors(const EditionProfile& profile, int team) const;
     // In 1986 and 1987 the byte between the two colours is left untouched.
+    Status setColors(const EditionProfile& profile, int team, TeamColors colors);
+
+    // The same for callers that know only the edition's year.
+    RecordRead record(RecordKind kind, int edition, int team, int index) const;
+    Status setRecord(RecordKind kind, int edition, int team, int index, const Record& record);
+    Result<TeamColors> colors(int edition, int team) const;
     Status setColors(int edition, int team, TeamColors colors);
+
+    // `count` bytes from `offset`, as far as the image holds them.
+    QByteArray bytesAt(qint64 offset, qint64 count) const { return bytes_.mid(offset, count); }
+    // Overwrites bytes from `offset`; false, with nothing changed, when they
+    // would reach past the end, since an image is never lengthened.
+    bool overwrite(qint64 offset, const QByteArray& bytes);
 
     friend bool operator==(const RomImage& a, const RomImage& b) { return a.bytes_ == b.bytes_; }
 

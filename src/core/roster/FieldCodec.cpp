@@ -1,17 +1,37 @@
 #include "core/roster/FieldCodec.h"
 
-#include "core/rom/NameCodec.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/CellText.h"
+
+#include <QCoreApplication>
 
 namespace quindaro2 {
 
-int DecodeColumn(const ColumnDescriptor& column, const Record& record)
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FieldCodec)
+};
+
+} // namespace
+
+std::optional<int> DecodeChoice(const ColumnDescriptor& column, const Record& record)
+{
+    return column.choices ? column.choices->IndexOfCode(record[column.byte]) : std::nullopt;
+}
+
+int DecodeNumber(const ColumnDescriptor& column, const Record& record)
+{
+    return column.rule->decode(record, column.byte);
+}
+
+std::optional<int> DecodeColumn(const ColumnDescriptor& column, const Record& record)
 {
     if (column.choices)
-        return column.choices->IndexOfCode(record[column.byte]).value_or(-1);
+        return DecodeChoice(column, record);
     if (column.rule)
-        return column.rule->decode(record, column.byte);
-    return -1;
+        return DecodeNumber(column, record);
+    return std::nullopt;
 }
 
 int ShownValue(const ColumnDescriptor& column, int decoded)
@@ -19,41 +39,50 @@ int ShownValue(const ColumnDescriptor& column, int decoded)
     return column.kind == ColumnKind::Type ? decoded >> 4 : decoded;
 }
 
-void EncodeColumn(const ColumnDescriptor& column, int value, Record& record)
+Status EncodeColumn(const ColumnDescriptor& column, int value, Record& record)
 {
     if (column.choices) {
-        if (value < 0 || value >= kChoiceCount)
-            return;
-        if (const std::optional<int> code = column.choices->codes[static_cast<std::size_t>(value)])
-            record[column.byte] = static_cast<std::uint8_t>(*code & 0xFF);
-        return;
+        const std::optional<int> code =
+            value >= 0 && value < kChoiceCount ? column.choices->codes[static_cast<std::size_t>(value)] : std::nullopt;
+        if (!code)
+            return Status::Failed(Text::tr("「%1」の %2 番目の選択肢はこの版にありません").arg(column.header).arg(value));
+        record[column.byte] = static_cast<std::uint8_t>(*code & 0xFF);
+        return Status::Ok();
     }
-    if (column.rule)
-        column.rule->encode(record, column.byte, value);
+    if (!column.rule)
+        return Status::Failed(Text::tr("「%1」は数値の列ではありません").arg(column.header));
+    column.rule->encode(record, column.byte, value);
+    return Status::Ok();
 }
 
-QString GridText(int edition, const ColumnDescriptor& column, const Record& record, bool* suspect)
+QString GridText(const EditionProfile& profile, const ColumnDescriptor& column, const Record& record, bool* suspect)
 {
     if (column.isName())
-        return DecodeName(edition, record);
-    const int value = DecodeColumn(column, record);
+        return profile.names.decode(record);
+    if (column.choices) {
+        const std::optional<int> choice = DecodeChoice(column, record);
+        if (!choice && suspect)
+            *suspect = true;
+        return choice ? column.choices->texts[*choice] : QString();
+    }
+    const int value = DecodeNumber(column, record);
     if (value < 0 && suspect)
         *suspect = true;
-    if (column.choices)
-        return value < 0 ? QString() : column.choices->texts[value];
     return DecimalText(ShownValue(column, value));
 }
 
-int DecodeField(RecordKind grid, int edition, const Record& record, ColumnKind kind)
+std::optional<int> DecodeField(RecordKind grid, int edition, const Record& record, ColumnKind kind)
 {
     const ColumnDescriptor* column = ColumnOfKind(grid, edition, kind);
-    return column ? DecodeColumn(*column, record) : -1;
+    return column ? DecodeColumn(*column, record) : std::nullopt;
 }
 
-void EncodeField(RecordKind grid, int edition, int value, Record& record, ColumnKind kind)
+Status EncodeField(RecordKind grid, int edition, int value, Record& record, ColumnKind kind)
 {
-    if (const ColumnDescriptor* column = ColumnOfKind(grid, edition, kind))
-        EncodeColumn(*column, value, record);
+    const ColumnDescriptor* column = ColumnOfKind(grid, edition, kind);
+    if (!column)
+        return Status::Failed(Text::tr("%1年版のこの表にはその列がありません").arg(edition));
+    return EncodeColumn(*column, value, record);
 }
 
 } // namespace quindaro2

@@ -1,11 +1,9 @@
 #include "core/roster/GridFill.h"
 
-#include "core/edition/ColumnTable.h"
-#include "core/file/RomFile.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/CellText.h"
 #include "core/roster/FieldCodec.h"
 #include "core/roster/GridName.h"
-#include "core/roster/TeamStatistics.h"
 
 #include <QCoreApplication>
 
@@ -27,98 +25,72 @@ QString Warning(RecordKind kind)
     return {};
 }
 
-FillReport FillRecords(RecordKind kind, ShownTeam& team, const RomImage& image)
+GridFill FillRecords(const EditionProfile& profile, RecordKind kind, const RomImage& image, int team)
 {
-    const EditorState& state = team.state;
-    const std::span<const ColumnDescriptor> columns = Columns(kind, state.Edition);
+    GridFill fill;
+    const std::span<const ColumnDescriptor> columns = profile.columns(kind);
     const int columnCount = static_cast<int>(columns.size());
-    const int rows = RecordsPerTeam(kind, state.Edition).value_or(0);
-    TextGrid& grid = team.grid(kind);
-    grid.reset(columnCount + 1, rows + 1);
+    const int rows = profile.slots(kind);
+    fill.grid.reset(columnCount + 1, rows + 1);
     for (int c = 1; c <= columnCount; ++c)
-        grid.setCell(c, 0, columns[static_cast<std::size_t>(c - 1)].header);
+        fill.grid.setCell(c, 0, columns[static_cast<std::size_t>(c - 1)].header);
 
-    FillReport report;
     bool suspect = false;
     for (int i = 0; i < rows; ++i) {
-        grid.setCell(0, i + 1, DecimalText(i + 1));
-        const RecordRead read = image.record(kind, state.Edition, state.TeamIndex, i);
+        fill.grid.setCell(0, i + 1, DecimalText(i + 1));
+        const RecordRead read = image.record(profile, kind, team, i);
         if (!read.complete())
-            report.readProblems << Text::tr("%1の%2行目：%3").arg(GridName(kind)).arg(i + 1).arg(read.reason);
+            fill.readProblems << Text::tr("%1の%2行目：%3").arg(GridName(kind)).arg(i + 1).arg(read.reason);
         if (!read)
             continue;
         for (int c = 1; c <= columnCount; ++c)
-            grid.setCell(c, i + 1, GridText(state.Edition, columns[static_cast<std::size_t>(c - 1)], read.record, &suspect));
+            fill.grid.setCell(c, i + 1, GridText(profile, columns[static_cast<std::size_t>(c - 1)], read.record, &suspect));
     }
     if (suspect)
-        report.warning = Warning(kind);
-    return report;
-}
-
-void LoadTeamColors(ShownTeam& team, const RomImage& image, FillReport& report)
-{
-    const Result<TeamColors> colors = image.colors(team.state.Edition, team.state.TeamIndex);
-    if (!colors) {
-        report.readProblems << Text::tr("チームの色：%1").arg(colors.reason());
-        return;
-    }
-    team.state.HelmetColorCode = colors->helmet;
-    team.state.UniformColorCode = colors->uniform;
-}
-
-// The batter and manager fills load the team colours before their records.
-FillReport FillWithColors(RecordKind kind, ShownTeam& team, const RomImage& image)
-{
-    FillReport colors;
-    LoadTeamColors(team, image, colors);
-    FillReport report = FillRecords(kind, team, image);
-    report.readProblems = colors.readProblems + report.readProblems;
-    return report;
+        fill.warning = Warning(kind);
+    return fill;
 }
 
 } // namespace
 
-FillReport FillBatterGrid(ShownTeam& team, const RomImage& image)
+GridFill FillBatterGrid(const EditionProfile& profile, const RomImage& image, int team)
 {
-    return FillWithColors(RecordKind::Batter, team, image);
+    return FillRecords(profile, RecordKind::Batter, image, team);
 }
 
-FillReport FillPitcherGrid(ShownTeam& team, const RomImage& image)
+GridFill FillPitcherGrid(const EditionProfile& profile, const RomImage& image, int team)
 {
-    return FillRecords(RecordKind::Pitcher, team, image);
+    return FillRecords(profile, RecordKind::Pitcher, image, team);
 }
 
-FillReport FillVisorGrid(ShownTeam& team, const RomImage& image)
+GridFill FillVisorGrid(const EditionProfile& profile, const RomImage& image, int team)
 {
-    if (!RecordsPerTeam(RecordKind::Manager, team.state.Edition)) {
-        team.VisorGrid.reset(0, 0);
+    if (!profile.managers)
         return {};
-    }
-    return FillWithColors(RecordKind::Manager, team, image);
+    return FillRecords(profile, RecordKind::Manager, image, team);
 }
 
-TeamFillReport FillTeam(ShownTeam& team, const RomImage& image)
+TeamView FillTeam(const EditionProfile& profile, const RomImage& image, int team)
 {
-    TeamFillReport report;
-    for (const FillReport& fill :
-         {FillBatterGrid(team, image), FillPitcherGrid(team, image), FillVisorGrid(team, image)}) {
+    TeamView view;
+    view.team = team;
+    if (const Result<TeamColors> colors = image.colors(profile, team)) {
+        view.HelmetColorCode = colors->helmet;
+        view.UniformColorCode = colors->uniform;
+    } else {
+        view.readProblems << Text::tr("チームの色：%1").arg(colors.reason());
+    }
+    const auto take = [&](RecordKind kind, GridFill fill) {
+        view.grid(kind) = std::move(fill.grid);
         if (!fill.warning.isEmpty())
-            report.warnings << fill.warning;
-        report.readProblems << fill.readProblems;
-    }
-    report.readProblems.removeDuplicates();  // both the batter and the manager fill read the colours
-    team.statistics = ShowTeamStatistics(team.state.Edition, team.BatterGrid, team.PitcherGrid);
-    team.source = image;
-    return report;
-}
-
-TeamFillReport FillTeamFromFile(ShownTeam& team)
-{
-    const Result<RomImage> image = ReadRomFile(team.state.RomPath);
-    TeamFillReport report = FillTeam(team, image ? image.value() : RomImage());
-    if (!image)
-        report.readProblems.prepend(image.reason());
-    return report;
+            view.warnings << fill.warning;
+        view.readProblems << fill.readProblems;
+    };
+    take(RecordKind::Batter, FillBatterGrid(profile, image, team));
+    take(RecordKind::Pitcher, FillPitcherGrid(profile, image, team));
+    take(RecordKind::Manager, FillVisorGrid(profile, image, team));
+    view.statistics = ShowTeamStatistics(profile, image, team);
+    return view;
 }
 
 } // namespace quindaro2

@@ -1,38 +1,31 @@
 #pragma once
 
 #include "core/rom/RomImage.h"
-#include "core/roster/ShownTeam.h"
+#include "core/roster/TeamView.h"
 
 #include <QStringList>
 
 namespace quindaro2 {
 
-struct [[nodiscard]] FillReport {
+struct EditionProfile;
+
+struct [[nodiscard]] GridFill {
+    TextGrid grid;
     QString warning;           // the one warning to show after the grid is complete; empty for none
-    QStringList readProblems;  // records or colours that could not be read completely
+    QStringList readProblems;  // records that could not be read completely
 };
 
-// Each fill reads the shown team (Edition, TeamIndex) from the image and
-// replaces the whole grid. A record that cannot be read at all leaves its row
-// empty; one cut short by the end of the image shows with its missing bytes
-// as 0. The batter and manager fills also load the team colours.
-FillReport FillBatterGrid(ShownTeam& team, const RomImage& image);
-FillReport FillPitcherGrid(ShownTeam& team, const RomImage& image);
-// Editions before 1993 have no manager: the grid is emptied.
-FillReport FillVisorGrid(ShownTeam& team, const RomImage& image);
+// Each fill decodes one grid of a team from the image: headings, row numbers
+// and one row per record slot. A record that cannot be read at all leaves its
+// row empty; one cut short by the end of the image shows with its missing
+// bytes as 0.
+GridFill FillBatterGrid(const EditionProfile& profile, const RomImage& image, int team);
+GridFill FillPitcherGrid(const EditionProfile& profile, const RomImage& image, int team);
+// Editions before 1993 have no manager: the grid is empty.
+GridFill FillVisorGrid(const EditionProfile& profile, const RomImage& image, int team);
 
-struct [[nodiscard]] TeamFillReport {
-    QStringList warnings;      // in fill order, each once
-    QStringList readProblems;
-};
-
-// The four steps that run after an Open and after every team switch, in their
-// fixed order: batters, pitchers, manager, team figures. The image becomes the
-// team's source.
-TeamFillReport FillTeam(ShownTeam& team, const RomImage& image);
-
-// Reads RomPath once and fills the team from it. A file that cannot be read
-// at all fills empty rows, and its reason leads the read problems.
-TeamFillReport FillTeamFromFile(ShownTeam& team);
+// The team as shown after an Open and every team switch: the colours, then
+// the three fills and the team figures in their fixed order.
+TeamView FillTeam(const EditionProfile& profile, const RomImage& image, int team);
 
 } // namespace quindaro2

@@ -1,7 +1,7 @@
 #include "core/roster/TeamStatistics.h"
 
-#include "core/edition/ColumnTable.h"
-#include "core/roster/CellText.h"
+#include "core/edition/EditionProfile.h"
+#include "core/roster/FieldCodec.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,15 +10,18 @@ namespace quindaro2 {
 
 namespace {
 
-// The sum over every player of the roster of the column holding `kind`.
-std::int64_t ColumnSum(RecordKind gridKind, int edition, const TextGrid& grid, ColumnKind field, int rows)
+// The sum over every slot of the roster of the values the column holding
+// `field` shows.
+std::int64_t ColumnSum(const EditionProfile& profile, const RomImage& image, int team, RecordKind grid, ColumnKind field)
 {
-    int column = 0;
-    if (!ColumnOfKind(gridKind, edition, field, &column))
+    const ColumnDescriptor* column = profile.columnOfKind(grid, field);
+    if (!column || !column->rule)
         return 0;
     std::int64_t sum = 0;
-    for (int row = 1; row <= rows; ++row)
-        sum += LeadingInteger(grid.cell(column, row));
+    for (int slot = 0; slot < profile.slots(grid); ++slot) {
+        if (const RecordRead read = image.record(profile, grid, team, slot))
+            sum += ShownValue(*column, DecodeNumber(*column, read.record));
+    }
     return sum;
 }
 
@@ -39,23 +42,27 @@ QString FixedPoint(std::int64_t scaled, int decimals)
 
 // The half is added to the sum before the division, and the quotient is cut
 // toward zero: in exact arithmetic trunc((2S + 1) / 2B) and trunc((10R + 5) / B).
-TeamStatistics ShowTeamStatistics(int edition, const TextGrid& batters, const TextGrid& pitchers)
+TeamStatistics FormatFigures(const TeamTotals& totals)
 {
-    const int b = RecordsPerTeam(RecordKind::Batter, edition).value_or(0);
-    const int p = RecordsPerTeam(RecordKind::Pitcher, edition).value_or(0);
+    const int b = totals.batters;
+    const int p = totals.pitchers;
     if (b == 0 || p == 0)
         return {};
-    const std::int64_t average = ColumnSum(RecordKind::Batter, edition, batters, ColumnKind::BattingAverage, b);
-    const std::int64_t homeRuns = ColumnSum(RecordKind::Batter, edition, batters, ColumnKind::HomeRuns, b);
-    const std::int64_t run = ColumnSum(RecordKind::Batter, edition, batters, ColumnKind::Running, b);
-    const std::int64_t earnedRuns = ColumnSum(RecordKind::Pitcher, edition, pitchers, ColumnKind::EarnedRunAverage, p);
-
     TeamStatistics figures;
-    figures.AverageLabel = u'.' + QString::number((2 * average + 1) / (2 * b));
-    figures.HomerunLabel = QString::number(homeRuns);
-    figures.RunLabel = FixedPoint((10 * run + 5) / b, 1);
-    figures.ErrorLabel = FixedPoint((2 * earnedRuns + 1) / (2 * p), 2);
+    figures.AverageLabel = u'.' + QString::number((2 * totals.battingAverages + 1) / (2 * b));
+    figures.HomerunLabel = QString::number(totals.homeRuns);
+    figures.RunLabel = FixedPoint((10 * totals.running + 5) / b, 1);
+    figures.ErrorLabel = FixedPoint((2 * totals.earnedRunAverages + 1) / (2 * p), 2);
     return figures;
+}
+
+TeamStatistics ShowTeamStatistics(const EditionProfile& profile, const RomImage& image, int team)
+{
+    const auto sum = [&](RecordKind grid, ColumnKind field) { return ColumnSum(profile, image, team, grid, field); };
+    return FormatFigures({profile.slots(RecordKind::Batter), profile.slots(RecordKind::Pitcher),
+                          sum(RecordKind::Batter, ColumnKind::BattingAverage), sum(RecordKind::Batter, ColumnKind::HomeRuns),
+                          sum(RecordKind::Batter, ColumnKind::Running),
+                          sum(RecordKind::Pitcher, ColumnKind::EarnedRunAverage)});
 }
 
 } // namespace quindaro2

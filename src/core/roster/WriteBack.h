@@ -1,32 +1,29 @@
 #pragma once
 
-#include "core/rom/RomImage.h"
-#include "core/roster/ShownTeam.h"
+#include "core/edition/EditionLayout.h"
+#include "core/rom/Record.h"
+#include "core/rom/Result.h"
 
-#include <QString>
+#include <QStringList>
 
 namespace quindaro2 {
 
-struct [[nodiscard]] WriteBackResult {
-    int battersWritten = 0;
-    int pitchersWritten = 0;
-    bool colorsWritten = false;
-    bool managerWritten = false;
-    QString error;  // why the write-back stopped; empty when everything was written
+struct EditionProfile;
 
-    bool ok() const { return error.isEmpty(); }
-};
+// The texts a record's cells show, column 1 first.
+QStringList RecordCells(const EditionProfile& profile, RecordKind kind, const Record& record);
 
-// Turns the grids of the shown team back into ROM records and writes them into
-// `image`: every batter row, every pitcher row, the two colours, then (1993
-// on) the manager. Each record is rebuilt from the same slot of the image, so
-// bytes that no column covers stay with the slot, and a cell whose text reads
-// as the stored bytes do keeps those bytes.
+// The write-back of one record slot (WriteBackTeam's rule, which every edit
+// uses): the record is rebuilt from the slot's bytes as the file holds them,
+// and each cell whose text differs from what those bytes read as is encoded
+// into it. So bytes that no column covers stay with the slot, and a cell that
+// reads as the stored bytes do keeps them: a name with codes no character
+// stands for, a value outside the edit range.
 //
-// Every record is read and every cell converted before anything is written: a
-// record that cannot be read completely, colour bytes that are missing, a name
-// the edition cannot store or a 1991 fielding position that is not a whole
-// number stop the write-back with the image unchanged.
-WriteBackResult WriteBackTeam(const ShownTeam& team, RomImage& image);
+// Fails, with nothing built, for a name the edition cannot store, a number
+// cell that is not a whole number, and a 1991 fielding position that is not
+// one when it or the type changed.
+Result<Record> WriteBackRecord(const EditionProfile& profile, RecordKind kind, const Record& stored,
+                               const QStringList& cells);
 
 } // namespace quindaro2

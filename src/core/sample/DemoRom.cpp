@@ -1,17 +1,17 @@
 #include "core/sample/DemoRom.h"
 
 #include "core/edition/Edition.h"
+#include "core/edition/EditionProfile.h"
 #include "core/file/FileWriter.h"
-#include "core/edition/EditionLayout.h"
 #include "core/rom/NameCodec.h"
 #include "core/rom/RomImage.h"
-#include "core/edition/ColumnTable.h"
 #include "core/roster/FieldCodec.h"
 
 #include <QSet>
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace quindaro2 {
@@ -123,11 +123,12 @@ int SpeedFor(ColumnKind kind, int fast, int average, int slow)
     }
 }
 
-Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
+Record MemberRecord(const EditionProfile& profile, RecordKind grid, int slot, TeamStyle& team)
 {
+    const int edition = profile.year;
     std::mt19937& random = team.random;
     Record record;
-    record.size = RecordSize(grid, edition).value_or(0);
+    record.size = profile.roster(grid)->recordSize;
 
     QString name;
     do {
@@ -135,7 +136,7 @@ Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
     } while (team.names.contains(name));
     team.names.insert(name);
 
-    const std::span<const ColumnDescriptor> columns = Columns(grid, edition);
+    const std::span<const ColumnDescriptor> columns = profile.columns(grid);
     int fast = 0;
     int average = 0;
     int slow = 0;
@@ -153,11 +154,12 @@ Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
     int position = 0;
     for (const ColumnDescriptor& column : columns) {
         if (column.isName()) {
-            EncodeName(edition, name, record);
+            profile.names.encode(name, record);
             continue;
         }
+        // Every value drawn is one the column can store.
         if (column.choices) {
-            EncodeColumn(column, DrawChoice(random, *column.choices), record);
+            std::ignore = EncodeColumn(column, DrawChoice(random, *column.choices), record);
             continue;
         }
         const ValueRange range = column.range.value_or(ValueRange{});
@@ -178,7 +180,7 @@ Record MemberRecord(RecordKind grid, int edition, int slot, TeamStyle& team)
         } else {
             value = DrawIn(random, range, PlausibleWindow(grid, column.kind));
         }
-        EncodeColumn(column, value, record);
+        std::ignore = EncodeColumn(column, value, record);
     }
     return record;
 }
@@ -221,16 +223,17 @@ QByteArray DemoRomImage(int edition, const DemoFill& fill)
     RomImage rom(std::move(image));
     // Seed 0 gives the players every earlier version gave.
     std::mt19937 random(static_cast<std::uint32_t>(edition) + 0x10000u * fill.seed);
-    for (int team = 0; team < TeamCount(edition); ++team) {
+    const EditionProfile& profile = *FindProfile(edition);
+    for (int team = 0; team < profile.teamCount(); ++team) {
         TeamStyle style{random, Draw(random, 0, 15), {}};
         for (const RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
-            for (int slot = 0; slot < RecordsPerTeam(grid, edition).value_or(0); ++slot)
-                (void)rom.setRecord(grid, edition, team, slot, MemberRecord(grid, edition, slot, style));
+            for (int slot = 0; slot < profile.slots(grid); ++slot)
+                std::ignore = rom.setRecord(profile, grid, team, slot, MemberRecord(profile, grid, slot, style));
         }
         constexpr int colorCount = static_cast<int>(std::size(kTeamColors));
         const std::uint8_t helmet = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
         const std::uint8_t uniform = static_cast<std::uint8_t>(kTeamColors[Draw(random, 0, colorCount - 1)]);
-        (void)rom.setColors(edition, team, {helmet, uniform});
+        std::ignore = rom.setColors(profile, team, {helmet, uniform});
     }
     return rom.bytes();
 }

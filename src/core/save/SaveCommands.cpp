@@ -1,7 +1,7 @@
 #include "core/save/SaveCommands.h"
 
 #include "core/file/FileIdentity.h"
-#include "core/save/SaveRom.h"
+#include "core/save/SaveDocument.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,50 +14,54 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(SaveCommands)
 };
 
-bool SaveOrWarn(ShownTeam& team, const QString& target, SavePrompts& prompts)
+bool SaveOrWarn(RomDocument& document, const QString& target, SavePrompts& prompts)
 {
-    const QString fileName = QFileInfo(team.state.RomPath).fileName();
-    const SaveResult saved = SaveShownTeam(team, target, [&] { return prompts.AskOverwriteChangedTeam(fileName); });
+    const QString fileName = QFileInfo(document.path()).fileName();
+    const SaveResult saved =
+        SaveDocument(document, {target, std::nullopt, [&] { return prompts.AskOverwriteChangedTeam(fileName); }});
     if (!saved.error.isEmpty())
         prompts.Warn(Text::tr("%1 に保存できませんでした．\n%2").arg(QFileInfo(target).fileName(), saved.error));
-    if (!saved.ok())
-        return false;
-    team.state.DataChanged = false;
-    return true;
+    return saved.ok();
 }
 
 // One wrong click in the save dialog must not replace another ROM; the opened
 // one is saved into without a question, as it always was.
-bool MayWrite(const ShownTeam& team, const QString& target, SavePrompts& prompts)
+bool MayWrite(const RomDocument& document, const QString& target, SavePrompts& prompts)
 {
-    if (!QFileInfo::exists(target) || SameFile(target, team.state.RomPath))
+    if (!QFileInfo::exists(target) || SameFile(target, document.path()))
         return true;
     return prompts.AskReplaceFile(target);
 }
 
 } // namespace
 
-bool SaveAskingForTarget(ShownTeam& team, SavePrompts& prompts)
+bool SaveAskingForTarget(RomDocument& document, SavePrompts& prompts)
 {
-    if (team.state.RomPath.isEmpty())
-        return false;
-    const QFileInfo opened(team.state.RomPath);
+    const QFileInfo opened(document.path());
     const std::optional<QString> target = prompts.AskSaveTarget(opened.absolutePath(), opened.fileName());
-    if (!target || !MayWrite(team, *target, prompts))
+    if (!target || !MayWrite(document, *target, prompts))
         return false;
-    return SaveOrWarn(team, *target, prompts);
+    return SaveOrWarn(document, *target, prompts);
 }
 
-bool ConfirmDropShownTeam(ShownTeam& team, SavePrompts& prompts, bool offerCancel)
+DropDecision AskToDropEdits(RomDocument& document, SavePrompts& prompts, bool offerCancel)
 {
-    if (!team.state.DataChanged)
-        return true;
+    if (!document.modified())
+        return DropDecision::Saved;
     switch (prompts.AskToSaveChanges(offerCancel)) {
-    case SaveAnswer::Yes: return SaveOrWarn(team, team.state.SaveTarget, prompts);
-    case SaveAnswer::No: return true;
-    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::Yes: return SaveOrWarn(document, document.path(), prompts) ? DropDecision::Saved : DropDecision::Keep;
+    case SaveAnswer::No: return DropDecision::Drop;
+    case SaveAnswer::Cancel: return DropDecision::Keep;
     }
-    return false;
+    return DropDecision::Keep;
+}
+
+bool ConfirmDropShownTeam(RomDocument& document, SavePrompts& prompts, bool offerCancel)
+{
+    const DropDecision decision = AskToDropEdits(document, prompts, offerCancel);
+    if (decision == DropDecision::Drop)
+        document.revertToFile();
+    return decision != DropDecision::Keep;
 }
 
 } // namespace quindaro2

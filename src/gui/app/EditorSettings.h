@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/MainWindowPrompts.h"
+#include "core/session/MainWindowPrompts.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/MainWindowPrompts.h"
+#include "core/session/MainWindowPrompts.h"
 #include "gui/app/TVersionForm.h"
 #include "gui/dialogs/TAboutForm.h"
 #include "gui/dialogs/THistoryForm.h"

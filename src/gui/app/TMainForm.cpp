@@ -1,25 +1,16 @@
 #include "gui/app/TMainForm.h"
 
-#include "gui/app/ChangeCommand.h"
+#include "core/document/RomDocument.h"
+#include "core/edit/NesPalette.h"
+#include "core/edition/EditionProfile.h"
+#include "core/roster/GridName.h"
+#include "core/sample/SampleFolder.h"
+#include "core/session/EditorSession.h"
 #include "gui/app/EditorSettings.h"
-#include "gui/app/GridTableModel.h"
 #include "gui/app/QtMainWindowPrompts.h"
 #include "gui/app/RecentFilesMenu.h"
 #include "gui/app/RosterGridView.h"
 #include "gui/app/UndoActions.h"
-#include "core/detect/EditionDetection.h"
-#include "core/edit/CellEdit.h"
-#include "core/edit/EditCommands.h"
-#include "core/edit/NesPalette.h"
-#include "core/edition/Edition.h"
-#include "core/export/PlayerExport.h"
-#include "core/import/ImportIntoRom.h"
-#include "core/import/ImportReport.h"
-#include "core/roster/GridFill.h"
-#include "core/roster/GridName.h"
-#include "core/sample/SampleFolder.h"
-#include "core/save/PatchSave.h"
-#include "core/save/SaveCommands.h"
 #include "gui/edit/NesColor.h"
 
 #include <QAction>
@@ -38,7 +29,6 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,7 +38,6 @@ namespace quindaro2 {
 namespace {
 
 constexpr int kManagerTab = 2;
-constexpr int kMaxProblemsListed = 8;
 // The grids keep at least this many rows in view when the window is made small.
 constexpr int kMinimumRowsShown = 5;
 
@@ -67,23 +56,6 @@ QLabel* ColorSquare(QWidget* parent)
     return square;
 }
 
-// Where a change shows in the grids: its cell, or the first cell of the row
-// that moved; none for a colour.
-struct GridPlace {
-    RecordKind grid;
-    int column;
-    int row;
-};
-
-std::optional<GridPlace> PlaceOf(const Change& change, bool forward)
-{
-    if (const auto* cell = std::get_if<CellChange>(&change))
-        return GridPlace{cell->grid, cell->column, cell->row};
-    if (const auto* move = std::get_if<RowMove>(&change))
-        return GridPlace{move->grid, 1, forward ? move->to : move->from};
-    return std::nullopt;
-}
-
 void Paint(QLabel* square, int code)
 {
     square->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #404040;").arg(NesColor(code).name()));
@@ -95,14 +67,20 @@ void Paint(QLabel* square, int code)
 TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidget* parent)
     : QMainWindow(parent),
       ownPrompts_(prompts ? nullptr : std::make_unique<QtMainWindowPrompts>(this)),
-      prompts_(prompts ? *prompts : *ownPrompts_),
-      editDialogs_(editDialogs ? *editDialogs : ownPrompts_->editDialogs())
+      prompts_(prompts ? *prompts : *ownPrompts_)
 {
     setWindowTitle(QStringLiteral("QUINDARO2"));
     setAcceptDrops(true);
-    undoStack_ = new QUndoStack(this);
-    connect(undoStack_, &QUndoStack::cleanChanged, this, &TMainForm::showModified);
-    connect(undoStack_, &QUndoStack::indexChanged, this, &TMainForm::showModified);
+    session_ = new EditorSession(prompts_, editDialogs ? *editDialogs : ownPrompts_->editDialogs(), this);
+    connect(session_, &EditorSession::opened, this, &TMainForm::showOpened);
+    connect(session_, &EditorSession::viewChanged, this, &TMainForm::showView);
+    connect(session_, &EditorSession::changeShown, this, &TMainForm::showChangedCell);
+    connect(session_, &EditorSession::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(session_, &EditorSession::message, statusBar(), &QStatusBar::showMessage);
+    connect(session_, &EditorSession::saved, this, [this] {
+        rememberOpenedRom();
+        showCaption();
+    });
     createMenus();
 
     auto* central = new QWidget(this);
@@ -113,7 +91,7 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
     setCentralWidget(central);
     // There from the start, so that the first message does not shrink the grids.
     statusBar();
-    showColors();
+    showView();
     enableRomCommands();
     showRecentFiles();
     // Wide enough for every column of the widest grid, tall enough for 13 rows,
@@ -122,15 +100,7 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
         resize(800, 560);
 }
 
-// The views read the shown team's grids through their models: they go first,
-// while the team is still there, not after it when QWidget deletes its children.
-TMainForm::~TMainForm()
-{
-    // The history empties itself when QObject deletes it, after this window is gone.
-    disconnect(undoStack_, nullptr, this, nullptr);
-    delete DataPage;
-    DataPage = nullptr;
-}
+TMainForm::~TMainForm() = default;
 
 void TMainForm::createMenus()
 {
@@ -211,12 +181,9 @@ QWidget* TMainForm::createDataPage()
     BatterGrid = new RosterGridView({true, true}, DataPage);
     PitcherGrid = new RosterGridView({true, false}, DataPage);
     VisorGrid = new RosterGridView({false, true}, DataPage);
-    batterModel_ = new GridTableModel(team_.BatterGrid, BatterGrid);
-    pitcherModel_ = new GridTableModel(team_.PitcherGrid, PitcherGrid);
-    visorModel_ = new GridTableModel(team_.VisorGrid, VisorGrid);
-    BatterGrid->setModel(batterModel_);
-    PitcherGrid->setModel(pitcherModel_);
-    VisorGrid->setModel(visorModel_);
+    BatterGrid->setModel(&session_->model(RecordKind::Batter));
+    PitcherGrid->setModel(&session_->model(RecordKind::Pitcher));
+    VisorGrid->setModel(&session_->model(RecordKind::Manager));
     DataPage->addTab(BatterGrid, GridName(RecordKind::Batter));
     DataPage->addTab(PitcherGrid, GridName(RecordKind::Pitcher));
     DataPage->addTab(VisorGrid, GridName(RecordKind::Manager));
@@ -247,15 +214,14 @@ void TMainForm::MenuOpenClick()
 
 void TMainForm::OpenRomFile(const QString& path, std::optional<int> edition)
 {
-    if (ConfirmDropShownTeam(team_, prompts_, true))
-        openAgreed(path, edition);
+    session_->Open(path, edition, rememberedEdition(path));
 }
 
 // A fresh sample ROM of the edition the user picks, made in the program's own
 // folder, never over a file, and opened; the status bar says where it lives.
 void TMainForm::MenuSampleClick()
 {
-    if (!ConfirmDropShownTeam(team_, prompts_, true))
+    if (!session_->ConfirmDropEdits())
         return;
     const int edition = prompts_.AskEdition({std::nullopt, tr("サンプルROMを作る版を選んでください")});
     const Result<QString> sample = CreateSample(EditorSettings::samplesFolder(), edition, QDateTime::currentDateTime());
@@ -263,115 +229,68 @@ void TMainForm::MenuSampleClick()
         prompts_.Warn(tr("サンプルROMを作れませんでした．\n%1").arg(sample.reason()));
         return;
     }
-    openAgreed(sample.value(), edition);
-    statusBar()->showMessage(tr("サンプルROMの場所：%1").arg(QDir::toNativeSeparators(sample.value())));
+    if (session_->OpenAgreed(sample.value(), edition, std::nullopt))
+        statusBar()->showMessage(tr("サンプルROMの場所：%1").arg(QDir::toNativeSeparators(sample.value())));
 }
 
-void TMainForm::openAgreed(const QString& path, std::optional<int> edition)
+std::optional<int> TMainForm::rememberedEdition(const QString& path) const
 {
-    EditorState& state = team_.state;
-    state.RomPath = path;
-    state.Edition = edition && IsEdition(*edition) ? *edition : prompts_.AskEdition(ProposeEdition(path));
-    // Saving before any Save goes into the file that is open, and never into a
-    // file saved from another ROM.
-    state.SaveTarget = path;
-    state.TeamIndex = 0;
-    state.DataChanged = false;
-    showCaption(path);
+    return EditorSettings().rememberedEdition(path);
+}
+
+void TMainForm::showOpened()
+{
+    const RomDocument& document = *session_->document();
+    const EditionProfile& profile = document.profile();
+    showCaption();
     {
         const QSignalBlocker blocker(TeamBox);
         TeamBox->clear();
-        for (int team = 0; team < TeamCount(state.Edition); ++team)
-            TeamBox->addItem(TeamCode(state.Edition, team));
+        for (int team = 0; team < profile.teamCount(); ++team)
+            TeamBox->addItem(profile.teamCode(team));
         TeamBox->setCurrentIndex(0);
     }
-    DataPage->setTabEnabled(kManagerTab, RecordsPerTeam(RecordKind::Manager, state.Edition).has_value());
-    fillShownTeam();
+    DataPage->setTabEnabled(kManagerTab, profile.managers.has_value());
+    for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
+        grid->fitColumns();
     enableRomCommands();
     rememberOpenedRom();
 }
 
-EditionProposal TMainForm::ProposeEdition(const QString& path) const
-{
-    // A file opened before keeps the edition the user chose for it; the note
-    // always says what the file itself suggests.
-    const Detection detection = DetectEditionOfFile(path);
-    const std::optional<int> remembered = EditorSettings().rememberedEdition(path);
-    return {remembered ? remembered : detection.edition, DetectionNote(detection)};
-}
-
 void TMainForm::TeamBoxChange(int index)
 {
-    EditorState& state = team_.state;
-    if (state.RomPath.isEmpty() || index < 0 || index >= TeamCount(state.Edition) || index == state.TeamIndex)
-        return;
-    if (!ConfirmDropShownTeam(team_, prompts_, true)) {
+    if (!session_->ShowTeam(index)) {
         const QSignalBlocker blocker(TeamBox);
-        TeamBox->setCurrentIndex(state.TeamIndex);
+        TeamBox->setCurrentIndex(session_->team());
         return;
     }
-    state.DataChanged = false;
-    state.TeamIndex = index;
-    fillShownTeam();
-}
-
-void TMainForm::fillShownTeam()
-{
-    // The edits of the team shown before were saved or dropped.
-    undoStack_->clear();
-    const TeamFillReport report = FillTeamFromFile(team_);
-    batterModel_->gridReset();
-    pitcherModel_->gridReset();
-    visorModel_->gridReset();
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
         grid->fitColumns();
-    showColors();
-    showStatistics();
-    showFillReport(report);
 }
 
-void TMainForm::showFillReport(const TeamFillReport& report)
+void TMainForm::showView()
 {
-    for (const QString& warning : report.warnings)
-        prompts_.Warn(warning);
-    if (report.readProblems.isEmpty())
-        return;
-    QStringList listed = report.readProblems.mid(0, kMaxProblemsListed);
-    if (report.readProblems.size() > kMaxProblemsListed)
-        listed << tr("ほか %1 件").arg(report.readProblems.size() - kMaxProblemsListed);
-    prompts_.Warn(tr("ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．\n\n")
-                  + listed.join(u'\n'));
+    const TeamView& view = session_->view();
+    AverageLabel->setText(view.statistics.AverageLabel);
+    HomerunLabel->setText(view.statistics.HomerunLabel);
+    RunLabel->setText(view.statistics.RunLabel);
+    ErrorLabel->setText(view.statistics.ErrorLabel);
+    Paint(HelmetColor, view.HelmetColorCode);
+    Paint(UniformColor, view.UniformColorCode);
 }
 
-void TMainForm::showStatistics()
-{
-    AverageLabel->setText(team_.statistics.AverageLabel);
-    HomerunLabel->setText(team_.statistics.HomerunLabel);
-    RunLabel->setText(team_.statistics.RunLabel);
-    ErrorLabel->setText(team_.statistics.ErrorLabel);
-}
-
-void TMainForm::showColors()
-{
-    Paint(HelmetColor, team_.state.HelmetColorCode);
-    Paint(UniformColor, team_.state.UniformColorCode);
-}
-
-void TMainForm::showCaption(const QString& path)
+void TMainForm::showCaption()
 {
     // "[*]" shows where the modified marker goes; a file name's own "[*]" is doubled to stay text.
-    const QString name = QFileInfo(path).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    const QString name =
+        QFileInfo(session_->document()->path()).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(QStringLiteral("QUINDARO2 - %1[*]").arg(name));
+    setWindowModified(session_->modified());
 }
 
 void TMainForm::MenuSaveClick()
 {
-    if (SaveAskingForTarget(team_, prompts_)) {
-        undoStack_->setClean();
-        rememberOpenedRom();
-        showCaption(team_.state.SaveTarget);
-        statusBar()->showMessage(tr("%1 に保存しました．").arg(QFileInfo(team_.state.SaveTarget).fileName()), 5000);
-    }
+    session_->Save();
 }
 
 void TMainForm::MenuExitClick()
@@ -381,7 +300,7 @@ void TMainForm::MenuExitClick()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (!ConfirmDropShownTeam(team_, prompts_, true)) {
+    if (!session_->ConfirmDropEdits()) {
         event->ignore();
         return;
     }
@@ -391,77 +310,18 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::MenuOutputClick()
 {
-    const EditorState& state = team_.state;
-    if (state.RomPath.isEmpty())
-        return;
-    const std::optional<ExportChoice> choice = prompts_.AskExport();
-    if (!choice || choice->fileName.isEmpty())
-        return;
-    EditorSettings().setExportChoice(*choice);
-    const ExportResult result = ExportPlayerData(state.RomPath, state.Edition, choice->fileName, choice->mode);
-    if (!result.ok()) {
-        prompts_.Warn(tr("選手データを出力できませんでした．\n%1").arg(result.error));
-        return;
-    }
-    const int files = static_cast<int>(result.writtenFiles.size());
-    statusBar()->showMessage(tr("選手データを %n 個のファイルに出力しました．", nullptr, files), 5000);
+    if (const std::optional<ExportChoice> choice = session_->Export())
+        EditorSettings().setExportChoice(*choice);
 }
 
 void TMainForm::MenuPatchClick()
 {
-    const EditorState& state = team_.state;
-    if (state.RomPath.isEmpty())
-        return;
-    const QFileInfo rom(state.RomPath);
-    const std::optional<QString> path = prompts_.AskPatchFile(rom.absolutePath(), rom.completeBaseName());
-    if (!path)
-        return;
-    if (const Status written = SaveShownTeamAsPatch(team_, *path); !written) {
-        prompts_.Warn(tr("パッチを書き込めませんでした．\n%1").arg(written.reason()));
-        return;
-    }
-    statusBar()->showMessage(tr("%1 にパッチを書き込みました．ROM ファイルは変わっていません．").arg(QFileInfo(*path).fileName()), 5000);
+    session_->SaveAsPatch();
 }
 
 void TMainForm::MenuImportClick()
 {
-    EditorState& state = team_.state;
-    if (state.RomPath.isEmpty())
-        return;
-    // The import rewrites the opened file and the shown team is filled anew
-    // from it, so unsaved edits are asked about first.
-    if (!ConfirmDropShownTeam(team_, prompts_, true))
-        return;
-    const std::optional<QStringList> files = prompts_.AskImportFiles(QFileInfo(state.RomPath).absolutePath());
-    if (!files || files->isEmpty())
-        return;
-    const int edition = state.Edition;
-    const auto confirm = [&](int, const PlayerImport& import) {
-        return prompts_.ConfirmImport(ImportSummary(edition, import), ImportDetails(edition, import).join(u'\n'));
-    };
-    const ImportRun run = ImportIntoRomFile(
-        state.RomPath, [&](const RomImage&) { return std::optional<int>(edition); }, *files, {state.RomPath, std::nullopt},
-        confirm);
-    switch (run.outcome) {
-    case ImportRun::Outcome::NoEdition:
-        return;
-    case ImportRun::Outcome::Failed:
-        prompts_.Warn(tr("選手データを取り込めませんでした．\n%1").arg(run.error));
-        return;
-    case ImportRun::Outcome::Refused:
-        prompts_.ShowImportProblems(ImportSummary(edition, run.import), ImportDetails(edition, run.import).join(u'\n'));
-        return;
-    case ImportRun::Outcome::Unchanged:
-        statusBar()->showMessage(ImportSummary(edition, run.import), 10000);
-        return;
-    case ImportRun::Outcome::Declined:
-        return;
-    case ImportRun::Outcome::Written:
-        break;
-    }
-    state.DataChanged = false;
-    fillShownTeam();
-    statusBar()->showMessage(tr("選手データを取り込んで %1 に保存しました．").arg(QFileInfo(state.RomPath).fileName()), 5000);
+    session_->Import();
 }
 
 void TMainForm::MenuHistoryClick()
@@ -476,130 +336,68 @@ void TMainForm::MenuVersionClick()
 
 void TMainForm::HelmetButtonClick()
 {
-    pickColor(TeamColor::Helmet);
+    session_->PickColor(TeamColor::Helmet);
 }
 
 void TMainForm::UniformButtonClick()
 {
-    pickColor(TeamColor::Uniform);
-}
-
-void TMainForm::pickColor(TeamColor color)
-{
-    if (team_.state.RomPath.isEmpty())
-        return;
-    const std::optional<int> picked = prompts_.PickColor();
-    if (!picked)
-        return;
-    const Result<Change> change = SetTeamColor(team_, color, *picked);
-    if (!change) {
-        prompts_.Warn(change.reason());
-        return;
-    }
-    applyChange(change.value());
+    session_->PickColor(TeamColor::Uniform);
 }
 
 void TMainForm::BatterGridDblClick(int column, int row)
 {
-    editCell(RecordKind::Batter, column, row);
+    session_->EditCell(RecordKind::Batter, column, row);
 }
 
 void TMainForm::PitcherGridClick(int column, int row)
 {
-    editCell(RecordKind::Pitcher, column, row);
+    session_->EditCell(RecordKind::Pitcher, column, row);
 }
 
 void TMainForm::VisorGridClick(int column, int row)
 {
-    editCell(RecordKind::Manager, column, row);
-}
-
-void TMainForm::editCell(RecordKind grid, int column, int row)
-{
-    if (const std::optional<Change> change = AskCellEdit(team_, grid, column, row, editDialogs_))
-        applyChange(*change);
+    session_->EditCell(RecordKind::Manager, column, row);
 }
 
 void TMainForm::BatterGridRowMove(int from, int to)
 {
-    moveRow(RecordKind::Batter, from, to);
+    session_->MoveRow(RecordKind::Batter, from, to);
 }
 
 void TMainForm::PitcherGridRowMove(int from, int to)
 {
-    moveRow(RecordKind::Pitcher, from, to);
-}
-
-void TMainForm::moveRow(RecordKind grid, int from, int to)
-{
-    // A drop where the row already is changes nothing and says nothing.
-    if (const Result<Change> change = MoveRow(team_, grid, from, to))
-        applyChange(change.value());
-}
-
-GridTableModel& TMainForm::model(RecordKind grid)
-{
-    switch (grid) {
-    case RecordKind::Batter: return *batterModel_;
-    case RecordKind::Pitcher: return *pitcherModel_;
-    case RecordKind::Manager: return *visorModel_;
-    }
-    return *visorModel_;
-}
-
-void TMainForm::applyChange(const Change& change)
-{
-    undoStack_->push(new ChangeCommand(change, ChangeName(team_.state.Edition, change),
-                                       [this](const Change& made, ChangeCommand::Direction direction) {
-                                           makeChange(made, direction == ChangeCommand::Direction::Apply);
-                                       }));
+    session_->MoveRow(RecordKind::Pitcher, from, to);
 }
 
 void TMainForm::createEditMenu()
 {
     QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
-    const UndoActions actions = AddUndoActions(*edit, *undoStack_);
+    const UndoActions actions = AddUndoActions(*edit, *session_);
     MenuUndo = actions.undo;
     MenuRedo = actions.redo;
 }
 
-void TMainForm::makeChange(const Change& change, bool forward)
+RosterGridView* TMainForm::gridView(RecordKind grid)
 {
-    const auto make = [&] { forward ? Apply(team_, change) : Revert(team_, change); };
-    if (const auto* move = std::get_if<RowMove>(&change)) {
-        model(move->grid).moveRow(forward ? move->from : move->to, forward ? move->to : move->from, make);
-    } else {
-        make();
-        if (const auto* cell = std::get_if<CellChange>(&change))
-            model(cell->grid).cellChanged(cell->column, cell->row);
+    switch (grid) {
+    case RecordKind::Batter: return BatterGrid;
+    case RecordKind::Pitcher: return PitcherGrid;
+    case RecordKind::Manager: return VisorGrid;
     }
-    showStatistics();
-    showColors();
-    showChangedCell(change, forward);
+    return VisorGrid;
 }
 
-// An undone or redone edit is shown where it happened.
-void TMainForm::showChangedCell(const Change& change, bool forward)
+// A change made, undone or redone is shown where it happened.
+void TMainForm::showChangedCell(RecordKind grid, int column, int row)
 {
-    const std::optional<GridPlace> place = PlaceOf(change, forward);
-    if (!place)
-        return;
-    RosterGridView* view = place->grid == RecordKind::Batter    ? BatterGrid
-                           : place->grid == RecordKind::Pitcher ? PitcherGrid
-                                                                : VisorGrid;
+    RosterGridView* view = gridView(grid);
     DataPage->setCurrentWidget(view);
-    view->setCurrentIndex(view->model()->index(place->row - 1, place->column - 1));
-}
-
-void TMainForm::showModified()
-{
-    team_.state.DataChanged = !undoStack_->isClean();
-    setWindowModified(team_.state.DataChanged);
+    view->setCurrentIndex(view->model()->index(row - 1, column - 1));
 }
 
 void TMainForm::enableRomCommands()
 {
-    const bool open = !team_.state.RomPath.isEmpty();
+    const bool open = session_->isOpen();
     for (QAction* command : {MenuSave, MenuPatch, MenuImport, MenuOutput})
         command->setEnabled(open);
     for (QPushButton* button : {HelmetButton, UniformButton})
@@ -608,10 +406,10 @@ void TMainForm::enableRomCommands()
 
 void TMainForm::rememberOpenedRom()
 {
-    const EditorState& state = team_.state;
+    const RomDocument& document = *session_->document();
     EditorSettings settings;
-    settings.addRecentFile(state.RomPath, state.Edition);
-    settings.setLastFolder(QFileInfo(state.RomPath).absolutePath());
+    settings.addRecentFile(document.path(), document.edition());
+    settings.setLastFolder(QFileInfo(document.path()).absolutePath());
     showRecentFiles();
 }
 

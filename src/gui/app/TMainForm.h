@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/edit/Change.h"
+#include "core/edition/EditionLayout.h"
 #include "core/edit/EditDialogs.h"
-#include "core/roster/ShownTeam.h"
-#include "gui/app/MainWindowPrompts.h"
+#include "core/session/EditorSession.h"
+#include "core/session/MainWindowPrompts.h"
 
 #include <QMainWindow>
 
@@ -15,20 +15,17 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
-class QUndoStack;
 
 namespace quindaro2 {
 
-class GridTableModel;
 class QtMainWindowPrompts;
 class RecentFilesMenu;
 class RosterGridView;
-struct TeamFillReport;
 
-// The editor's one window: it owns the editor state and the shown team, opens
-// a ROM, switches teams, and hosts the three grids and the team panel. Every
-// question goes through MainWindowPrompts and EditDialogs, which tests replace
-// with scripted answers.
+// The editor's one window: its layout, its menus and the slots the user's
+// actions reach, which hand the flows to the session that holds the opened
+// ROM, and show what the session says. Every question goes through
+// MainWindowPrompts and EditDialogs, which tests replace with scripted answers.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -38,7 +35,8 @@ public:
                        QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    const ShownTeam& shownTeam() const { return team_; }
+    // The opened ROM, the shown team and its history.
+    const EditorSession& session() const { return *session_; }
 
     // Opens `path` as File > Open does after its file dialog: the unsaved-changes
     // question, then the edition dialog unless `edition` is given.
@@ -48,8 +46,6 @@ public:
     // Opens a ROM of the File menu's recent list; one that is gone leaves the
     // list with a message.
     void OpenRecentFile(const QString& path);
-    // The shown team's edits, newest last; empty after an Open or a team switch.
-    QUndoStack& undoStack() { return *undoStack_; }
 
     void MenuOpenClick();
     void MenuSampleClick();
@@ -102,41 +98,24 @@ protected:
 
 private:
     void createMenus();
-    // Opens the file once the user has agreed to drop the shown team's edits.
-    void openAgreed(const QString& path, std::optional<int> edition);
-    // The edition the edition dialog preselects for a file, and what it says about it.
-    EditionProposal ProposeEdition(const QString& path) const;
+    void createEditMenu();
     QWidget* createTopPanel();
     QWidget* createDataPage();
-    void fillShownTeam();
-    void showFillReport(const TeamFillReport& report);
-    void showStatistics();
-    void showColors();
-    void showCaption(const QString& path);
-    void pickColor(TeamColor color);
-    void editCell(RecordKind grid, int column, int row);
-    void moveRow(RecordKind grid, int from, int to);
-    // Puts an accepted change on the undo history, which makes it.
-    void applyChange(const Change& change);
-    GridTableModel& model(RecordKind grid);
-    void createEditMenu();
-    // Makes a change or takes it back, and brings the grids, figures and colours up to date.
-    void makeChange(const Change& change, bool forward);
-    void showChangedCell(const Change& change, bool forward);
-    // DataChanged and the caption's marker follow the undo history's saved state.
-    void showModified();
+    // The edition the edition dialog preselects for a file: the one it was opened as last.
+    std::optional<int> rememberedEdition(const QString& path) const;
+    // Another ROM is open: caption, team list, tabs, commands, recent files.
+    void showOpened();
+    void showView();
+    void showCaption();
+    void showChangedCell(RecordKind grid, int column, int row);
     void enableRomCommands();
     void rememberOpenedRom();
     void showRecentFiles();
+    RosterGridView* gridView(RecordKind grid);
 
     std::unique_ptr<QtMainWindowPrompts> ownPrompts_;
     MainWindowPrompts& prompts_;
-    EditDialogs& editDialogs_;
-    ShownTeam team_;
-    GridTableModel* batterModel_ = nullptr;
-    GridTableModel* pitcherModel_ = nullptr;
-    GridTableModel* visorModel_ = nullptr;
-    QUndoStack* undoStack_ = nullptr;
+    EditorSession* session_ = nullptr;
 };
 
 } // namespace quindaro2

@@ -1,9 +1,10 @@
 #include "gui/app/UndoActions.h"
 
+#include "core/session/EditorSession.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QUndoStack>
 
 namespace quindaro2 {
 
@@ -30,7 +31,7 @@ QString RedoText(const QString& what)
 
 } // namespace
 
-UndoActions AddUndoActions(QMenu& menu, QUndoStack& stack)
+UndoActions AddUndoActions(QMenu& menu, EditorSession& session)
 {
     UndoActions actions;
     actions.undo = menu.addAction(UndoText(QString()));
@@ -38,18 +39,19 @@ UndoActions AddUndoActions(QMenu& menu, QUndoStack& stack)
     actions.redo = menu.addAction(RedoText(QString()));
     actions.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
-    QObject::connect(actions.undo, &QAction::triggered, &stack, &QUndoStack::undo);
-    QObject::connect(actions.redo, &QAction::triggered, &stack, &QUndoStack::redo);
-    QObject::connect(&stack, &QUndoStack::canUndoChanged, actions.undo, &QAction::setEnabled);
-    QObject::connect(&stack, &QUndoStack::canRedoChanged, actions.redo, &QAction::setEnabled);
-    QObject::connect(&stack, &QUndoStack::undoTextChanged, actions.undo, [undo = actions.undo](const QString& what) {
-        undo->setText(UndoText(what));
-    });
-    QObject::connect(&stack, &QUndoStack::redoTextChanged, actions.redo, [redo = actions.redo](const QString& what) {
-        redo->setText(RedoText(what));
-    });
-    actions.undo->setEnabled(stack.canUndo());
-    actions.redo->setEnabled(stack.canRedo());
+    QObject::connect(actions.undo, &QAction::triggered, &session, &EditorSession::Undo);
+    QObject::connect(actions.redo, &QAction::triggered, &session, &EditorSession::Redo);
+    const auto show = [&session, actions] {
+        const RomDocument* document = session.document();
+        const Step* undo = document ? document->history().nextUndo() : nullptr;
+        const Step* redo = document ? document->history().nextRedo() : nullptr;
+        actions.undo->setText(UndoText(undo ? undo->name : QString()));
+        actions.redo->setText(RedoText(redo ? redo->name : QString()));
+        actions.undo->setEnabled(undo != nullptr);
+        actions.redo->setEnabled(redo != nullptr);
+    };
+    QObject::connect(&session, &EditorSession::historyChanged, actions.undo, show);
+    show();
     return actions;
 }
 

@@ -2,9 +2,10 @@
 
 class QAction;
 class QMenu;
-class QUndoStack;
 
 namespace quindaro2 {
+
+class EditorSession;
 
 struct UndoActions {
     QAction* undo = nullptr;
@@ -13,7 +14,7 @@ struct UndoActions {
 
 // "元に戻す(&U)" (Ctrl+Z) and "やり直し(&R)" (Ctrl+Y, Ctrl+Shift+Z) in `menu`,
 // each naming what it would undo or redo ("元に戻す：実本塁打の変更") and
-// enabled only when there is something.
-UndoActions AddUndoActions(QMenu& menu, QUndoStack& stack);
+// enabled only when there is something, as the session's history says.
+UndoActions AddUndoActions(QMenu& menu, EditorSession& session);
 
 } // namespace quindaro2

@@ -1,5 +1,6 @@
 #include "core/edit/CellEdit.h"
 #include "core/edition/ColumnTable.h"
+#include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
 #include "core/i18n/Translations.h"
 #include "core/import/ImportReport.h"
@@ -10,6 +11,8 @@
 #include "support/JapaneseText.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <QCoreApplication>
 #include <QStringDecoder>
@@ -31,13 +34,10 @@ protected:
 
     void TearDown() override { qunsetenv("QUINDARO2_LANG"); }
 
-    static ShownTeam Team(int edition, int team = 0)
+    // A document of a sample ROM of the edition.
+    static std::unique_ptr<RomDocument> Sample(int edition)
     {
-        ShownTeam shown;
-        shown.state.Edition = edition;
-        shown.state.TeamIndex = team;
-        EXPECT_TRUE(FillTeam(shown, RomImage(DemoRomImage(edition))).readProblems.isEmpty());
-        return shown;
+        return std::make_unique<RomDocument>(QStringLiteral("rom.nes"), *FindProfile(edition), RomImage(DemoRomImage(edition)));
     }
 
     static int ColumnNumber(RecordKind grid, int edition, ColumnKind kind)
@@ -76,8 +76,8 @@ class EnglishDialogTest : public EnglishCoreTest, public ::testing::WithParamInt
 TEST_P(EnglishDialogTest, AsksInEnglishAboutTheGamesTexts)
 {
     const DialogCase& c = GetParam();
-    const ShownTeam team = Team(c.edition);
-    const Result<CellEditor> editor = CellEditorOf(team, c.grid, ColumnNumber(c.grid, c.edition, c.kind), 1);
+    const auto document = Sample(c.edition);
+    const Result<CellEditor> editor = CellEditorOf(*document, 0, c.grid, ColumnNumber(c.grid, c.edition, c.kind), 1);
     ASSERT_TRUE(editor) << editor.reason().toStdString();
     EXPECT_EQ(editor->caption, QString::fromUtf8(c.caption));
     if (*c.hint)
@@ -122,8 +122,9 @@ class EnglishRefusalTest : public EnglishCoreTest, public ::testing::WithParamIn
 TEST_P(EnglishRefusalTest, SaysWhyInEnglish)
 {
     const RefusalCase& c = GetParam();
-    const ShownTeam team = Team(1993);
-    const Result<Change> change = EditCell(team, c.grid, ColumnNumber(c.grid, 1993, c.kind), 1, QString::fromUtf8(c.text));
+    const auto document = Sample(1993);
+    const Result<Change> change =
+        EditCell(*document, 0, c.grid, ColumnNumber(c.grid, 1993, c.kind), 1, QString::fromUtf8(c.text));
     ASSERT_FALSE(change);
     EXPECT_TRUE(change.reason().contains(QStringLiteral("\"%1\"").arg(QString::fromUtf8(c.quoted))))
         << change.reason().toStdString();
@@ -152,8 +153,9 @@ TEST_F(EnglishCoreTest, ImportReadsTheExportAndCountsInEnglish)
     const QString before = test::Field(lines, index, column);
     test::SetField(lines, index, column, before == QStringLiteral("7") ? QStringLiteral("8") : QStringLiteral("7"));
 
+    const RomDocument document(QStringLiteral("rom.nes"), *FindProfile(edition), image);
     const Result<PlayerImport> import =
-        ImportPlayerData(image, edition, {ImportFile{QStringLiteral("players.txt"), test::ShiftJisText(lines)}});
+        ImportPlayerData(document, {ImportFile{QStringLiteral("players.txt"), test::ShiftJisText(lines)}});
     ASSERT_TRUE(import);
     ASSERT_TRUE(import->ok()) << ImportDetails(edition, import.value()).join(u'\n').toStdString();
     EXPECT_EQ(ImportSummary(edition, import.value()),

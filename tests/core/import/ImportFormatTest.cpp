@@ -138,7 +138,8 @@ protected:
 
     PlayerImport Import(const std::vector<ImportFile>& files) const
     {
-        const Result<PlayerImport> imported = ImportPlayerData(image, kEdition, files);
+        const RomDocument document(QStringLiteral("rom.nes"), test::Profile(kEdition), image);
+        const Result<PlayerImport> imported = ImportPlayerData(document, files);
         EXPECT_TRUE(imported.ok()) << imported.reason().toStdString();
         return imported ? imported.value() : PlayerImport{};
     }
@@ -316,7 +317,8 @@ protected:
 
     PlayerImport Import() const
     {
-        return ImportPlayerData(image, kEdition, {{QStringLiteral("t.txt"), test::ShiftJisText(lines)}}).value();
+        const RomDocument document(QStringLiteral("rom.nes"), test::Profile(kEdition), image);
+        return ImportPlayerData(document, {{QStringLiteral("t.txt"), test::ShiftJisText(lines)}}).value();
     }
 
     int Byte7(const RomImage& of, RecordKind grid, int slot) const

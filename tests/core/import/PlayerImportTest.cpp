@@ -6,7 +6,7 @@
 #include "core/import/PlayerImport.h"
 #include "core/roster/CellText.h"
 #include "core/roster/GridFill.h"
-#include "core/roster/WriteBack.h"
+#include "support/DocumentEdit.h"
 #include "support/ExportText.h"
 #include "support/PlausibleRom.h"
 
@@ -69,7 +69,8 @@ protected:
 
     PlayerImport Import(const std::vector<ImportFile>& files) const
     {
-        const Result<PlayerImport> imported = ImportPlayerData(image, GetParam().edition, files);
+        const RomDocument document(QStringLiteral("rom.nes"), test::Profile(GetParam().edition), image);
+        const Result<PlayerImport> imported = ImportPlayerData(document, files);
         EXPECT_TRUE(imported.ok()) << imported.reason().toStdString();
         return imported ? imported.value() : PlayerImport{};
     }
@@ -108,9 +109,8 @@ struct NewValue {
     QString exported;
 };
 
-NewValue OtherValue(const ShownTeam& team, RecordKind grid, int column, int row, std::mt19937& random)
+NewValue OtherValue(const TeamView& team, int edition, RecordKind grid, int column, int row, std::mt19937& random)
 {
-    const int edition = team.state.Edition;
     const ColumnDescriptor& descriptor = *Column(grid, edition, column);
     const QString current = team.grid(grid).cell(column, row);
     for (;;) {
@@ -149,16 +149,12 @@ TEST_P(RoundTripTest, OneChangedCellGivesTheBytesOfTheSameEdit)
         const int column =
             std::uniform_int_distribution<int>(1, static_cast<int>(Columns(grid, edition).size()))(random);
 
-        ShownTeam team;
-        team.state.Edition = edition;
-        team.state.TeamIndex = teamIndex;
-        ASSERT_TRUE(FillTeam(team, image).readProblems.isEmpty());
-        const NewValue value = OtherValue(team, grid, column, slot + 1, random);
-        const Result<Change> change = EditCell(team, grid, column, slot + 1, value.cell);
-        ASSERT_TRUE(change.ok()) << change.reason().toStdString();
-        Apply(team, change.value());
-        RomImage edited = image;
-        ASSERT_TRUE(WriteBackTeam(team, edited).ok());
+        RomDocument document(QStringLiteral("rom.nes"), test::Profile(edition), image);
+        const TeamView team = FillTeam(document.profile(), image, teamIndex);
+        ASSERT_TRUE(team.readProblems.isEmpty());
+        const NewValue value = OtherValue(team, edition, grid, column, slot + 1, random);
+        test::Edit(document, teamIndex, grid, column, slot + 1, value.cell);
+        const RomImage& edited = document.image();
 
         QStringList lines = ExportLines(image, edition);
         const int line = ExportLineIndex(edition, teamIndex, grid, slot);

@@ -7,18 +7,10 @@
 namespace quindaro2 {
 namespace {
 
+using test::Image;
 using test::MakeRecord;
-using test::RomFolder;
+using test::Profile;
 using test::SyntheticRom;
-
-ShownTeam Open(const QString& path, int edition, int team)
-{
-    ShownTeam shown;
-    shown.state.RomPath = path;
-    shown.state.Edition = edition;
-    shown.state.TeamIndex = team;
-    return shown;
-}
 
 QStringList Row(const TextGrid& grid, int row)
 {
@@ -55,11 +47,9 @@ TEST_P(FillShapeTest, GridsHaveTheEditionsShapeAndRowNumbers)
     const ShapeCase& c = GetParam();
     SyntheticRom rom;
     test::FillPlausibleRoster(rom, c.edition, 7);
-    RomFolder folder;
-    ShownTeam shown = Open(folder.write(QStringLiteral("rom.nes"), rom), c.edition, 1);
-    const TeamFillReport report = FillTeamFromFile(shown);
-    EXPECT_TRUE(report.warnings.isEmpty()) << report.warnings.join(u' ').toStdString();
-    EXPECT_TRUE(report.readProblems.isEmpty());
+    const TeamView shown = FillTeam(Profile(c.edition), Image(rom), 1);
+    EXPECT_TRUE(shown.warnings.isEmpty()) << shown.warnings.join(u' ').toStdString();
+    EXPECT_TRUE(shown.readProblems.isEmpty());
     EXPECT_EQ(shown.BatterGrid.rowCount(), c.batterRows + 1);
     EXPECT_EQ(shown.BatterGrid.columnCount(), c.batterColumns + 1);
     EXPECT_EQ(shown.PitcherGrid.rowCount(), c.pitcherRows + 1);
@@ -87,16 +77,15 @@ TEST(FillBatterGrid, HeadingsAndCellsOfA1986Team)
     rom.setRecord(RecordKind::Batter, 1986, 2, 0,
                   MakeRecord(RecordKind::Batter, 1986, {0, 0x0A, 0x0B, 0x0C, 0x24, 1, 100, 33, 1, 190, 2, 152}))
         .setColors(1986, 2, {0x16, 0x30});
-    RomFolder folder;
-    ShownTeam shown = Open(folder.write(QStringLiteral("rom.nes"), rom), 1986, 2);
-    const FillReport report = FillBatterGrid(shown, test::FileImage(shown.state.RomPath));
-    EXPECT_EQ(Row(shown.BatterGrid, 0),
+    const GridFill fill = FillBatterGrid(Profile(1986), Image(rom), 2);
+    EXPECT_EQ(Row(fill.grid, 0),
               Texts({"", "名　前　　", "打　席", "実打率", "実本塁打", "走力", "表示打率", "表示本塁打"}));
-    EXPECT_EQ(Row(shown.BatterGrid, 1), Texts({"1", "ＡＢＣ　", "左", "346", "5", "20", "250", "33"}));
-    EXPECT_EQ(shown.state.HelmetColorCode, 0x16);
-    EXPECT_EQ(shown.state.UniformColorCode, 0x30);
+    EXPECT_EQ(Row(fill.grid, 1), Texts({"1", "ＡＢＣ　", "左", "346", "5", "20", "250", "33"}));
     // The zero records of the other batters run at -56: one warning for the team.
-    EXPECT_EQ(report.warning, QStringLiteral("バッターデータにエラーの可能性があります．"));
+    EXPECT_EQ(fill.warning, QStringLiteral("バッターデータにエラーの可能性があります．"));
+    const TeamView shown = FillTeam(Profile(1986), Image(rom), 2);
+    EXPECT_EQ(shown.HelmetColorCode, 0x16);
+    EXPECT_EQ(shown.UniformColorCode, 0x30);
 }
 
 TEST(FillBatterGrid, TypeAndPopularityShowTheirHalfOfTheByte)
@@ -104,16 +93,12 @@ TEST(FillBatterGrid, TypeAndPopularityShowTheirHalfOfTheByte)
     SyntheticRom rom;
     rom.setRecord(RecordKind::Batter, 1991, 0, 0, MakeRecord(RecordKind::Batter, 1991, {0, 0, 0, 0, 0, 0, 0, 0x38}))
         .setRecord(RecordKind::Batter, 1992, 1, 0, MakeRecord(RecordKind::Batter, 1992, {0, 0, 0, 0, 0, 0, 0, 0x59}));
-    RomFolder folder;
-    const QString path = folder.write(QStringLiteral("rom.nes"), rom);
-    ShownTeam shown1991 = Open(path, 1991, 0);
-    (void)FillBatterGrid(shown1991, test::FileImage(shown1991.state.RomPath));
-    EXPECT_EQ(shown1991.BatterGrid.cell(6, 1), QStringLiteral("8"));
-    EXPECT_EQ(shown1991.BatterGrid.cell(9, 1), QStringLiteral("3"));
-    ShownTeam shown1992 = Open(path, 1992, 1);
-    (void)FillBatterGrid(shown1992, test::FileImage(shown1992.state.RomPath));
-    EXPECT_EQ(shown1992.BatterGrid.cell(6, 1), QStringLiteral("9"));
-    EXPECT_EQ(shown1992.BatterGrid.cell(9, 1), QStringLiteral("5"));
+    const GridFill shown1991 = FillBatterGrid(Profile(1991), Image(rom), 0);
+    EXPECT_EQ(shown1991.grid.cell(6, 1), QStringLiteral("8"));
+    EXPECT_EQ(shown1991.grid.cell(9, 1), QStringLiteral("3"));
+    const GridFill shown1992 = FillBatterGrid(Profile(1992), Image(rom), 1);
+    EXPECT_EQ(shown1992.grid.cell(6, 1), QStringLiteral("9"));
+    EXPECT_EQ(shown1992.grid.cell(9, 1), QStringLiteral("5"));
 }
 
 struct WarningCase {
@@ -144,15 +129,13 @@ TEST_P(FillWarningTest, ImpossibleValuesShowAsDecodedAndWarnOnce)
         record[c.byte] = static_cast<std::uint8_t>(c.value);
         rom.setRecord(c.kind, c.edition, 0, slot, record);
     }
-    RomFolder folder;
-    ShownTeam shown = Open(folder.write(QStringLiteral("rom.nes"), rom), c.edition, 0);
-    const TeamFillReport report = FillTeamFromFile(shown);
+    const TeamView shown = FillTeam(Profile(c.edition), Image(rom), 0);
     const TextGrid& grid = shown.grid(c.kind);
     EXPECT_EQ(grid.cell(c.column, 1), QString::fromUtf8(c.cell));
     EXPECT_EQ(grid.cell(c.column, 3), QString::fromUtf8(c.cell));
     const QString warning = c.kind == RecordKind::Batter ? QStringLiteral("バッターデータにエラーの可能性があります．")
                                                           : QStringLiteral("ピッチャーデータにエラーの可能性があります．");
-    EXPECT_EQ(report.warnings, c.warns ? QStringList{warning} : QStringList{});
+    EXPECT_EQ(shown.warnings, c.warns ? QStringList{warning} : QStringList{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -177,12 +160,8 @@ TEST(FillTeam, TheSecondCOf1993IsTeam13)
 {
     SyntheticRom rom;
     test::FillPlausibleRoster(rom, 1993, 11);
-    RomFolder folder;
-    const QString path = folder.write(QStringLiteral("rom.nes"), rom);
-    ShownTeam team3 = Open(path, 1993, 3);
-    ShownTeam team13 = Open(path, 1993, 13);
-    (void)FillTeamFromFile(team3);
-    (void)FillTeamFromFile(team13);
+    const TeamView team3 = FillTeam(Profile(1993), Image(rom), 3);
+    const TeamView team13 = FillTeam(Profile(1993), Image(rom), 13);
     EXPECT_NE(team3.BatterGrid, team13.BatterGrid);
     EXPECT_EQ(team13.BatterGrid.cell(1, 1), DecodeName(1993, rom.record(RecordKind::Batter, 1993, 13, 0)));
     EXPECT_EQ(*RecordOffset(RecordKind::Batter, 1993, 13, 0, 0), 0x7390);
@@ -196,21 +175,15 @@ TEST(FillVisorGrid, ShowsTheManagerRowFrom1993AndNothingBefore)
     manager[16] = 3;
     manager[17] = 77;
     rom.setRecord(RecordKind::Manager, 1994, 5, 0, manager).setColors(1994, 5, {0x21, 0x0F});
-    RomFolder folder;
-    const QString path = folder.write(QStringLiteral("rom.nes"), rom);
-    ShownTeam shown = Open(path, 1994, 5);
-    const FillReport report = FillVisorGrid(shown, test::FileImage(shown.state.RomPath));
-    EXPECT_TRUE(report.warning.isEmpty());
+    const TeamView shown = FillTeam(Profile(1994), Image(rom), 5);
+    EXPECT_TRUE(shown.warnings.isEmpty());
     EXPECT_EQ(Row(shown.VisorGrid, 0), Texts({"", "名　前　　", "守備位置", "背番号", "ユニフォーム"}));
     EXPECT_EQ(Row(shown.VisorGrid, 1), Texts({"1", "があ　　　", "11", "77", "3"}));
-    EXPECT_EQ(shown.state.HelmetColorCode, 0x21);
-    EXPECT_EQ(shown.state.UniformColorCode, 0x0F);
+    EXPECT_EQ(shown.HelmetColorCode, 0x21);
+    EXPECT_EQ(shown.UniformColorCode, 0x0F);
 
-    ShownTeam earlier = Open(path, 1992, 5);
-    earlier.VisorGrid = shown.VisorGrid;
-    (void)FillVisorGrid(earlier, test::FileImage(earlier.state.RomPath));
+    const TeamView earlier = FillTeam(Profile(1992), Image(rom), 5);
     EXPECT_EQ(earlier.VisorGrid.rowCount(), 0);
-    EXPECT_EQ(earlier.state.HelmetColorCode, 0);
 }
 
 TEST(FillTeam, RecordsThatCannotBeReadAreReportedAndLeftEmpty)
@@ -219,26 +192,22 @@ TEST(FillTeam, RecordsThatCannotBeReadAreReportedAndLeftEmpty)
     SyntheticRom rom(0x10 + 2 * 16 + 5);
     rom.setRecord(RecordKind::Batter, 1986, 0, 0, MakeRecord(RecordKind::Batter, 1986, {0, 0x0A, 0x0A, 0x0A, 0x0A}));
     rom.set(0x10 + 32, {0, 0x0B, 0x0B, 0x0B, 0x0B});
-    RomFolder folder;
-    ShownTeam shown = Open(folder.write(QStringLiteral("short.nes"), rom), 1986, 0);
-    const TeamFillReport report = FillTeamFromFile(shown);
+    const TeamView shown = FillTeam(Profile(1986), Image(rom), 0);
     EXPECT_EQ(shown.BatterGrid.cell(1, 1), QStringLiteral("ＡＡＡＡ"));
     EXPECT_EQ(shown.BatterGrid.cell(1, 3), QStringLiteral("ＢＢＢＢ"));
     EXPECT_TRUE(shown.BatterGrid.cell(1, 4).isEmpty());
     EXPECT_EQ(shown.BatterGrid.cell(0, 4), QStringLiteral("4"));
     // Batters 3 to 12, four pitchers and the colours.
-    EXPECT_EQ(report.readProblems.size(), 10 + 4 + 1);
+    EXPECT_EQ(shown.readProblems.size(), 10 + 4 + 1);
 }
 
-TEST(FillTeam, AMissingFileFillsEmptyRows)
+TEST(FillTeam, AnEmptyImageFillsEmptyRows)
 {
-    RomFolder folder;
-    ShownTeam shown = Open(folder.path(QStringLiteral("gone.nes")), 1993, 0);
-    const TeamFillReport report = FillTeamFromFile(shown);
+    const TeamView shown = FillTeam(Profile(1993), RomImage(), 0);
     EXPECT_EQ(shown.BatterGrid.rowCount(), 14);
     EXPECT_TRUE(shown.BatterGrid.cell(1, 1).isEmpty());
-    EXPECT_TRUE(report.warnings.isEmpty());
-    EXPECT_FALSE(report.readProblems.isEmpty());
+    EXPECT_TRUE(shown.warnings.isEmpty());
+    EXPECT_FALSE(shown.readProblems.isEmpty());
 }
 
 } // namespace

@@ -1,4 +1,8 @@
 #include "core/roster/TeamStatistics.h"
+
+#include "core/edition/ColumnTable.h"
+#include "core/roster/GridFill.h"
+#include "support/PlausibleRom.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -7,16 +11,6 @@
 
 namespace quindaro2 {
 namespace {
-
-// A grid whose column `column` holds the values, one per data row.
-TextGrid GridWith(int column, const std::vector<int>& values)
-{
-    TextGrid grid;
-    grid.reset(12, static_cast<int>(values.size()) + 1);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        grid.setCell(column, static_cast<int>(i) + 1, QString::number(values[i]));
-    return grid;
-}
 
 std::vector<int> Spread(int total, int count)
 {
@@ -46,8 +40,18 @@ class TeamStatisticsTest : public ::testing::TestWithParam<FigureCase> {};
 TEST_P(TeamStatisticsTest, FormatsTheFourFigures)
 {
     const FigureCase& c = GetParam();
-    const TeamStatistics figures =
-        ShowTeamStatistics(c.edition, GridWith(c.batterColumn, c.batterValues), GridWith(3, c.pitcherValues));
+    TeamTotals totals{*RecordsPerTeam(RecordKind::Batter, c.edition), *RecordsPerTeam(RecordKind::Pitcher, c.edition)};
+    std::int64_t batterSum = 0;
+    for (const int value : c.batterValues)
+        batterSum += value;
+    switch (Column(RecordKind::Batter, c.edition, c.batterColumn)->kind) {
+    case ColumnKind::BattingAverage: totals.battingAverages = batterSum; break;
+    case ColumnKind::HomeRuns: totals.homeRuns = batterSum; break;
+    default: totals.running = batterSum; break;
+    }
+    for (const int value : c.pitcherValues)
+        totals.earnedRunAverages += value;
+    const TeamStatistics figures = FormatFigures(totals);
     if (c.average) {
         EXPECT_EQ(figures.AverageLabel, QString::fromUtf8(c.average));
     }
@@ -82,18 +86,37 @@ INSTANTIATE_TEST_SUITE_P(
         FigureCase{1988, 4, {-1, -196, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, nullptr, "-197", nullptr,
                    nullptr}));
 
-TEST(TeamStatistics, OnlyTheEditionsRosterCounts)
+// The figures are those of the values the team's cells show, whatever bytes
+// hold them, and every slot of the roster counts.
+TEST(TeamStatistics, FollowTheCellsOfEveryEdition)
 {
-    // A 13th batter row does not count in 1986, whose teams have 12 batters.
-    std::vector<int> values = Spread(12 * 250, 12);
-    values.push_back(9999);
-    EXPECT_EQ(ShowTeamStatistics(1986, GridWith(3, values), GridWith(3, {0, 0, 0, 0})).AverageLabel,
-              QStringLiteral(".250"));
+    for (const EditionProfile& profile : Profiles()) {
+        test::SyntheticRom rom;
+        test::FillPlausibleRoster(rom, profile.year, 5);
+        const TeamView view = FillTeam(profile, test::Image(rom), 2);
+        TeamTotals totals{profile.slots(RecordKind::Batter), profile.slots(RecordKind::Pitcher)};
+        const auto sum = [&](RecordKind grid, ColumnKind kind) {
+            int column = 0;
+            std::int64_t total = 0;
+            if (profile.columnOfKind(grid, kind, &column)) {
+                for (int row = 1; row <= profile.slots(grid); ++row)
+                    total += view.grid(grid).cell(column, row).toInt();
+            }
+            return total;
+        };
+        totals.battingAverages = sum(RecordKind::Batter, ColumnKind::BattingAverage);
+        totals.homeRuns = sum(RecordKind::Batter, ColumnKind::HomeRuns);
+        totals.running = sum(RecordKind::Batter, ColumnKind::Running);
+        totals.earnedRunAverages = sum(RecordKind::Pitcher, ColumnKind::EarnedRunAverage);
+        EXPECT_EQ(view.statistics, FormatFigures(totals)) << profile.year;
+        EXPECT_NE(view.statistics.AverageLabel, QStringLiteral("-----")) << profile.year;
+    }
 }
 
-TEST(TeamStatistics, NoEditionShowsDashes)
+TEST(TeamStatistics, NoRosterShowsDashes)
 {
-    EXPECT_EQ(ShowTeamStatistics(0, TextGrid(), TextGrid()), TeamStatistics());
+    EXPECT_EQ(FormatFigures({0, 7, 100, 1, 1, 1}), TeamStatistics());
+    EXPECT_EQ(FormatFigures({13, 0, 100, 1, 1, 1}), TeamStatistics());
     EXPECT_EQ(TeamStatistics().RunLabel, QStringLiteral("-----"));
 }
 

@@ -4,7 +4,7 @@
 #include "core/roster/CellText.h"
 #include "core/edition/ColumnTable.h"
 #include "core/roster/GridFill.h"
-#include "core/save/SaveRom.h"
+#include "core/edit/CellEdit.h"
 #include "support/SyntheticRom.h"
 
 #include <gtest/gtest.h>
@@ -28,15 +28,7 @@ protected:
         path = folder.write(QStringLiteral("demo.nes"), image);
     }
 
-    ShownTeam Open(int team) const
-    {
-        ShownTeam shown;
-        shown.state.RomPath = path;
-        shown.state.SaveTarget = path;
-        shown.state.Edition = GetParam();
-        shown.state.TeamIndex = team;
-        return shown;
-    }
+    TeamView Open(int team) const { return FillTeam(test::Profile(GetParam()), RomImage(image), team); }
 
     RomFolder folder;
     QByteArray image;
@@ -58,10 +50,9 @@ TEST_P(DemoRomTest, EveryTeamOpensWithValuesTheDialogsAccept)
     const int edition = GetParam();
     for (int team = 0; team < TeamCount(edition); ++team) {
         SCOPED_TRACE(team);
-        ShownTeam shown = Open(team);
-        const TeamFillReport report = FillTeamFromFile(shown);
-        EXPECT_TRUE(report.warnings.isEmpty()) << report.warnings.join(u' ').toStdString();
-        EXPECT_TRUE(report.readProblems.isEmpty()) << report.readProblems.join(u' ').toStdString();
+        const TeamView shown = Open(team);
+        EXPECT_TRUE(shown.warnings.isEmpty()) << shown.warnings.join(u' ').toStdString();
+        EXPECT_TRUE(shown.readProblems.isEmpty()) << shown.readProblems.join(u' ').toStdString();
 
         QSet<QString> names;
         for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
@@ -91,26 +82,32 @@ TEST_P(DemoRomTest, EveryTeamOpensWithValuesTheDialogsAccept)
         if (edition >= 1993) {
             EXPECT_EQ(shown.VisorGrid.cell(2, 1), QStringLiteral("11"));
         }
-        for (const int color : {shown.state.HelmetColorCode, shown.state.UniformColorCode}) {
+        for (const int color : {shown.HelmetColorCode, shown.UniformColorCode}) {
             EXPECT_LT(color, 64);
             EXPECT_FALSE(kCrossedColors.contains(color)) << color;
         }
     }
 }
 
-// The image holds values exactly as a save stores them: saving any team
-// without an edit changes no byte, so an edit changes only its own cell.
-TEST_P(DemoRomTest, SavingATeamWithoutEditsChangesNothing)
+// The image holds values exactly as an edit stores them: entering any cell's
+// own text again changes no byte, so an edit changes only its own cell.
+TEST_P(DemoRomTest, EnteringACellsOwnTextChangesNoByte)
 {
     const int edition = GetParam();
+    const RomDocument document(path, test::Profile(edition), RomImage(image));
     for (int team = 0; team < TeamCount(edition); ++team) {
-        SCOPED_TRACE(team);
-        ShownTeam shown = Open(team);
-        ASSERT_TRUE(FillTeamFromFile(shown).readProblems.isEmpty());
-        const QString copy = folder.path(QStringLiteral("copy.nes"));
-        const SaveResult saved = SaveShownTeam(shown, copy);
-        ASSERT_TRUE(saved.ok()) << saved.error.toStdString();
-        EXPECT_EQ(ReadFile(copy), image);
+        const TeamView shown = Open(team);
+        for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+            const TextGrid& grid = shown.grid(kind);
+            for (int row = 1; row < grid.rowCount(); ++row) {
+                for (int column = 1; column < grid.columnCount(); ++column) {
+                    const Result<Change> change = EditCell(document, team, kind, column, row, grid.cell(column, row));
+                    ASSERT_TRUE(change) << team << ' ' << row << ' ' << column << change.reason().toStdString();
+                    for (const ByteRun& run : change->runs)
+                        EXPECT_EQ(run.after, run.before) << team << ' ' << row << ' ' << column;
+                }
+            }
+        }
     }
 }
 
@@ -134,14 +131,11 @@ TEST_P(DemoFillTest, RandomBytesAndATrainerKeepEveryTeamReadable)
         const qint64 zeros = bytes.count('\0');
         EXPECT_EQ(zeros > bytes.size() / 2, !fill.randomFiller) << zeros;
         for (int team = 0; team < TeamCount(edition); ++team) {
-            ShownTeam shown;
-            shown.state.Edition = edition;
-            shown.state.TeamIndex = team;
-            const TeamFillReport report = FillTeam(shown, image);
-            EXPECT_TRUE(report.warnings.isEmpty()) << team << report.warnings.join(u' ').toStdString();
-            EXPECT_TRUE(report.readProblems.isEmpty()) << team << report.readProblems.join(u' ').toStdString();
-            EXPECT_LT(shown.state.HelmetColorCode, 64);
-            EXPECT_LT(shown.state.UniformColorCode, 64);
+            const TeamView shown = FillTeam(test::Profile(edition), image, team);
+            EXPECT_TRUE(shown.warnings.isEmpty()) << team << shown.warnings.join(u' ').toStdString();
+            EXPECT_TRUE(shown.readProblems.isEmpty()) << team << shown.readProblems.join(u' ').toStdString();
+            EXPECT_LT(shown.HelmetColorCode, 64);
+            EXPECT_LT(shown.UniformColorCode, 64);
         }
     }
     EXPECT_NE(DemoRomImage(edition, {1, true, false}), DemoRomImage(edition, {2, true, false}));

@@ -1,5 +1,5 @@
-#include "core/roster/GridFill.h"
 #include "core/save/SaveCommands.h"
+#include "support/DocumentEdit.h"
 #include "support/PlausibleRom.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <deque>
+#include <memory>
 
 namespace quindaro2 {
 namespace {
@@ -62,13 +63,8 @@ protected:
     {
         test::FillPlausibleRoster(rom, 1986, 4);
         path = folder.write(QStringLiteral("game.nes"), rom);
-        shown.state.RomPath = path;
-        shown.state.SaveTarget = path;
-        shown.state.Edition = 1986;
-        shown.state.TeamIndex = 1;
-        (void)FillTeamFromFile(shown);
-        shown.BatterGrid.setCell(7, 1, QStringLiteral("61"));
-        shown.state.DataChanged = true;
+        document = std::make_unique<RomDocument>(path, test::Profile(1986), test::FileImage(path));
+        test::Edit(*document, 1, RecordKind::Batter, 7, 1, QStringLiteral("61"));
     }
 
     bool Edited() const { return ReadFile(path) != rom.bytes(); }
@@ -76,14 +72,14 @@ protected:
     RomFolder folder;
     SyntheticRom rom;
     QString path;
-    ShownTeam shown;
+    std::unique_ptr<RomDocument> document;
     ScriptedPrompts prompts;
 };
 
 TEST_F(SaveCommandsTest, NoQuestionWithoutChanges)
 {
-    shown.state.DataChanged = false;
-    EXPECT_TRUE(ConfirmDropShownTeam(shown, prompts, true));
+    document->revertToFile();
+    EXPECT_TRUE(ConfirmDropShownTeam(*document, prompts, true));
     EXPECT_TRUE(prompts.asked.isEmpty());
     EXPECT_FALSE(Edited());
 }
@@ -91,46 +87,50 @@ TEST_F(SaveCommandsTest, NoQuestionWithoutChanges)
 TEST_F(SaveCommandsTest, YesSavesIntoTheOpenedRomBeforeAnySave)
 {
     prompts.answers = {SaveAnswer::Yes};
-    EXPECT_TRUE(ConfirmDropShownTeam(shown, prompts, false));
+    EXPECT_TRUE(ConfirmDropShownTeam(*document, prompts, false));
     EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("yes/no")});
     EXPECT_TRUE(Edited());
     EXPECT_EQ(ReadFile(path).at(0x10 + 256 + 7), 61);
-    EXPECT_FALSE(shown.state.DataChanged) << "the file holds what is shown";
+    EXPECT_FALSE(document->modified()) << "the file holds what is shown";
 }
 
 TEST_F(SaveCommandsTest, NoDropsTheEditsAndTouchesNoFile)
 {
     prompts.answers = {SaveAnswer::No};
-    EXPECT_TRUE(ConfirmDropShownTeam(shown, prompts, false));
+    EXPECT_TRUE(ConfirmDropShownTeam(*document, prompts, false));
     EXPECT_FALSE(Edited());
+    // The document holds what the file holds again.
+    EXPECT_FALSE(document->modified());
+    EXPECT_EQ(document->image(), document->fileImage());
 }
 
 TEST_F(SaveCommandsTest, CancelKeepsTheShownTeam)
 {
     prompts.answers = {SaveAnswer::Cancel};
-    EXPECT_FALSE(ConfirmDropShownTeam(shown, prompts, true));
+    EXPECT_FALSE(ConfirmDropShownTeam(*document, prompts, true));
     EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("yes/no/cancel")});
     EXPECT_FALSE(Edited());
-    EXPECT_TRUE(shown.state.DataChanged);
+    EXPECT_TRUE(document->modified());
 }
 
 TEST_F(SaveCommandsTest, AFailedYesWarnsAndKeepsTheEdits)
 {
     QFile::remove(path);
     prompts.answers = {SaveAnswer::Yes};
-    EXPECT_FALSE(ConfirmDropShownTeam(shown, prompts, false));
+    EXPECT_FALSE(ConfirmDropShownTeam(*document, prompts, false));
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("game.nes")));
+    EXPECT_TRUE(document->modified());
 }
 
 TEST_F(SaveCommandsTest, SaveProposesTheOpenedRomsFolderAndName)
 {
     prompts.target = path;
-    EXPECT_TRUE(SaveAskingForTarget(shown, prompts));
+    EXPECT_TRUE(SaveAskingForTarget(*document, prompts));
     EXPECT_EQ(prompts.proposedFolder, QFileInfo(path).absolutePath());
     EXPECT_EQ(prompts.proposedName, QStringLiteral("game.nes"));
     EXPECT_TRUE(Edited());
-    EXPECT_FALSE(shown.state.DataChanged) << "a saved team holds no unsaved edits";
+    EXPECT_FALSE(document->modified()) << "a saved team holds no unsaved edits";
     EXPECT_FALSE(prompts.asked.contains(QStringLiteral("replace game.nes"))) << "the opened ROM is saved without a question";
 }
 
@@ -163,11 +163,11 @@ TEST_P(SaveReplaceTest, AnotherExistingFileIsReplacedOnlyAfterYes)
     const QByteArray before = ReadFile(target);
     prompts.target = target;
     prompts.replace = c.answer;
-    EXPECT_EQ(SaveAskingForTarget(shown, prompts), c.written);
+    EXPECT_EQ(SaveAskingForTarget(*document, prompts), c.written);
     EXPECT_EQ(prompts.asked.contains(QStringLiteral("replace ") + QFileInfo(target).fileName()), c.asked);
     EXPECT_EQ(ReadFile(target) != before, c.written);
-    EXPECT_EQ(shown.state.DataChanged, !c.written);
-    EXPECT_EQ(shown.state.RomPath, c.written ? target : path);
+    EXPECT_EQ(document->modified(), !c.written);
+    EXPECT_EQ(document->path(), c.written ? target : path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -180,26 +180,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SaveCommandsTest, CancelledSaveChangesNothing)
 {
-    EXPECT_FALSE(SaveAskingForTarget(shown, prompts));
+    EXPECT_FALSE(SaveAskingForTarget(*document, prompts));
     EXPECT_FALSE(Edited());
-    EXPECT_EQ(shown.state.SaveTarget, path);
+    EXPECT_EQ(document->path(), path);
 }
 
 TEST_F(SaveCommandsTest, SaveIntoAnUnwritablePlaceWarnsNamingTheFile)
 {
     prompts.target = folder.path(QStringLiteral("no folder/out.nes"));
-    EXPECT_FALSE(SaveAskingForTarget(shown, prompts));
+    EXPECT_FALSE(SaveAskingForTarget(*document, prompts));
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("out.nes")));
     EXPECT_FALSE(Edited());
-    EXPECT_EQ(shown.state.RomPath, path);
-}
-
-TEST_F(SaveCommandsTest, NothingOpenedNothingAsked)
-{
-    ShownTeam empty;
-    EXPECT_FALSE(SaveAskingForTarget(empty, prompts));
-    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_EQ(document->path(), path);
 }
 
 } // namespace

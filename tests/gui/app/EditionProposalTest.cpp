@@ -84,7 +84,7 @@ TEST_P(ProposedEditionTest, PreselectsTheDetectedEditionAndSaysSo)
     EXPECT_EQ(shown.checked, QString::fromUtf8(c.checked));
     EXPECT_EQ(shown.note, QStringLiteral("推定：%1年版").arg(c.edition));
     EXPECT_TRUE(shown.noteVisible);
-    EXPECT_EQ(form.shownTeam().state.Edition, c.edition);
+    EXPECT_EQ(form.session().document()->edition(), c.edition);
     EXPECT_EQ(form.TeamBox->count(), TeamCount(c.edition));
 }
 
@@ -110,7 +110,7 @@ TEST_F(EditionProposalTest, WithoutAGuessKeepsTheLastChoiceAndSaysSo)
     EXPECT_EQ(shown.checked, QStringLiteral("91"));
     EXPECT_EQ(shown.note, QStringLiteral("推定できません"));
     EXPECT_TRUE(shown.noteVisible);
-    EXPECT_EQ(form.shownTeam().state.Edition, 1994);
+    EXPECT_EQ(form.session().document()->edition(), 1994);
     EXPECT_EQ(form.TeamBox->itemText(5), QStringLiteral("YB"));
 }
 

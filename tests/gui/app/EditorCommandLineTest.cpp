@@ -74,8 +74,8 @@ TEST_F(StartFileTest, AnEditionOnTheCommandLineSkipsTheEditionDialog)
     const QString path = writeRom(1992);
     form.OpenStartFile(path, 1992);
     EXPECT_FALSE(prompts.asked.contains(QStringLiteral("edition")));
-    EXPECT_EQ(form.shownTeam().state.Edition, 1992);
-    EXPECT_EQ(form.shownTeam().state.RomPath, path);
+    EXPECT_EQ(form.session().document()->edition(), 1992);
+    EXPECT_EQ(form.session().document()->path(), path);
     EXPECT_EQ(form.TeamBox->count(), 16);
     EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - game.nes"));
 }
@@ -94,7 +94,7 @@ TEST_F(StartFileTest, ARomThatIsNotThereIsSaidSo)
     form.OpenStartFile(folder.path(QStringLiteral("missing.nes")), 1993);
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("missing.nes")));
-    EXPECT_TRUE(form.shownTeam().state.RomPath.isEmpty());
+    EXPECT_TRUE(form.session().document() == nullptr);
     EXPECT_FALSE(form.MenuSave->isEnabled());
 }
 

@@ -1,4 +1,4 @@
-#include "gui/app/GridTableModel.h"
+#include "core/session/GridTableModel.h"
 #include "gui/app/RosterGridView.h"
 #include "gui/app/ScriptedWindow.h"
 #include "gui/app/TMainForm.h"
@@ -152,9 +152,9 @@ TEST_P(OpenRomTest, FillsTheTeamListGridsAndFigures)
     EXPECT_EQ(header(form.BatterGrid, c.batterColumns), QString::fromUtf8(c.lastBatterHeader));
     EXPECT_EQ(form.BatterGrid->model()->headerData(c.batterRows - 1, Qt::Vertical).toString(),
               QString::number(c.batterRows));
-    EXPECT_EQ(cell(form.BatterGrid, 1, 1), form.shownTeam().BatterGrid.cell(1, 1));
+    EXPECT_EQ(cell(form.BatterGrid, 1, 1), form.session().view().BatterGrid.cell(1, 1));
     EXPECT_FALSE(cell(form.BatterGrid, 1, 1).isEmpty());
-    EXPECT_EQ(form.AverageLabel->text(), form.shownTeam().statistics.AverageLabel);
+    EXPECT_EQ(form.AverageLabel->text(), form.session().view().statistics.AverageLabel);
     EXPECT_TRUE(form.AverageLabel->text().startsWith(u'.'));
     EXPECT_EQ(form.DataPage->isTabEnabled(2), c.manager);
     EXPECT_EQ(form.VisorGrid->model()->rowCount(), c.manager ? 1 : 0);
@@ -196,18 +196,18 @@ TEST_F(MainFormTest, SwitchingTeamsAsksOnlyWhenThereAreEdits)
     const QString path = writeRom(1993, 4);
     open(path, 1993);
     form.TeamBox->setCurrentIndex(13);
-    EXPECT_EQ(form.shownTeam().state.TeamIndex, 13);
+    EXPECT_EQ(form.session().team(), 13);
     EXPECT_EQ(cell(form.BatterGrid, 1, 1), DecodeName(1993, rom.record(RecordKind::Batter, 1993, 13, 0)));
     EXPECT_FALSE(prompts.asked.contains(QStringLiteral("save?cancel")));
 
     dialogs.value = 99;
     form.BatterGridDblClick(4, 1);
-    ASSERT_TRUE(form.shownTeam().state.DataChanged);
+    ASSERT_TRUE(form.session().modified());
     prompts.answers = {SaveAnswer::No};
     form.TeamBox->setCurrentIndex(3);
     EXPECT_EQ(prompts.asked.count(QStringLiteral("save?cancel")), 1);
-    EXPECT_FALSE(form.shownTeam().state.DataChanged);
-    EXPECT_EQ(form.shownTeam().state.TeamIndex, 3);
+    EXPECT_FALSE(form.session().modified());
+    EXPECT_EQ(form.session().team(), 3);
     form.TeamBox->setCurrentIndex(4);
     EXPECT_EQ(prompts.asked.count(QStringLiteral("save?cancel")), 1);
     EXPECT_EQ(ReadFile(path), original);
@@ -236,8 +236,8 @@ TEST_F(MainFormTest, EditingByDoubleClickAndByKeyboard)
     DoubleClick(form.BatterGrid->viewport(), form.BatterGrid->visualRect(homeRuns).center());
     EXPECT_EQ(dialogs.caption, QStringLiteral("実本塁打"));
     EXPECT_EQ(cell(form.BatterGrid, 4, 1), QStringLiteral("0"));
-    EXPECT_TRUE(form.shownTeam().state.DataChanged);
-    EXPECT_EQ(form.HomerunLabel->text(), form.shownTeam().statistics.HomerunLabel);
+    EXPECT_TRUE(form.session().modified());
+    EXPECT_EQ(form.HomerunLabel->text(), form.session().view().statistics.HomerunLabel);
 
     form.BatterGrid->setFocus();
     form.BatterGrid->setCurrentIndex(form.BatterGrid->model()->index(1, 1));
@@ -278,7 +278,7 @@ TEST_F(MainFormTest, ARowDraggedInTheGridIsSavedInItsNewOrder)
     for (int row = 1; row <= 13; ++row)
         EXPECT_EQ(form.BatterGrid->model()->headerData(row - 1, Qt::Vertical).toString(), QString::number(row));
     EXPECT_EQ(form.BatterGrid->verticalHeader()->visualIndex(2), 2) << "the header shows rows top to bottom";
-    EXPECT_TRUE(form.shownTeam().state.DataChanged);
+    EXPECT_TRUE(form.session().modified());
     EXPECT_EQ(form.PitcherGrid->model()->headerData(0, Qt::Vertical).toString(), QStringLiteral("1"));
 
     prompts.saveTarget = path;
@@ -308,13 +308,13 @@ TEST_F(MainFormTest, PickingAColourPaintsTheSquareAndMarksTheTeamChanged)
     open(writeRom(1991), 1991);
     prompts.color = 0x1C;
     form.HelmetButtonClick();
-    EXPECT_EQ(form.shownTeam().state.HelmetColorCode, 0x1C);
+    EXPECT_EQ(form.session().view().HelmetColorCode, 0x1C);
     EXPECT_TRUE(form.HelmetColor->styleSheet().contains(QStringLiteral("#008a8c")));
-    EXPECT_TRUE(form.shownTeam().state.DataChanged);
+    EXPECT_TRUE(form.session().modified());
     prompts.color = std::nullopt;
-    const int uniform = form.shownTeam().state.UniformColorCode;
+    const int uniform = form.session().view().UniformColorCode;
     form.UniformButtonClick();
-    EXPECT_EQ(form.shownTeam().state.UniformColorCode, uniform);
+    EXPECT_EQ(form.session().view().UniformColorCode, uniform);
 }
 
 TEST_F(MainFormTest, ExportWritesTheChosenFileAndWarnsWhenItCannot)
@@ -343,7 +343,7 @@ TEST_F(MainFormTest, OpenAndExitAskBeforeDroppingEdits)
     form.BatterGridDblClick(5, 1);
     prompts.answers = {SaveAnswer::Cancel};
     open(writeRom(1993, 2, QStringLiteral("other.nes")), 1993);
-    EXPECT_EQ(form.shownTeam().state.Edition, 1989);
+    EXPECT_EQ(form.session().document()->edition(), 1989);
     EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - game.nes*"));
     EXPECT_TRUE(prompts.asked.contains(QStringLiteral("save?cancel")));
 
@@ -366,7 +366,7 @@ TEST_F(MainFormTest, ADroppedFileOpensAfterTheEditionQuestion)
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form, &drop);
     EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("edition")});
-    EXPECT_EQ(form.shownTeam().state.RomPath, path);
+    EXPECT_EQ(form.session().document()->path(), path);
     EXPECT_EQ(form.TeamBox->count(), 16);
 }
 
@@ -398,11 +398,11 @@ TEST_F(MainFormTest, ImportShowsTheChangesAsksAndRefillsTheShownTeam)
     prompts.writeImport = true;
     form.MenuImportClick();
     EXPECT_EQ(cell(form.BatterGrid, 4, 1), after);
-    EXPECT_EQ(form.shownTeam().BatterGrid.cell(4, 1), after);
-    EXPECT_EQ(form.HomerunLabel->text(), form.shownTeam().statistics.HomerunLabel);
-    EXPECT_FALSE(form.shownTeam().state.DataChanged);
+    EXPECT_EQ(form.session().view().BatterGrid.cell(4, 1), after);
+    EXPECT_EQ(form.HomerunLabel->text(), form.session().view().statistics.HomerunLabel);
+    EXPECT_FALSE(form.session().modified());
     EXPECT_EQ(test::FileImage(path).record(RecordKind::Batter, 1986, 0, 0).record[9],
-              form.shownTeam().source.record(RecordKind::Batter, 1986, 0, 0).record[9]);
+              form.session().document()->fileImage().record(RecordKind::Batter, 1986, 0, 0).record[9]);
     EXPECT_NE(ReadFile(path), original);
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(u'\n').toStdString();
 }
@@ -423,7 +423,7 @@ TEST_F(MainFormTest, ImportAsksAboutUnsavedEditsFirst)
     prompts.answers = {SaveAnswer::No};
     form.MenuImportClick();
     EXPECT_EQ(prompts.asked.mid(1), (QStringList{QStringLiteral("save?cancel"), QStringLiteral("import-files")}));
-    EXPECT_TRUE(form.shownTeam().state.DataChanged);
+    EXPECT_TRUE(form.session().modified());
     EXPECT_EQ(cell(form.BatterGrid, 5, 1), QStringLiteral("50"));
 
     prompts.answers = {SaveAnswer::No};
@@ -475,7 +475,7 @@ TEST_F(MainFormTest, APatchIsWhatASaveWouldWrite)
     form.MenuPatchClick();
     EXPECT_EQ(prompts.patchBaseName, QStringLiteral("game"));
     EXPECT_EQ(ReadFile(path), original);
-    EXPECT_TRUE(form.shownTeam().state.DataChanged) << "the edits are still to be saved";
+    EXPECT_TRUE(form.session().modified()) << "the edits are still to be saved";
     const Result<AppliedPatch> applied = ApplyPatch(original, ReadFile(*prompts.patchFile));
     ASSERT_TRUE(applied.ok()) << applied.reason().toStdString();
 

@@ -57,7 +57,7 @@ TEST_F(RememberingTest, RecentFilesAcrossARestartProposeTheirEdition)
     prompts.edition = 1990;
     next->RecentFiles->items()[1]->trigger();
     EXPECT_EQ(prompts.proposals.back(), std::optional<int>(1990));
-    EXPECT_EQ(next->shownTeam().state.RomPath, game);
+    EXPECT_EQ(next->session().document()->path(), game);
     EXPECT_EQ(next->TeamBox->count(), 16);
     EXPECT_EQ(Texts(next->RecentFiles->items()), (QStringList{QStringLiteral("&1 game.nes"), QStringLiteral("&2 other.nes")}));
 
@@ -81,7 +81,7 @@ TEST_F(RememberingTest, AGoneRecentFileLeavesTheListWithAMessage)
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("gone.nes"))) << prompts.warnings[0].toStdString();
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("外しました")));
     EXPECT_EQ(prompts.asked, askedBefore) << "nothing was opened";
-    EXPECT_EQ(form.shownTeam().state.RomPath, kept);
+    EXPECT_EQ(form.session().document()->path(), kept);
     EXPECT_EQ(Texts(form.RecentFiles->items()), QStringList{QStringLiteral("&1 kept.nes")});
     EXPECT_EQ(Texts(restart()->RecentFiles->items()), QStringList{QStringLiteral("&1 kept.nes")});
 }

@@ -38,10 +38,10 @@ TEST_F(SampleRomTest, EveryEditionOpensAsAFreshSample)
         EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("edition")});
         const QStringList after = Samples();
         ASSERT_EQ(after.size(), before.size() + 1);
-        const QString path = form.shownTeam().state.RomPath;
+        const QString path = form.session().document()->path();
         EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(EditorSettings::samplesFolder()).absoluteFilePath());
         EXPECT_EQ(ReadFile(path), DemoRomImage(edition));
-        EXPECT_EQ(form.shownTeam().state.Edition, edition);
+        EXPECT_EQ(form.session().document()->edition(), edition);
         EXPECT_EQ(form.TeamBox->count(), TeamCount(edition));
         EXPECT_TRUE(form.windowTitle().contains(QStringLiteral("サンプル%1年版").arg(edition))) << form.windowTitle().toStdString();
         EXPECT_TRUE(form.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
@@ -55,16 +55,16 @@ TEST_F(SampleRomTest, ASampleIsSavedInPlaceAndNeverWrittenOver)
 {
     prompts.edition = 1993;
     form.MenuSampleClick();
-    const QString sample = form.shownTeam().state.RomPath;
+    const QString sample = form.session().document()->path();
     edit(RecordKind::Batter, 4, 1, Other(form.BatterGrid, 4, 1, QStringLiteral("7"), QStringLiteral("8")));
     prompts.saveTarget = sample;
     form.MenuSaveClick();
     const QByteArray saved = ReadFile(sample);
     EXPECT_NE(saved, DemoRomImage(1993));
-    EXPECT_FALSE(form.shownTeam().state.DataChanged);
+    EXPECT_FALSE(form.session().modified());
 
     form.MenuSampleClick();
-    EXPECT_NE(form.shownTeam().state.RomPath, sample);
+    EXPECT_NE(form.session().document()->path(), sample);
     EXPECT_EQ(ReadFile(sample), saved);
     EXPECT_EQ(Samples().size(), 2);
 }

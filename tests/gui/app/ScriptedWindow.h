@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/MainWindowPrompts.h"
+#include "core/session/MainWindowPrompts.h"
 #include "gui/app/RosterGridView.h"
 #include "gui/app/TMainForm.h"
 #include "support/FreshSettings.h"

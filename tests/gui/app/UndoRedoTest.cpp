@@ -85,7 +85,7 @@ TEST_P(UndoRedoTest, UndoAndRedoRestoreEverythingShown)
 
     form.MenuUndo->trigger();
     EXPECT_EQ(WhatIsShown(form), before);
-    EXPECT_FALSE(form.shownTeam().state.DataChanged);
+    EXPECT_FALSE(form.session().modified());
     EXPECT_FALSE(form.isWindowModified());
     EXPECT_EQ(form.MenuUndo->text(), QStringLiteral("元に戻す(&U)"));
     EXPECT_FALSE(form.MenuUndo->isEnabled());
@@ -94,7 +94,7 @@ TEST_P(UndoRedoTest, UndoAndRedoRestoreEverythingShown)
 
     form.MenuRedo->trigger();
     EXPECT_EQ(WhatIsShown(form), after);
-    EXPECT_TRUE(form.shownTeam().state.DataChanged);
+    EXPECT_TRUE(form.session().modified());
     EXPECT_TRUE(form.isWindowModified());
     EXPECT_FALSE(form.MenuRedo->isEnabled());
 }
@@ -138,13 +138,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "行の移動", false},
         UndoCase{"HelmetColour", 1989,
                  [](ScriptedWindowTest& t) {
-                     t.prompts.color = t.form.shownTeam().state.HelmetColorCode == 0x1C ? 0x2C : 0x1C;
+                     t.prompts.color = t.form.session().view().HelmetColorCode == 0x1C ? 0x2C : 0x1C;
                      t.form.HelmetButtonClick();
                  },
                  "帽子の色の変更", false},
         UndoCase{"UniformColour", 1987,
                  [](ScriptedWindowTest& t) {
-                     t.prompts.color = t.form.shownTeam().state.UniformColorCode == 0x01 ? 0x02 : 0x01;
+                     t.prompts.color = t.form.session().view().UniformColorCode == 0x01 ? 0x02 : 0x01;
                      t.form.UniformButtonClick();
                  },
                  "ユニフォームの色の変更", false}),
@@ -220,19 +220,19 @@ TEST_F(UndoHistoryTest, TheMarkerFollowsTheSavedState)
     prompts.saveTarget = path;
     form.MenuSaveClick();
     EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - game.nes"));
-    EXPECT_FALSE(form.shownTeam().state.DataChanged);
+    EXPECT_FALSE(form.session().modified());
     EXPECT_TRUE(form.MenuUndo->isEnabled()) << "a save keeps the history";
 
     form.MenuUndo->trigger();
-    EXPECT_TRUE(form.shownTeam().state.DataChanged);
+    EXPECT_TRUE(form.session().modified());
     EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - game.nes*"));
     form.MenuRedo->trigger();
-    EXPECT_FALSE(form.shownTeam().state.DataChanged);
+    EXPECT_FALSE(form.session().modified());
 
     // Saved and unchanged: switching teams asks nothing.
     form.TeamBox->setCurrentIndex(2);
     EXPECT_FALSE(prompts.asked.contains(QStringLiteral("save?cancel")));
-    EXPECT_EQ(form.shownTeam().state.TeamIndex, 2);
+    EXPECT_EQ(form.session().team(), 2);
 }
 
 TEST_F(UndoHistoryTest, ATeamSwitchOrAnOpenEmptiesTheHistory)
@@ -244,12 +244,12 @@ TEST_F(UndoHistoryTest, ATeamSwitchOrAnOpenEmptiesTheHistory)
     form.TeamBox->setCurrentIndex(1);
     EXPECT_FALSE(form.MenuUndo->isEnabled());
     EXPECT_FALSE(form.MenuRedo->isEnabled());
-    EXPECT_EQ(form.undoStack().count(), 0);
+    EXPECT_EQ(form.session().document()->history().nextUndo(), nullptr);
 
     edit(RecordKind::Batter, 4, 1, QStringLiteral("6"));
     prompts.answers = {SaveAnswer::No};
     open(writeRom(1993, 2, QStringLiteral("other.nes")), 1993);
-    EXPECT_EQ(form.undoStack().count(), 0);
+    EXPECT_EQ(form.session().document()->history().nextUndo(), nullptr);
     EXPECT_EQ(form.MenuUndo->text(), QStringLiteral("元に戻す(&U)"));
     EXPECT_FALSE(form.isWindowModified());
 }
@@ -266,7 +266,7 @@ TEST_F(UndoHistoryTest, CancelOnATeamSwitchKeepsTheTeamAndItsHistory)
     form.TeamBox->setCurrentIndex(5);
     EXPECT_EQ(prompts.asked.count(QStringLiteral("save?cancel")), 1);
     EXPECT_EQ(form.TeamBox->currentIndex(), 0);
-    EXPECT_EQ(form.shownTeam().state.TeamIndex, 0);
+    EXPECT_EQ(form.session().team(), 0);
     EXPECT_EQ(Cell(form.BatterGrid, 4, 1), QStringLiteral("44"));
     EXPECT_TRUE(form.isWindowModified());
     EXPECT_EQ(test::ReadFile(path), file);
@@ -278,9 +278,9 @@ TEST_F(UndoHistoryTest, CancelOnATeamSwitchKeepsTheTeamAndItsHistory)
     edit(RecordKind::Batter, 4, 1, QStringLiteral("45"));
     prompts.answers = {SaveAnswer::Yes};
     form.TeamBox->setCurrentIndex(5);
-    EXPECT_EQ(form.shownTeam().state.TeamIndex, 5);
+    EXPECT_EQ(form.session().team(), 5);
     EXPECT_NE(test::ReadFile(path), file);
-    EXPECT_EQ(form.undoStack().count(), 0);
+    EXPECT_EQ(form.session().document()->history().nextUndo(), nullptr);
     EXPECT_FALSE(form.isWindowModified());
 }
 

@@ -61,17 +61,14 @@ TEST_F(QtEditDialogsTest, EnterValueHandsEveryArgumentToItsPlace)
 // reason of the edit itself and stays open, so that the user can retype.
 class RealDialogEditTest : public QtEditDialogsTest {
 protected:
-    RealDialogEditTest()
+    static QByteArray Plausible()
     {
         test::SyntheticRom rom;
         test::FillPlausibleRoster(rom, 1993, 5);
-        team.state.RomPath = folder.write(QStringLiteral("rom.nes"), rom);
-        team.state.Edition = 1993;
-        (void)FillTeamFromFile(team);
+        return rom.bytes();
     }
 
-    test::RomFolder folder;
-    ShownTeam team;
+    RomDocument document{QStringLiteral("rom.nes"), test::Profile(1993), RomImage(Plausible())};
 };
 
 TEST_F(RealDialogEditTest, ANumberOutsideTheRangeIsRefusedInTheValueDialog)
@@ -90,15 +87,15 @@ TEST_F(RealDialogEditTest, ANumberOutsideTheRangeIsRefusedInTheValueDialog)
             QTest::keyClicks(valueForm.ValueEdit, QStringLiteral("12"));
             QTest::mouseClick(valueForm.OKButton, Qt::LeftButton);
         },
-        [&] { return AskCellEdit(team, RecordKind::Batter, 9, 1, dialogs); });
+        [&] { return AskCellEdit(document, 0, RecordKind::Batter, 9, 1, dialogs); });
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(warning.title, QStringLiteral("警告"));
     EXPECT_TRUE(warning.text.contains(QStringLiteral("110"))) << warning.text.toStdString();
     EXPECT_TRUE(warning.text.contains(QStringLiteral("0～109"))) << warning.text.toStdString();
     ASSERT_TRUE(change.has_value());
-    const auto* cell = std::get_if<CellChange>(&*change);
+    const auto* cell = std::get_if<CellChange>(&change->subject);
     ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->after, QStringLiteral("12"));
+    EXPECT_EQ(cell->entered, QStringLiteral("12"));
 }
 
 TEST_F(RealDialogEditTest, ANameTheEditionCannotStoreIsRefusedInTheNameDialog)
@@ -115,7 +112,7 @@ TEST_F(RealDialogEditTest, ANameTheEditionCannotStoreIsRefusedInTheNameDialog)
             keptFirst = nameForm.First->currentText();
             QTest::mouseClick(nameForm.CancelButton, Qt::LeftButton);
         },
-        [&] { return AskCellEdit(team, RecordKind::Batter, 1, 1, dialogs); });
+        [&] { return AskCellEdit(document, 0, RecordKind::Batter, 1, 1, dialogs); });
     EXPECT_EQ(keptFirst, QStringLiteral("を"));
     EXPECT_EQ(warning.title, QStringLiteral("警告"));
     EXPECT_TRUE(warning.text.contains(QStringLiteral("を"))) << warning.text.toStdString();

@@ -1,4 +1,4 @@
-#include "gui/app/GridTableModel.h"
+#include "core/session/GridTableModel.h"
 
 #include <algorithm>
 
@@ -32,26 +32,18 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     return orientation == Qt::Horizontal ? grid_.cell(section + 1, 0) : grid_.cell(0, section + 1);
 }
 
-void GridTableModel::gridReset()
+void GridTableModel::reset(const std::function<void()>& replace)
 {
     beginResetModel();
+    replace();
     endResetModel();
 }
 
-void GridTableModel::cellChanged(int column, int row)
+void GridTableModel::refresh()
 {
-    const QModelIndex changed = index(row - 1, column - 1);
-    Q_EMIT dataChanged(changed, changed);
-}
-
-void GridTableModel::moveRow(int from, int to, const std::function<void()>& move)
-{
-    // A view row moving down is placed before the row after its target.
-    const int destination = to > from ? to : to - 1;
-    if (from == to || !beginMoveRows(QModelIndex(), from - 1, from - 1, QModelIndex(), destination))
+    if (rowCount() == 0 || columnCount() == 0)
         return;
-    move();
-    endMoveRows();
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     Q_EMIT headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
