@@ -1,11 +1,12 @@
-#include "core/sample/DemoRom.h"
 #include "core/detect/EditionDetection.h"
+#include "core/document/RomDocument.h"
+#include "core/edit/CellEdit.h"
 #include "core/edition/Edition.h"
-#include "core/edition/EditionLayout.h"
+#include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
+#include "core/file/RomFile.h"
 #include "core/roster/GridFill.h"
-#include "core/roster/ShownTeam.h"
-#include "core/roster/WriteBack.h"
+#include "core/sample/DemoRom.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,13 +34,25 @@ int EditionOf(const benchmark::State& state)
     return static_cast<int>(state.range(0));
 }
 
-// The last team of the edition: its records lie furthest into the image.
-ShownTeam TeamOf(int edition)
+const EditionProfile& ProfileOf(const benchmark::State& state)
 {
-    ShownTeam team;
-    team.state.Edition = edition;
-    team.state.TeamIndex = TeamCount(edition) - 1;
-    return team;
+    return *FindProfile(EditionOf(state));
+}
+
+// The last team of the edition: its records lie furthest into the image.
+int LastTeam(const EditionProfile& profile)
+{
+    return profile.teamCount() - 1;
+}
+
+QString SampleFile(int edition)
+{
+    const QString rom = Folder().filePath(QStringLiteral("sample%1.nes").arg(edition));
+    QFile file(rom);
+    const QByteArray bytes = DemoRomImage(edition);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+        return {};
+    return rom;
 }
 
 void Stop(benchmark::State& state, const QString& why)
@@ -47,33 +60,65 @@ void Stop(benchmark::State& state, const QString& why)
     state.SkipWithError(why.toUtf8().constData());
 }
 
-// The four steps after an Open or a team switch, on the image just read.
-void BM_FillTeam(benchmark::State& state)
+// An Open: the file read once under its lock, the document made, and the
+// first team's view computed from its bytes.
+void BM_OpenAndFirstView(benchmark::State& state)
 {
-    const RomImage image(DemoRomImage(EditionOf(state)));
-    ShownTeam team = TeamOf(EditionOf(state));
+    const QString rom = SampleFile(EditionOf(state));
+    const EditionProfile& profile = ProfileOf(state);
     for (auto _ : state) {
-        const TeamFillReport report = FillTeam(team, image);
-        benchmark::DoNotOptimize(team.statistics);
-        if (!report.readProblems.isEmpty())
-            return Stop(state, report.readProblems.join(u'\n'));
+        Result<RomImage> image = ReadRomFile(rom);
+        if (!image)
+            return Stop(state, image.reason());
+        const RomDocument document(rom, profile, std::move(image).value());
+        const TeamView view = FillTeam(profile, document.image(), 0);
+        benchmark::DoNotOptimize(view.statistics);
     }
 }
 
-// A Save's write-back of one edited team into the image read for it.
-void BM_WriteBackTeam(benchmark::State& state)
+// A team switch: the view of the team computed anew from the document's bytes.
+void BM_TeamSwitch(benchmark::State& state)
 {
-    const RomImage read(DemoRomImage(EditionOf(state)));
-    ShownTeam team = TeamOf(EditionOf(state));
-    if (!FillTeam(team, read).readProblems.isEmpty())
-        return Stop(state, QStringLiteral("the sample cannot be read"));
-    team.BatterGrid.setCell(4, 1, QStringLiteral("30"));
+    const EditionProfile& profile = ProfileOf(state);
+    const RomDocument document(QStringLiteral("sample.nes"), profile, RomImage(DemoRomImage(EditionOf(state))));
     for (auto _ : state) {
-        RomImage image = read;
-        const WriteBackResult result = WriteBackTeam(team, image);
-        if (!result.ok())
-            return Stop(state, result.error);
-        benchmark::DoNotOptimize(image);
+        const TeamView view = FillTeam(profile, document.image(), LastTeam(profile));
+        benchmark::DoNotOptimize(view.statistics);
+        if (!view.readProblems.isEmpty())
+            return Stop(state, view.readProblems.join(u'\n'));
+    }
+}
+
+// One edit: validated, encoded into the record, made in the document and
+// recorded in its history, and the shown team's view computed again.
+void BM_EditApplied(benchmark::State& state)
+{
+    const EditionProfile& profile = ProfileOf(state);
+    RomDocument document(QStringLiteral("sample.nes"), profile, RomImage(DemoRomImage(EditionOf(state))));
+    const int team = LastTeam(profile);
+    int homeRuns = 20;
+    for (auto _ : state) {
+        homeRuns = homeRuns == 20 ? 21 : 20;
+        const Result<Change> change = EditCell(document, team, RecordKind::Batter, 4, 1, QString::number(homeRuns));
+        if (!change)
+            return Stop(state, change.reason());
+        if (const Status made = document.apply({QStringLiteral("edit"), {change.value()}}); !made)
+            return Stop(state, made.reason());
+        const TeamView view = FillTeam(profile, document.image(), team);
+        benchmark::DoNotOptimize(view.statistics);
+    }
+}
+
+// Every team of the league decoded into the rows its grids show.
+void BM_LeagueRows(benchmark::State& state)
+{
+    const EditionProfile& profile = ProfileOf(state);
+    const RomImage image(DemoRomImage(EditionOf(state)));
+    for (auto _ : state) {
+        for (int team = 0; team < profile.teamCount(); ++team) {
+            const TeamView view = FillTeam(profile, image, team);
+            benchmark::DoNotOptimize(view.BatterGrid);
+        }
     }
 }
 
@@ -95,11 +140,9 @@ void BM_ExportAllTeams(benchmark::State& state)
 void BM_ExportToFile(benchmark::State& state)
 {
     const int edition = EditionOf(state);
-    const QString rom = Folder().filePath(QStringLiteral("sample%1.nes").arg(edition));
+    const QString rom = SampleFile(edition);
     const QString out = Folder().filePath(QStringLiteral("players%1.txt").arg(edition));
-    QFile file(rom);
-    const QByteArray bytes = DemoRomImage(edition);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+    if (rom.isEmpty())
         return Stop(state, QStringLiteral("cannot write the sample ROM"));
     for (auto _ : state) {
         const ExportResult result = ExportPlayerData(rom, edition, out, ExportMode::OneFile);
@@ -131,8 +174,10 @@ void BM_DetectEdition(benchmark::State& state)
         ->DenseRange(quindaro2::kFirstEdition, quindaro2::kLastEdition)                                   \
         ->Unit(benchmark::kMicrosecond)
 
-QUINDARO2_PER_EDITION(BM_FillTeam);
-QUINDARO2_PER_EDITION(BM_WriteBackTeam);
+QUINDARO2_PER_EDITION(BM_OpenAndFirstView);
+QUINDARO2_PER_EDITION(BM_TeamSwitch);
+QUINDARO2_PER_EDITION(BM_EditApplied);
+QUINDARO2_PER_EDITION(BM_LeagueRows);
 QUINDARO2_PER_EDITION(BM_ExportAllTeams);
 QUINDARO2_PER_EDITION(BM_ExportToFile);
 QUINDARO2_PER_EDITION(BM_DetectEdition);

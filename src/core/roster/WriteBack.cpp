@@ -31,7 +31,11 @@ QStringList RecordCells(const EditionProfile& profile, RecordKind kind, const Re
     return cells;
 }
 
-Result<Record> WriteBackRecord(const EditionProfile& profile, RecordKind kind, const Record& stored, const QStringList& cells)
+namespace {
+
+// One pass of the rule: each cell whose text differs from what the stored
+// bytes read as is encoded into them.
+Result<Record> Rebuild(const EditionProfile& profile, RecordKind kind, const Record& stored, const QStringList& cells)
 {
     const std::span<const ColumnDescriptor> columns = profile.columns(kind);
     const QStringList storedCells = RecordCells(profile, kind, stored);
@@ -78,6 +82,18 @@ Result<Record> WriteBackRecord(const EditionProfile& profile, RecordKind kind, c
             return Refused(encoded.reason());
     }
     return record;
+}
+
+} // namespace
+
+Result<Record> WriteBackRecord(const EditionProfile& profile, RecordKind kind, const Record& stored, const QStringList& cells)
+{
+    const Result<Record> encoded = Rebuild(profile, kind, stored, cells);
+    if (!encoded)
+        return encoded;
+    // A cell whose new bytes read as the stored ones do (a value the record
+    // could not keep as entered, stored as what the file held) keeps those.
+    return Rebuild(profile, kind, stored, RecordCells(profile, kind, encoded.value()));
 }
 
 } // namespace quindaro2

@@ -4,6 +4,7 @@
 #include "gui/app/TMainForm.h"
 #include "core/patch/Patch.h"
 #include "core/rom/NameCodec.h"
+#include "core/roster/GridFill.h"
 #include "support/ExportText.h"
 #include "support/FreshSettings.h"
 #include "support/PlausibleRom.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -405,6 +407,56 @@ TEST_F(MainFormTest, ImportShowsTheChangesAsksAndRefillsTheShownTeam)
               form.session().document()->fileImage().record(RecordKind::Batter, 1986, 0, 0).record[9]);
     EXPECT_NE(ReadFile(path), original);
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(u'\n').toStdString();
+}
+
+// An import is one step of the history, saved at once: undoing it shows the
+// teams as before and marks the document modified, and the next Save writes
+// them back.
+TEST_F(MainFormTest, AnImportIsOneStepThatCanBeUndone)
+{
+    const QString path = writeRom(1987, 4);
+    open(path, 1987);
+    QStringList lines = test::ExportLines(RomImage(original), 1987);
+    for (const int team : {0, 5}) {
+        const int line = test::ExportLineIndex(1987, team, RecordKind::Batter, 2);
+        test::SetField(lines, line, 4, test::Field(lines, line, 4) == QStringLiteral("30") ? QStringLiteral("31") : QStringLiteral("30"));
+    }
+    prompts.importFiles = QStringList{folder.write(QStringLiteral("players.txt"), test::ShiftJisText(lines))};
+    prompts.writeImport = true;
+    const QString before = cell(form.BatterGrid, 4, 3);
+    form.MenuImportClick();
+    ASSERT_NE(ReadFile(path), original);
+    EXPECT_NE(cell(form.BatterGrid, 4, 3), before);
+    EXPECT_FALSE(form.isWindowModified());
+    EXPECT_EQ(form.MenuUndo->text(), QStringLiteral("元に戻す：選手データ取込(&U)"));
+
+    form.MenuUndo->trigger();
+    EXPECT_EQ(cell(form.BatterGrid, 4, 3), before);
+    EXPECT_TRUE(form.isWindowModified());
+    EXPECT_EQ(form.session().document()->changedTeams(), (std::vector<int>{0, 5}));
+    prompts.saveTarget = path;
+    form.MenuSaveClick();
+    EXPECT_EQ(ReadFile(path), original);
+    EXPECT_FALSE(form.isWindowModified());
+}
+
+// What is shown is what is saved: a value the record keeps otherwise shows
+// as it is stored, the status bar says so, and the figures follow.
+TEST_F(MainFormTest, ACellShowsWhatItsBytesHold)
+{
+    const QString path = writeRom(1993, 2);
+    open(path, 1993);
+    form.TeamBox->setCurrentIndex(13);  // the second "C "
+    ASSERT_EQ(form.session().team(), 13);
+    dialogs.value = 327;
+    form.BatterGridDblClick(3, 2);
+    EXPECT_EQ(cell(form.BatterGrid, 3, 2), QStringLiteral("326"));
+    EXPECT_EQ(form.statusBar()->currentMessage(), QStringLiteral("打率 327 は 326 として記録されます"));
+    prompts.saveTarget = path;
+    form.MenuSaveClick();
+    const TeamView saved = FillTeam(test::Profile(1993), test::FileImage(path), 13);
+    EXPECT_EQ(saved.BatterGrid.cell(3, 2), QStringLiteral("326"));
+    EXPECT_EQ(form.AverageLabel->text(), saved.statistics.AverageLabel);
 }
 
 TEST_F(MainFormTest, ImportAsksAboutUnsavedEditsFirst)
