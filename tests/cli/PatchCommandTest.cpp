@@ -1,6 +1,7 @@
 #include "core/sample/DemoRom.h"
 #include "core/edition/ColumnTable.h"
 #include "core/edition/Edition.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/GridFill.h"
 #include "support/PlausibleRom.h"
 #include "ToolProcess.h"
@@ -56,7 +57,7 @@ TEST_P(SetPatchTest, AppliedGivesWhatSetOutputGives)
     RomFolder folder;
     const QString original = folder.write(QStringLiteral("rom.nes"), rom);
     for (int round = 0; round < 3; ++round) {
-        const RecordKind grid = round == 2 && c.edition >= 1993 ? RecordKind::Manager : round == 1 ? RecordKind::Pitcher : RecordKind::Batter;
+        const RecordKind grid = round == 2 && FindProfile(c.edition)->managers ? RecordKind::Manager : round == 1 ? RecordKind::Pitcher : RecordKind::Batter;
         const std::span<const ColumnDescriptor> columns = Columns(grid, c.edition);
         const int column = 1 + static_cast<int>(random() % columns.size());
         const int row = 1 + static_cast<int>(random() % static_cast<unsigned>(*RecordsPerTeam(grid, c.edition)));

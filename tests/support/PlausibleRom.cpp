@@ -5,9 +5,22 @@
 #include "core/edition/Edition.h"
 #include "core/roster/FieldCodec.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace quindaro2::test {
 
 namespace {
+
+// Every value drawn here has a code or a rule to store it; a test that
+// stands on data it could not make is stopped at once.
+void Store(const Status& stored)
+{
+    if (!stored) {
+        std::fprintf(stderr, "a plausible value cannot be stored: %s\n", stored.reason().toUtf8().constData());
+        std::abort();
+    }
+}
 
 int Between(std::mt19937& random, int low, int high)
 {
@@ -44,15 +57,15 @@ Record PlausibleRecord(RecordKind kind, int edition, std::mt19937& random)
                 if (column.choices->codes[static_cast<std::size_t>(j)])
                     withCode.push_back(j);
             }
-            EncodeField(kind, edition, withCode[static_cast<std::size_t>(Between(random, 0, static_cast<int>(withCode.size()) - 1))],
-                        record, column.kind);
+            Store(EncodeColumn(column, withCode[static_cast<std::size_t>(Between(random, 0, static_cast<int>(withCode.size()) - 1))],
+                               record));
         } else if (column.kind == ColumnKind::Type) {
             // The type shares its byte: batters keep the position below it, pitchers a 1.
             const int type = Between(random, column.range->minimum, column.range->maximum);
             const int low = kind == RecordKind::Batter ? (record[column.byte] & 0x0F) : 1;
-            EncodeField(kind, edition, 16 * type + low, record, column.kind);
+            Store(EncodeColumn(column, 16 * type + low, record));
         } else {
-            EncodeField(kind, edition, Between(random, column.range->minimum, column.range->maximum), record, column.kind);
+            Store(EncodeColumn(column, Between(random, column.range->minimum, column.range->maximum), record));
         }
     }
     return record;

@@ -1,5 +1,6 @@
 #include "core/export/ExportVocabulary.h"
 #include "core/export/PlayerExport.h"
+#include "core/edition/Edition.h"
 #include "support/SyntheticRom.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST_P(ExportVocabularyTest, RecordLinesAreTheShiftJisOfTheExportedFields)
         EXPECT_EQ(words.teamLine(team), ShiftJis(TeamLabel(edition, team) + QStringLiteral("チーム\r\n")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, ExportVocabularyTest, ::testing::Range(1986, 1995));
+INSTANTIATE_TEST_SUITE_P(Editions, ExportVocabularyTest, ::testing::Range(kFirstEdition, kLastEdition + 1));
 
 } // namespace
 } // namespace quindaro2

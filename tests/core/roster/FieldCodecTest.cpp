@@ -1,4 +1,5 @@
 #include "core/edition/ColumnTable.h"
+#include "core/edition/EditionProfile.h"
 #include "core/roster/FieldCodec.h"
 #include "support/SyntheticRom.h"
 
@@ -206,8 +207,9 @@ INSTANTIATE_TEST_SUITE_P(Managers, EncodeFieldTest,
 TEST(FieldCodec, EveryAcceptedNumberReadsBackInRangeAndStably)
 {
     for (RecordKind grid : {B, P, M}) {
-        for (int edition = 1986; edition <= 1994; ++edition) {
-            for (const ColumnDescriptor& column : Columns(grid, edition)) {
+        for (const EditionProfile& profile : Profiles()) {
+            const int edition = profile.year;
+            for (const ColumnDescriptor& column : profile.columns(grid)) {
                 if (!column.range || column.kind == ColumnKind::Type)
                     continue;
                 for (int v = column.range->minimum; v <= column.range->maximum; ++v) {
@@ -230,7 +232,8 @@ TEST(FieldCodec, EveryAcceptedNumberReadsBackInRangeAndStably)
 TEST(ColumnTables, EveryGridHasItsEditionsColumnCount)
 {
     for (RecordKind grid : {B, P, M}) {
-        for (int edition = 1986; edition <= 1994; ++edition) {
+        for (const EditionProfile& profile : Profiles()) {
+            const int edition = profile.year;
             const std::optional<int> count = GridColumns(grid, edition);
             EXPECT_EQ(static_cast<int>(Columns(grid, edition).size()), count.value_or(0)) << edition;
             for (const ColumnDescriptor& column : Columns(grid, edition)) {

@@ -2,6 +2,8 @@
 
 #include "support/PlausibleRom.h"
 
+#include "core/edition/Edition.h"
+
 #include <gtest/gtest.h>
 
 namespace quindaro2 {
@@ -48,7 +50,7 @@ TEST_P(RoundTripTest, UnchangedCellsWriteBackTheSameBytes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, RoundTripTest, ::testing::Range(1986, 1995));
+INSTANTIATE_TEST_SUITE_P(Editions, RoundTripTest, ::testing::Range(kFirstEdition, kLastEdition + 1));
 
 TEST(WriteBackRecord, AChangedCellReachesItsBytesAndNothingElse)
 {

@@ -79,7 +79,7 @@ TEST_P(DemoRomTest, EveryTeamOpensWithValuesTheDialogsAccept)
                 }
             }
         }
-        if (edition >= 1993) {
+        if (test::Profile(edition).managers) {
             EXPECT_EQ(shown.VisorGrid.cell(2, 1), QStringLiteral("11"));
         }
         for (const int color : {shown.HelmetColorCode, shown.UniformColorCode}) {
