@@ -785,6 +785,21 @@
     </message>
 </context>
 <context>
+    <name>RomajiInput</name>
+    <message>
+        <location filename="../src/core/edit/RomajiInput.cpp" line="185"/>
+        <location filename="../src/core/edit/RomajiInput.cpp" line="192"/>
+        <location filename="../src/core/edit/RomajiInput.cpp" line="209"/>
+        <source>「%1」はローマ字として読めません</source>
+        <translation>&quot;%1&quot; cannot be read as romaji</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edit/RomajiInput.cpp" line="216"/>
+        <source>「%1」はこの版の名前に使えません</source>
+        <translation>&quot;%1&quot; cannot be used in names of this edition</translation>
+    </message>
+</context>
+<context>
     <name>SampleFolder</name>
     <message>
         <location filename="../src/core/sample/SampleFolder.cpp" line="42"/>
@@ -944,13 +959,13 @@
 <context>
     <name>WriteBack</name>
     <message>
-        <location filename="../src/core/roster/WriteBack.cpp" line="49"/>
-        <location filename="../src/core/roster/WriteBack.cpp" line="70"/>
+        <location filename="../src/core/roster/WriteBack.cpp" line="53"/>
+        <location filename="../src/core/roster/WriteBack.cpp" line="74"/>
         <source>&apos;%1&apos; は数値ではありません</source>
         <translation>&apos;%1&apos; is not a number</translation>
     </message>
     <message>
-        <location filename="../src/core/roster/WriteBack.cpp" line="59"/>
+        <location filename="../src/core/roster/WriteBack.cpp" line="63"/>
         <source>名前「%1」には、この版の名前に使えない文字があります</source>
         <translation>The name &quot;%1&quot; has characters that names of this edition cannot use</translation>
     </message>
