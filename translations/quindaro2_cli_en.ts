@@ -503,7 +503,12 @@ OUT cannot be a file that is read.
         <translation>%1 is a file that is read; it cannot be written</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="47"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="37"/>
+        <source>2つのファイルは同じです。パッチは書きません</source>
+        <translation>The two files are the same. No patch is written</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchOutput.cpp" line="49"/>
         <source>%1 にパッチを書き込みました（%2 バイト）</source>
         <translation>Wrote the patch %1 (%2 bytes)</translation>
     </message>

@@ -276,6 +276,11 @@
         <source>推定できません</source>
         <translation>Edition not detected</translation>
     </message>
+    <message>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="96"/>
+        <source>推定は%1年版です。選んだ版と違います</source>
+        <translation>The guess is the %1 edition. It differs from the chosen one</translation>
+    </message>
 </context>
 <context>
     <name>EditionName</name>
@@ -288,19 +293,19 @@
 <context>
     <name>EditorSession</name>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="90"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="101"/>
         <source>%1 を開けません．
 %2</source>
         <translation>Cannot open %1.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="158"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="172"/>
         <source>ほか %1 件</source>
         <translation>and %1 more</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="159"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="173"/>
         <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
 
 </source>
@@ -309,36 +314,36 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="173"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="187"/>
         <source>%1 に保存しました．</source>
         <translation>Saved to %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="190"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="204"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="192"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="206"/>
         <source>パッチを書き込めませんでした．
 %1</source>
         <translation>Could not write the patch.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="195"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="209"/>
         <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
         <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="208"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="237"/>
         <source>選手データを出力できませんでした．
 %1</source>
         <translation>Could not export the player data.
 %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/session/EditorSession.cpp" line="212"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="241"/>
         <source>選手データを %n 個のファイルに出力しました．</source>
         <translation>
             <numerusform>Exported the player data to %n file.</numerusform>
@@ -346,14 +351,14 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="242"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="271"/>
         <source>選手データを取り込めませんでした．
 %1</source>
         <translation>Could not import the player data.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="253"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="282"/>
         <source>選手データを取り込んで %1 に保存しました．</source>
         <translation>Imported the player data and saved %1.</translation>
     </message>
@@ -833,6 +838,11 @@
         <location filename="../src/core/save/SaveDocument.cpp" line="56"/>
         <source>%1 は開いている ROM ファイルです。パッチの書き込み先には使えません</source>
         <translation>%1 is the open ROM file; the patch cannot be written into it</translation>
+    </message>
+    <message>
+        <location filename="../src/core/save/SaveDocument.cpp" line="78"/>
+        <source>ROM と保存する内容は同じです。パッチは書きません</source>
+        <translation>The ROM already holds what would be saved. No patch is written</translation>
     </message>
 </context>
 <context>

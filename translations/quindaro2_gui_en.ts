@@ -53,7 +53,7 @@
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="117"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="156"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 already exists.
@@ -63,101 +63,142 @@ Do you want to replace it?</translation>
 <context>
     <name>QtMainWindowPrompts</name>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="40"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="43"/>
         <source>開く</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="43"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="46"/>
         <source>NES ROM(*.nes)</source>
         <translation>NES ROM (*.nes)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="43"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="46"/>
         <source>全てのファイル(*.*)</source>
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="84"/>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="101"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="67"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="83"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="123"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="140"/>
         <source>確認</source>
         <translation>Confirm</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="85"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="124"/>
         <source>データが変更されています．保存しますか？</source>
         <translation>The data has been changed. Do you want to save it?</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="86"/>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="106"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="125"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="145"/>
         <source>はい(&amp;Y)</source>
         <translation>&amp;Yes</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="87"/>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="107"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="126"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="146"/>
         <source>いいえ(&amp;N)</source>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="88"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="72"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="127"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="102"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="62"/>
+        <source>サンプルROMを作る版を選んでください</source>
+        <translation>Choose the edition of the sample ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="68"/>
+        <source>まだ保存していない変更があります．選手データは ROM ファイルから出力されます．</source>
+        <translation>There are changes not saved yet. The player data is exported from the ROM file.</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="70"/>
+        <source>保存して出力(&amp;S)</source>
+        <translation>&amp;Save and Export</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="71"/>
+        <source>ファイルのまま出力(&amp;F)</source>
+        <translation>Export the &amp;File As It Is</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="84"/>
+        <source>出力先のファイルのうち %n 個はすでにあります．置き換えますか？</source>
+        <translation>
+            <numerusform>%n of the files to write exists already. Replace it?</numerusform>
+            <numerusform>%n of the files to write exist already. Replace them?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="93"/>
+        <source>マニュアルを開けませんでした．%1</source>
+        <translation>Cannot open the manual. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="93"/>
+        <source>README.md が見つかりません</source>
+        <translation>README.md was not found</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="141"/>
         <source>%1 のこのチームのデータは、読み込んだ後でほかのプログラムに変更されています．表示中のデータで上書きしますか？</source>
         <translation>This team&apos;s data in %1 was changed by another program after it was read. Overwrite it with the data shown?</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="119"/>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="126"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="158"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="165"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="128"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="167"/>
         <source>NES ROM (*.nes)</source>
         <translation>NES ROM (*.nes)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="128"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="167"/>
         <source>その他のファイル (*.*)</source>
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="139"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="178"/>
         <source>警告</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="144"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="183"/>
         <source>選手データ取込</source>
         <translation>Import Player Data</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="147"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="186"/>
         <source>コンマ区切り(*.txt *.csv)</source>
         <translation>Comma-separated text (*.txt *.csv)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="147"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="186"/>
         <source>その他(*.*)</source>
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="157"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="196"/>
         <source>パッチとして保存</source>
         <translation>Save as Patch</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="159"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="198"/>
         <source>BPS パッチ (*.bps)</source>
         <translation>BPS patch (*.bps)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="159"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="198"/>
         <source>IPS パッチ (*.ips)</source>
         <translation>IPS patch (*.ips)</translation>
     </message>
@@ -202,8 +243,8 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <location filename="../src/gui/dialogs/TAboutForm.cpp" line="31"/>
-        <source>暫定版</source>
-        <translation>Preview</translation>
+        <source>バージョン %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../src/gui/dialogs/TAboutForm.cpp" line="32"/>
@@ -352,12 +393,12 @@ Do you want to replace it?</translation>
         <translation>Release History</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="82"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="86"/>
         <source>QUINDARO2 更新履歴</source>
         <translation>QUINDARO2 release history</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="84"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="88"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -408,129 +449,149 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="107"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="129"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="108"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="130"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="110"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="132"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="112"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="134"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="113"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="114"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="136"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="115"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="121"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="122"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="124"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="125"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
+        <source>ヘルプ(&amp;M)...</source>
+        <translation>He&amp;lp...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="126"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="153"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="169"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="170"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
         <source>平均走力：</source>
-        <translation>Avg. speed:</translation>
+        <translation>Avg. running:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="151"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="178"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="163"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="190"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="165"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="192"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="226"/>
-        <source>サンプルROMを作る版を選んでください</source>
-        <translation>Choose the edition of the new sample ROM.</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="229"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="233"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="264"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="315"/>
+        <source>帽子の色 %1</source>
+        <translation>Cap colour %1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="316"/>
+        <source>ユニフォームの色 %1</source>
+        <translation>Uniform colour %1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="373"/>
+        <source>%1年版</source>
+        <translation>%1 edition</translation>
+    </message>
+    <message>
         <location filename="../src/gui/app/TMainForm.cpp" line="374"/>
+        <source>ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く</source>
+        <translation>To open a ROM press F1 (File → Open); for a sample, File → Open Sample ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="424"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="427"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="477"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="438"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="488"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>
@@ -561,27 +622,27 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TOutputForm</name>
     <message>
-        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="22"/>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="23"/>
         <source>コンマ区切り(*.txt)</source>
         <translation>Comma-separated text (*.txt)</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="22"/>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="23"/>
         <source>その他(*.*)</source>
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="23"/>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="24"/>
         <source>名前を付けて保存</source>
         <translation>Save As</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="39"/>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="40"/>
         <source>データ出力</source>
         <translation>Export Player Data</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="44"/>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="45"/>
         <source>保存（ベース）ファイル名：</source>
         <translation>File to write (base name for per-team files):</translation>
     </message>
@@ -611,12 +672,12 @@ Write these changes to the ROM file?</translation>
         <translation>File per team</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="119"/>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="120"/>
         <source>警告</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="120"/>
+        <location filename="../src/gui/dialogs/TOutputForm.cpp" line="121"/>
         <source>出力するファイルが選ばれていません．「...」ボタンでファイルを選んでください．</source>
         <translation>No file has been chosen for the export. Choose one with the &quot;...&quot; button.</translation>
     </message>
@@ -639,7 +700,7 @@ Write these changes to the ROM file?</translation>
         <translation>(%1 to %2)</translation>
     </message>
     <message>
-        <location filename="../src/gui/edit/TValueForm.cpp" line="110"/>
+        <location filename="../src/gui/edit/TValueForm.cpp" line="112"/>
         <source>警告</source>
         <translation>Warning</translation>
     </message>
@@ -647,17 +708,17 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TVersionForm</name>
     <message>
-        <location filename="../src/gui/app/TVersionForm.cpp" line="25"/>
+        <location filename="../src/gui/app/TVersionForm.cpp" line="26"/>
         <source>バージョン選択</source>
         <translation>Choose Edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TVersionForm.cpp" line="28"/>
+        <location filename="../src/gui/app/TVersionForm.cpp" line="29"/>
         <source>バージョン</source>
         <translation>Edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TVersionForm.cpp" line="44"/>
+        <location filename="../src/gui/app/TVersionForm.cpp" line="49"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -20,6 +20,7 @@ expected=(
   bin/quindaro2
   bin/quindaro2-cli
   share/applications/quindaro2.desktop
+  share/doc/quindaro2/README.md
   share/icons/hicolor/scalable/apps/quindaro2.svg
   share/icons/hicolor/48x48/apps/quindaro2.png
   share/icons/hicolor/256x256/apps/quindaro2.png

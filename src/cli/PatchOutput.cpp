@@ -33,6 +33,8 @@ int WritePatch(Io& io, const QString& command, const QString& out, const QByteAr
         return io.usageError(command, Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(out));
     if (const std::optional<int> refused = RefuseInputAsOutput(io, out, inputs))
         return *refused;
+    if (original == modified)
+        return io.refused(Text::tr("2つのファイルは同じです。パッチは書きません"));
     const Result<QByteArray> patch = CreatePatch(*kind, original, modified);
     if (!patch)
         return io.refused(patch.reason());

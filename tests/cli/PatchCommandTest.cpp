@@ -2,6 +2,7 @@
 #include "core/edition/ColumnTable.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionProfile.h"
+#include "core/file/RomFile.h"
 #include "core/roster/GridFill.h"
 #include "support/PlausibleRom.h"
 #include "ToolProcess.h"
@@ -75,6 +76,12 @@ TEST_P(SetPatchTest, AppliedGivesWhatSetOutputGives)
         const QString patched = folder.path(QStringLiteral("patched%1.nes").arg(round));
 
         const Outcome made = RunTool(set + QStringList{QStringLiteral("--patch"), patch});
+        if (made.code == 2 && !test::FileExists(patch)) {
+            // The cell held the value already: a patch that changes nothing is not written.
+            const Result<RomImage> read = ReadRomFile(original);
+            EXPECT_EQ(FillTeam(*FindProfile(c.edition), read.value(), team).grid(grid).cell(column, row), value);
+            continue;
+        }
         ASSERT_EQ(made.code, 0) << made.err.toStdString();
         ASSERT_EQ(RunTool(set + QStringList{QStringLiteral("--output"), saved}).code, 0);
         const Outcome applied = RunTool({QStringLiteral("patch"), QStringLiteral("apply"), original, patch, patched});
@@ -140,7 +147,7 @@ TEST_P(RefusedPatchTest, WritesNothing)
     RomFolder folder;
     QByteArray rom = DemoRomImage(1993);
     QByteArray modified = rom;
-    modified[0x6020] = 0x01;
+    modified[0x6020] = static_cast<char>(modified[0x6020] ^ 0x01);
     const QString a = folder.write(QStringLiteral("a.nes"), rom);
     const QString b = folder.write(QStringLiteral("b.nes"), modified);
     const QString patchPath = folder.path(QStringLiteral("p.") + QString::fromUtf8(c.extension));
@@ -174,7 +181,14 @@ TEST(PatchCommand, TheOutputIsNeverAnInputAndPatchExcludesOutput)
     const QByteArray image = DemoRomImage(1986);
     const QString rom = folder.write(QStringLiteral("rom.nes"), image);
     const QString patch = folder.path(QStringLiteral("p.ips"));
-    ASSERT_EQ(RunTool({QStringLiteral("patch"), QStringLiteral("create"), rom, rom, patch}).code, 0);
+    // Two files that are the same make no patch.
+    const Outcome same = RunTool({QStringLiteral("patch"), QStringLiteral("create"), rom, rom, patch});
+    EXPECT_EQ(same.code, 2);
+    EXPECT_FALSE(test::FileExists(patch));
+    QByteArray other = image;
+    other[0x20] = static_cast<char>(other[0x20] ^ 1);
+    const QString changed = folder.write(QStringLiteral("changed.nes"), other);
+    ASSERT_EQ(RunTool({QStringLiteral("patch"), QStringLiteral("create"), rom, changed, patch}).code, 0);
     EXPECT_EQ(RunTool({QStringLiteral("patch"), QStringLiteral("apply"), rom, patch, rom}).code, 2);
     EXPECT_EQ(RunTool({QStringLiteral("patch"), QStringLiteral("apply"), rom, patch, patch}).code, 2);
     EXPECT_EQ(RunTool({QStringLiteral("patch"), QStringLiteral("create"), rom, rom, folder.path(QStringLiteral("p.txt"))}).code, 2);

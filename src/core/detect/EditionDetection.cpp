@@ -91,6 +91,11 @@ QString DetectionNote(const Detection& detection)
     return detection.edition ? Text::tr("推定：%1年版").arg(*detection.edition) : Text::tr("推定できません");
 }
 
+QString GuessDiffers(int guess)
+{
+    return Text::tr("推定は%1年版です。選んだ版と違います").arg(guess);
+}
+
 QStringList RankingLines(const Detection& detection)
 {
     QStringList lines;

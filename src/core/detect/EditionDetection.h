@@ -42,6 +42,8 @@ Detection DetectEditionOfFile(const QString& path);
 
 // What the edition dialog says under its choices.
 QString DetectionNote(const Detection& detection);
+// "推定は1993年版です。選んだ版と違います": another edition than the guess was chosen.
+QString GuessDiffers(int guess);
 
 // "1993 98.5": the year and the score, one line per edition, the most plausible first.
 QStringList RankingLines(const Detection& detection);

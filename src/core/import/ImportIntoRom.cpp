@@ -85,6 +85,11 @@ ImportRun ImportAndSave(RomDocument& document, const std::vector<ImportFile>& te
         run.outcome = ImportRun::Outcome::Declined;
         return run;
     }
+    if (saved.refused) {
+        run.outcome = ImportRun::Outcome::Refused;
+        run.import.problems.push_back({target.path, 0, {}, {}, saved.error});
+        return run;
+    }
     if (!saved.ok())
         return Failed(saved.error);
     run.outcome = ImportRun::Outcome::Written;

@@ -44,12 +44,17 @@ bool SaveAskingForTarget(RomDocument& document, SavePrompts& prompts)
     return SaveOrWarn(document, *target, prompts);
 }
 
+bool SaveIntoItsFile(RomDocument& document, SavePrompts& prompts)
+{
+    return SaveOrWarn(document, document.path(), prompts);
+}
+
 DropDecision AskToDropEdits(RomDocument& document, SavePrompts& prompts, bool offerCancel)
 {
     if (!document.modified())
         return DropDecision::Saved;
     switch (prompts.AskToSaveChanges(offerCancel)) {
-    case SaveAnswer::Yes: return SaveOrWarn(document, document.path(), prompts) ? DropDecision::Saved : DropDecision::Keep;
+    case SaveAnswer::Yes: return SaveIntoItsFile(document, prompts) ? DropDecision::Saved : DropDecision::Keep;
     case SaveAnswer::No: return DropDecision::Drop;
     case SaveAnswer::Cancel: return DropDecision::Keep;
     }

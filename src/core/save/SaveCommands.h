@@ -11,6 +11,10 @@ namespace quindaro2 {
 // True when the document was saved: it is then at its saved point.
 bool SaveAskingForTarget(RomDocument& document, SavePrompts& prompts);
 
+// Saves the document into its own file, warning when that fails; true when
+// the file holds the edits.
+bool SaveIntoItsFile(RomDocument& document, SavePrompts& prompts);
+
 // What the unsaved-changes question decided.
 enum class DropDecision {
     Keep,   // the user cancelled, or the save failed: nothing may replace the edits

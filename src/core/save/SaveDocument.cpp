@@ -74,6 +74,8 @@ SaveResult SaveDocument(RomDocument& document, const SaveRequest& request, const
     if (!saved)
         return Failed(saved.reason());
     if (request.patch) {
+        if (saved->bytes() == fresh.bytes())
+            return {Text::tr("ROM と保存する内容は同じです。パッチは書きません"), false, true};
         const Result<QByteArray> patch = CreatePatch(*request.patch, fresh.bytes(), saved->bytes());
         if (!patch)
             return {patch.reason(), false, true};

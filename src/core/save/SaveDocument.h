@@ -38,7 +38,8 @@ struct [[nodiscard]] SaveResult {
 // fresh image as the document holds it, so other teams keep what the file
 // holds now, and the result
 // replaces the target through the file layer, or a patch from the fresh
-// image to it is written. Whatever fails, the target keeps its old bytes.
+// image to it is written; a patch that would change nothing is refused.
+// Whatever fails, the target keeps its old bytes.
 // A save that is not a patch makes the target the document's file.
 SaveResult SaveDocument(RomDocument& document, const SaveRequest& request, const LockedRom* held = nullptr);
 

@@ -28,6 +28,17 @@ struct Text {
 };
 
 constexpr int kMaxProblemsListed = 8;
+
+// How many of the files an export would write are there already.
+int ExistingExportFiles(const ExportChoice& choice, const EditionProfile& profile)
+{
+    if (choice.mode == ExportMode::OneFile)
+        return QFileInfo::exists(choice.fileName) ? 1 : 0;
+    int existing = 0;
+    for (int team = 0; team < profile.teamCount(); ++team)
+        existing += QFileInfo::exists(TeamFileName(choice.fileName, profile.year, team)) ? 1 : 0;
+    return existing;
+}
 constexpr int kShortMessage = 5000;
 constexpr int kLongMessage = 10000;
 
@@ -90,11 +101,12 @@ bool EditorSession::OpenAgreed(const QString& path, std::optional<int> edition, 
         prompts_.Warn(Text::tr("%1 を開けません．\n%2").arg(QDir::toNativeSeparators(path), image.reason()));
         return false;
     }
+    const Detection detection = DetectEdition(image.value());
     if (!edition || !IsEdition(*edition)) {
         // A file opened before keeps the edition the user chose for it; the
         // note always says what the file itself suggests.
-        const Detection detection = DetectEdition(image.value());
-        edition = prompts_.AskEdition({remembered ? remembered : detection.edition, DetectionNote(detection)});
+        edition = prompts_.AskEdition({remembered ? remembered : detection.edition, DetectionNote(detection),
+                                       detection.edition});
     }
     const EditionProfile* profile = FindProfile(*edition);
     if (!profile)
@@ -110,6 +122,8 @@ bool EditorSession::OpenAgreed(const QString& path, std::optional<int> edition, 
     Q_EMIT opened();
     Q_EMIT historyChanged();
     Q_EMIT modifiedChanged(false);
+    if (detection.edition && *detection.edition != *edition)
+        Q_EMIT message(GuessDiffers(*detection.edition), 0);
     showFillReport();
     return true;
 }
@@ -200,9 +214,24 @@ std::optional<ExportChoice> EditorSession::Export()
 {
     if (!document_)
         return std::nullopt;
+    // The export reads the file, which does not hold the edits yet.
+    if (document_->modified()) {
+        switch (prompts_.AskExportWithUnsavedEdits()) {
+        case UnsavedExport::Cancel: return std::nullopt;
+        case UnsavedExport::FileAsItIs: break;
+        case UnsavedExport::SaveFirst:
+            if (!SaveIntoItsFile(*document_, prompts_))
+                return std::nullopt;
+            Q_EMIT saved();
+            break;
+        }
+    }
     const std::optional<ExportChoice> choice = prompts_.AskExport();
     if (!choice || choice->fileName.isEmpty())
         return std::nullopt;
+    if (const int existing = ExistingExportFiles(*choice, document_->profile()); existing > 0
+        && !prompts_.AskReplaceExportFiles(existing))
+        return choice;
     const ExportResult result = ExportPlayerData(document_->path(), document_->edition(), choice->fileName, choice->mode);
     if (!result.ok()) {
         prompts_.Warn(Text::tr("選手データを出力できませんでした．\n%1").arg(result.error));

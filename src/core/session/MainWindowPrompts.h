@@ -11,11 +11,18 @@
 namespace quindaro2 {
 
 // What the edition dialog proposes for a file: the edition to preselect
-// (none keeps the one chosen last) and a line shown under the choices.
+// (none keeps the one chosen last), a line shown under the choices, and the
+// edition the file itself clearly reads as, if any: choosing another is
+// warned about.
 struct EditionProposal {
     std::optional<int> edition;
     QString note;
+    std::optional<int> guess;
 };
+
+// What to export while the shown team holds edits not yet saved: the export
+// reads the ROM file.
+enum class UnsavedExport { SaveFirst, FileAsItIs, Cancel };
 
 // What the export dialog answered: the chosen file and the mode.
 struct ExportChoice {
@@ -33,10 +40,18 @@ public:
     virtual int AskEdition(const EditionProposal& proposal) = 0;
     // The palette picker: the picked colour code, none when cancelled.
     virtual std::optional<int> PickColor() = 0;
+    // The edition of a new sample ROM; none when the dialog was closed.
+    virtual std::optional<int> AskSampleEdition() = 0;
     // The export dialog; none when cancelled.
     virtual std::optional<ExportChoice> AskExport() = 0;
+    // Asked before an export while edits are not saved.
+    virtual UnsavedExport AskExportWithUnsavedEdits() = 0;
+    // `existing` of the files an export writes are there already: true to replace them.
+    virtual bool AskReplaceExportFiles(int existing) = 0;
     virtual void ShowHistory() = 0;
     virtual void ShowAbout() = 0;
+    // The program's manual in the desktop's viewer.
+    virtual void ShowHelp() = 0;
 
     // The texts to import, one or several, starting in `folder`; none when cancelled.
     virtual std::optional<QStringList> AskImportFiles(const QString& folder) = 0;

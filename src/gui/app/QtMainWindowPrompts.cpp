@@ -1,13 +1,16 @@
 #include "gui/app/QtMainWindowPrompts.h"
 
 #include "gui/app/EditorSettings.h"
+#include "gui/app/HelpDocument.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 namespace quindaro2 {
 
@@ -51,7 +54,43 @@ std::optional<QString> QtMainWindowPrompts::AskRomFile()
 
 int QtMainWindowPrompts::AskEdition(const EditionProposal& proposal)
 {
-    return VersionForm->ChooseEdition(proposal.edition, proposal.note);
+    return VersionForm->ChooseEdition(proposal.edition, proposal.note, proposal.guess);
+}
+
+std::optional<int> QtMainWindowPrompts::AskSampleEdition()
+{
+    return VersionForm->ChooseSampleEdition(tr("サンプルROMを作る版を選んでください"));
+}
+
+UnsavedExport QtMainWindowPrompts::AskExportWithUnsavedEdits()
+{
+    QMessageBox box(QMessageBox::Question, tr("確認"),
+                    tr("まだ保存していない変更があります．選手データは ROM ファイルから出力されます．"),
+                    QMessageBox::NoButton, window_);
+    QPushButton* save = box.addButton(tr("保存して出力(&S)"), QMessageBox::AcceptRole);
+    QPushButton* asItIs = box.addButton(tr("ファイルのまま出力(&F)"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return UnsavedExport::SaveFirst;
+    return box.clickedButton() == asItIs ? UnsavedExport::FileAsItIs : UnsavedExport::Cancel;
+}
+
+bool QtMainWindowPrompts::AskReplaceExportFiles(int existing)
+{
+    return QMessageBox::question(window_, tr("確認"),
+                                 tr("出力先のファイルのうち %n 個はすでにあります．置き換えますか？", nullptr, existing),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void QtMainWindowPrompts::ShowHelp()
+{
+    const QString manual = HelpDocument();
+    if (manual.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+        Warn(tr("マニュアルを開けませんでした．%1").arg(manual.isEmpty() ? tr("README.md が見つかりません") : manual));
 }
 
 std::optional<int> QtMainWindowPrompts::PickColor()

@@ -36,9 +36,13 @@ public:
     std::optional<QString> AskRomFile() override;
     int AskEdition(const EditionProposal& proposal) override;
     std::optional<int> PickColor() override;
+    std::optional<int> AskSampleEdition() override;
     std::optional<ExportChoice> AskExport() override;
+    UnsavedExport AskExportWithUnsavedEdits() override;
+    bool AskReplaceExportFiles(int existing) override;
     void ShowHistory() override;
     void ShowAbout() override;
+    void ShowHelp() override;
     SaveAnswer AskToSaveChanges(bool offerCancel) override;
     bool AskOverwriteChangedTeam(const QString& fileName) override;
     bool AskReplaceFile(const QString& path) override;

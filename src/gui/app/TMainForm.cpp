@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -62,6 +63,23 @@ void Paint(QLabel* square, int code)
     square->setToolTip(ColorCodeText(code));
 }
 
+// Keeps the window's frame inside the screen's available area, so that its
+// title bar and its team list can be reached at any scale.
+void FitToScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QSize room = available.size() - frame;
+    window.resize(window.size().boundedTo(room).expandedTo(window.minimumSizeHint().boundedTo(room)));
+    QRect placed = window.frameGeometry();
+    placed.moveLeft(std::clamp(placed.left(), available.left(), std::max(available.left(), available.right() - placed.width() + 1)));
+    placed.moveTop(std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height() + 1)));
+    window.move(placed.topLeft());
+}
+
 } // namespace
 
 TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidget* parent)
@@ -90,14 +108,18 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
     layout->addWidget(createDataPage(), 1);
     setCentralWidget(central);
     // There from the start, so that the first message does not shrink the grids.
-    statusBar();
+    EditionLabel = new QLabel(this);
+    EditionLabel->setObjectName(QStringLiteral("EditionLabel"));
+    statusBar()->addPermanentWidget(EditionLabel);
     showView();
+    showEdition();
     enableRomCommands();
     showRecentFiles();
     // Wide enough for every column of the widest grid, tall enough for 13 rows,
-    // unless the last run left the window elsewhere.
+    // unless the last run left the window elsewhere; never larger than the screen.
     if (!restoreGeometry(EditorSettings().windowGeometry()))
         resize(800, 560);
+    FitToScreen(*this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -122,6 +144,11 @@ void TMainForm::createMenus()
     MenuOutput = output->addAction(tr("選手データ出力(&P)..."), this, &TMainForm::MenuOutputClick);
 
     QMenu* information = menuBar()->addMenu(tr("情報(&I)"));
+    MenuHelp = information->addAction(tr("ヘルプ(&M)..."), this, &TMainForm::MenuHelpClick);
+    // F1, the usual key for help, opens a ROM here; the key goes to help only
+    // where the desktop has another one for it.
+    if (QKeySequence(QKeySequence::HelpContents) != QKeySequence(Qt::Key_F1))
+        MenuHelp->setShortcut(QKeySequence::HelpContents);
     MenuHistory = information->addAction(tr("履歴(&H)..."), this, &TMainForm::MenuHistoryClick);
     MenuVersion = information->addAction(tr("バージョン(&V)..."), this, &TMainForm::MenuVersionClick);
 }
@@ -184,9 +211,11 @@ QWidget* TMainForm::createDataPage()
     BatterGrid->setModel(&session_->model(RecordKind::Batter));
     PitcherGrid->setModel(&session_->model(RecordKind::Pitcher));
     VisorGrid->setModel(&session_->model(RecordKind::Manager));
-    DataPage->addTab(BatterGrid, GridName(RecordKind::Batter));
-    DataPage->addTab(PitcherGrid, GridName(RecordKind::Pitcher));
-    DataPage->addTab(VisorGrid, GridName(RecordKind::Manager));
+    for (const auto& [grid, kind] : {std::pair{BatterGrid, RecordKind::Batter}, std::pair{PitcherGrid, RecordKind::Pitcher},
+                                     std::pair{VisorGrid, RecordKind::Manager}}) {
+        DataPage->addTab(grid, GridName(kind));
+        grid->setAccessibleName(GridName(kind));
+    }
     // The heading row, the rows, and a horizontal scroll bar when the window is narrow.
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid}) {
         const int row = grid->verticalHeader()->defaultSectionSize();
@@ -223,13 +252,15 @@ void TMainForm::MenuSampleClick()
 {
     if (!session_->ConfirmDropEdits())
         return;
-    const int edition = prompts_.AskEdition({std::nullopt, tr("サンプルROMを作る版を選んでください")});
-    const Result<QString> sample = CreateSample(EditorSettings::samplesFolder(), edition, QDateTime::currentDateTime());
+    const std::optional<int> edition = prompts_.AskSampleEdition();
+    if (!edition)
+        return;
+    const Result<QString> sample = CreateSample(EditorSettings::samplesFolder(), *edition, QDateTime::currentDateTime());
     if (!sample) {
         prompts_.Warn(tr("サンプルROMを作れませんでした．\n%1").arg(sample.reason()));
         return;
     }
-    if (session_->OpenAgreed(sample.value(), edition, std::nullopt))
+    if (session_->OpenAgreed(sample.value(), *edition, std::nullopt))
         statusBar()->showMessage(tr("サンプルROMの場所：%1").arg(QDir::toNativeSeparators(sample.value())));
 }
 
@@ -242,7 +273,10 @@ void TMainForm::showOpened()
 {
     const RomDocument& document = *session_->document();
     const EditionProfile& profile = document.profile();
+    // What the status bar said was of the ROM shown before.
+    statusBar()->clearMessage();
     showCaption();
+    showEdition();
     {
         const QSignalBlocker blocker(TeamBox);
         TeamBox->clear();
@@ -277,6 +311,9 @@ void TMainForm::showView()
     ErrorLabel->setText(view.statistics.ErrorLabel);
     Paint(HelmetColor, view.HelmetColorCode);
     Paint(UniformColor, view.UniformColorCode);
+    // The squares are colours only; a screen reader says what they show.
+    HelmetColor->setAccessibleName(tr("帽子の色 %1").arg(ColorCodeText(view.HelmetColorCode)));
+    UniformColor->setAccessibleName(tr("ユニフォームの色 %1").arg(ColorCodeText(view.UniformColorCode)));
 }
 
 void TMainForm::showCaption()
@@ -322,6 +359,19 @@ void TMainForm::MenuPatchClick()
 void TMainForm::MenuImportClick()
 {
     session_->Import();
+}
+
+void TMainForm::MenuHelpClick()
+{
+    prompts_.ShowHelp();
+}
+
+// The edition of the open ROM, or how to open one while none is.
+void TMainForm::showEdition()
+{
+    const RomDocument* document = session_->document();
+    EditionLabel->setText(document ? tr("%1年版").arg(document->edition())
+                                   : tr("ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く"));
 }
 
 void TMainForm::MenuHistoryClick()

@@ -54,6 +54,7 @@ public:
     void MenuImportClick();
     void MenuPatchClick();
     void MenuOutputClick();
+    void MenuHelpClick();
     void MenuHistoryClick();
     void MenuVersionClick();
     void TeamBoxChange(int index);
@@ -72,6 +73,7 @@ public:
     QAction* MenuImport = nullptr;
     QAction* MenuPatch = nullptr;
     QAction* MenuOutput = nullptr;
+    QAction* MenuHelp = nullptr;
     QAction* MenuHistory = nullptr;
     QAction* MenuVersion = nullptr;
     QAction* MenuUndo = nullptr;
@@ -81,6 +83,7 @@ public:
     QLabel* HomerunLabel = nullptr;
     QLabel* RunLabel = nullptr;
     QLabel* ErrorLabel = nullptr;
+    QLabel* EditionLabel = nullptr;
     QComboBox* TeamBox = nullptr;
     QLabel* HelmetColor = nullptr;
     QLabel* UniformColor = nullptr;
@@ -107,6 +110,7 @@ private:
     void showOpened();
     void showView();
     void showCaption();
+    void showEdition();
     void showChangedCell(RecordKind grid, int column, int row);
     void enableRomCommands();
     void rememberOpenedRom();

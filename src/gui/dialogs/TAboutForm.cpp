@@ -28,7 +28,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     setFixedSize(417, 122);
 
     AddLabel(this, "NameLabel", QStringLiteral("QUINDARO2"), 32, QRect(16, 8, 240, 40));
-    AddLabel(this, "EditionLabel", tr("暫定版"), 12, QRect(264, 26, 60, 16));
+    AddLabel(this, "EditionLabel", tr("バージョン %1").arg(QStringLiteral(QUINDARO2_VERSION)), 12, QRect(264, 26, 140, 16));
     AddLabel(this, "AuthorLabel", tr("QUINDARO2 開発チーム"), 16, QRect(16, 60, 300, 20));
     QLabel* address = AddLabel(this, "AddressLabel", QStringLiteral("https://quindaro2.example/"), 16,
                                QRect(16, 88, 300, 20));

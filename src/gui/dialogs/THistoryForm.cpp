@@ -79,6 +79,10 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent)
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFocusPolicy(Qt::ClickFocus);
     ListBox1->setMinimumHeight(100);
+    // A long line scrolls sideways instead of being cut off.
+    ListBox1->setTextElideMode(Qt::ElideNone);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ListBox1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     ListBox1->addItems(NoteLines(tr("QUINDARO2 更新履歴"), Releases()));
 
     OkButton = new QPushButton(tr("OK"), this);

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,12 +46,11 @@ TOutputForm::TOutputForm(QWidget* parent) : QDialog(parent), askFileName(AskTeam
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(8, 8);
 
-    // Only shows the chosen file: typing a name here would be ignored by the
-    // export, so the field does not take typing.
+    // Shows the file that OK writes; a name typed here is that file too.
     FileEdit = new QLineEdit(this);
     FileEdit->setObjectName(QStringLiteral("FileEdit"));
     FileEdit->setGeometry(8, 32, 441, 20);
-    FileEdit->setReadOnly(true);
+    connect(FileEdit, &QLineEdit::textEdited, this, [this](const QString& typed) { chosenFileName = typed.trimmed(); });
     Label1->setBuddy(FileEdit);
 
     FileButton = AddButton(this, "FileButton", QStringLiteral("..."), QRect(456, 32, 25, 25));
@@ -88,7 +88,7 @@ bool TOutputForm::Execute()
     // The export writes the file chosen last, so the field shows it: OK never
     // writes to a file the dialog does not show.
     FileEdit->setText(chosenFileName);
-    // The field is read-only, so a keyboard user starts on the button that fills it.
+    // A keyboard user starts on the button that chooses the file; Tab goes back to type one.
     FileButton->setFocus();
     return exec() == QDialog::Accepted;
 }
@@ -113,6 +113,7 @@ int TOutputForm::OutputOptionIndex() const
 void TOutputForm::OpenButtonClick()
 {
     if (!chosenFileName.isEmpty()) {
+        chosenFileName = QFileInfo(chosenFileName).absoluteFilePath();
         accept();
         return;
     }
@@ -128,6 +129,8 @@ void TOutputForm::FileButtonClick()
         return;
     chosenFileName = fileName;
     FileEdit->setText(fileName);
+    // Enter now means OK, not another file dialog.
+    OpenButton->setFocus();
 }
 
 } // namespace quindaro2

@@ -16,7 +16,8 @@ namespace quindaro2 {
 // Asks where the player data export goes and whether all teams share one file.
 // Kept for the whole run: the chosen file and the file option stay from one
 // export to the next, and the name field always shows the file that OK
-// writes. OK without a file says so and keeps the dialog open.
+// writes, chosen with "..." or typed. OK without a file says so and keeps
+// the dialog open.
 class TOutputForm : public QDialog {
     Q_OBJECT
 
@@ -33,8 +34,8 @@ public:
     // Starts from choices kept from an earlier run.
     void Remember(const QString& fileName, int outputOptionIndex);
 
-    // The file last chosen with the "..." button, full path; empty when none
-    // was ever chosen. The export writes here, not to the field's text.
+    // The file chosen with the "..." button or typed, full path once OK was
+    // pressed; empty when none was ever chosen.
     QString ChosenFileName() const;
 
     // 0: one file for all teams; 1: one file per team.

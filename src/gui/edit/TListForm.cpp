@@ -62,6 +62,7 @@ std::optional<QString> TListForm::ChooseItem(const QString& caption, const QStri
     setWindowTitle(caption);
     Label->setText(label);
     ListBox->addItems(choices);
+    ShowEveryChoice();
     const int shown = static_cast<int>(choices.indexOf(current));
     if (shown >= 0) {
         ListBox->setCurrentRow(shown, QItemSelectionModel::ClearAndSelect);
@@ -79,6 +80,16 @@ std::optional<QString> TListForm::ChooseItem(const QString& caption, const QStri
     if (selected.isEmpty())
         return std::nullopt;
     return selected.front()->text();
+}
+
+// The list is as tall as its choices, so none is cut off or scrolled away;
+// the dialog grows below the buttons for a long list.
+void TListForm::ShowEveryChoice()
+{
+    const int rows = std::max(ListBox->count(), 1);
+    const int height = rows * ListBox->sizeHintForRow(0) + 2 * ListBox->frameWidth();
+    ListBox->setGeometry(8, 48, 81, std::max(57, height));
+    setFixedSize(184, std::max(112, ListBox->geometry().bottom() + 1 + 8));
 }
 
 void TListForm::StepChoice(int step)

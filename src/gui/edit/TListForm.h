@@ -34,6 +34,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void ShowEveryChoice();
     void OKButtonClick();
     bool HasChoice() const;
     void StepChoice(int step);

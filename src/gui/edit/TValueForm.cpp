@@ -87,6 +87,8 @@ std::optional<QString> TValueForm::EnterValue(const QString& caption, const QStr
     // A carriage return in a hint starts its second line.
     QString memo = hint;
     memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // A closing bracket that would start a line ends the line before it.
+    memo.replace(QStringLiteral("\n)"), QStringLiteral(")\n"));
     MemoLabel->setText(memo);
     PlaceControls();
 

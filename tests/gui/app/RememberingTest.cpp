@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <memory>
@@ -139,11 +140,26 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RememberingTest, TheWindowComesBackAtItsSize)
 {
     form.show();
-    form.resize(910, 630);
+    form.resize(730, 520);
     QApplication::processEvents();
     ASSERT_TRUE(form.close());
     const std::unique_ptr<TMainForm> next = restart();
-    EXPECT_EQ(next->size(), QSize(910, 630));
+    EXPECT_EQ(next->size(), QSize(730, 520));
+}
+
+// A size kept from a larger screen, or a scale that makes the first size too
+// large, still shows the whole window on this screen.
+TEST_F(RememberingTest, TheWindowFitsTheScreen)
+{
+    form.show();
+    form.resize(3000, 2400);
+    form.move(2000, 1500);
+    QApplication::processEvents();
+    ASSERT_TRUE(form.close());
+    const std::unique_ptr<TMainForm> next = restart();
+    const QRect available = next->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(next->frameGeometry())) << next->frameGeometry().width() << 'x'
+                                                          << next->frameGeometry().height();
 }
 
 // The open dialog starts in the folder of the ROM opened last.

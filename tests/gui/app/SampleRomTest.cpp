@@ -31,11 +31,11 @@ TEST_F(SampleRomTest, EveryEditionOpensAsAFreshSample)
 {
     for (int edition = kFirstEdition; edition <= kLastEdition; ++edition) {
         SCOPED_TRACE(edition);
-        prompts.edition = edition;
+        prompts.sampleEdition = edition;
         prompts.asked.clear();
         const QStringList before = Samples();
         form.MenuSampleClick();
-        EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("edition")});
+        EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("sample-edition")});
         const QStringList after = Samples();
         ASSERT_EQ(after.size(), before.size() + 1);
         const QString path = form.session().document()->path();

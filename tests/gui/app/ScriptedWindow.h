@@ -30,18 +30,32 @@ public:
     QStringList asked;
     QStringList warnings;
     std::vector<std::optional<int>> proposals;
+    std::vector<std::optional<int>> guesses;
 
     std::optional<QString> AskRomFile() override { return record(QStringLiteral("rom"), romFile); }
     int AskEdition(const EditionProposal& proposal) override
     {
         asked << QStringLiteral("edition");
         proposals.push_back(proposal.edition);
+        guesses.push_back(proposal.guess);
         return edition;
     }
     std::optional<int> PickColor() override { return record(QStringLiteral("color"), color); }
+    std::optional<int> AskSampleEdition() override { return record(QStringLiteral("sample-edition"), sampleEdition); }
     std::optional<ExportChoice> AskExport() override { return record(QStringLiteral("export"), exportChoice); }
+    UnsavedExport AskExportWithUnsavedEdits() override { return record(QStringLiteral("export-unsaved?"), unsavedExport); }
+    bool AskReplaceExportFiles(int existing) override
+    {
+        existingExportFiles = existing;
+        return record(QStringLiteral("replace-export?"), replaceExport);
+    }
     void ShowHistory() override { asked << QStringLiteral("history"); }
     void ShowAbout() override { asked << QStringLiteral("about"); }
+    void ShowHelp() override { asked << QStringLiteral("help"); }
+    std::optional<int> sampleEdition = 1993;
+    UnsavedExport unsavedExport = UnsavedExport::Cancel;
+    bool replaceExport = true;
+    int existingExportFiles = 0;
     SaveAnswer AskToSaveChanges(bool offerCancel) override
     {
         asked << (offerCancel ? QStringLiteral("save?cancel") : QStringLiteral("save?"));

@@ -1,6 +1,7 @@
 #include "gui/app/TVersionForm.h"
 #include "support/ModalRun.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -144,6 +145,49 @@ TEST(TVersionForm, ArrowKeysMoveTheSelectionAndEnterConfirms)
         [&] { return form.ChooseEdition(); });
     EXPECT_EQ(focusedAtStart, QStringLiteral("88"));
     EXPECT_EQ(edition, 1990);
+}
+
+// A new sample may be called off: closing the dialog or Escape gives no
+// edition, OK and Enter the selected one.
+TEST_P(ChooseEditionTest, TheSampleDialogIsCancelledByClosingIt)
+{
+    const ChoiceCase& c = GetParam();
+    TVersionForm form;
+    const std::optional<int> chosen = RunModal(
+        form,
+        [&] {
+            Pick(form, QString::fromLatin1(c.item));
+            CloseBy(form, c.how);
+        },
+        [&] { return form.ChooseSampleEdition(QStringLiteral("note")); });
+    const bool confirmed = c.how == Closing::OkButton || c.how == Closing::EnterKey;
+    EXPECT_EQ(chosen, confirmed ? std::optional<int>(c.expected) : std::nullopt);
+    // The open of a ROM after it still cannot be cancelled.
+    EXPECT_EQ(ChooseBy(form, QString::fromLatin1(c.item), c.how), c.expected);
+}
+
+// Choosing another edition than the one the file clearly reads as is said
+// under the choices, while it is chosen.
+TEST(TVersionForm, WarnsWhileTheChoiceDiffersFromTheGuess)
+{
+    TVersionForm form;
+    QString withGuess;
+    QString withOther;
+    QString back;
+    RunModal(
+        form,
+        [&] {
+            withGuess = form.NoteLabel->text();
+            Pick(form, QStringLiteral("94"));
+            withOther = form.NoteLabel->text();
+            Pick(form, QStringLiteral("93"));
+            back = form.NoteLabel->text();
+            CloseBy(form, Closing::OkButton);
+        },
+        [&] { return form.ChooseEdition(1993, QStringLiteral("推定：1993年版"), 1993); });
+    EXPECT_EQ(withGuess, QStringLiteral("推定：1993年版"));
+    EXPECT_EQ(withOther, QStringLiteral("推定は1993年版です。選んだ版と違います"));
+    EXPECT_EQ(back, withGuess);
 }
 
 } // namespace

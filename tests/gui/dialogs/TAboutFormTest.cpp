@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Labels, AboutLabelTest,
                          ::testing::Values(AboutLabel{"NameLabel", "QUINDARO2", 32},
                                            AboutLabel{"AuthorLabel", "QUINDARO2 開発チーム", 16},
                                            AboutLabel{"AddressLabel", "https://quindaro2.example/", 16},
-                                           AboutLabel{"EditionLabel", "暫定版", 12}),
+                                           AboutLabel{"EditionLabel", "バージョン " QUINDARO2_VERSION, 12}),
                          [](const ::testing::TestParamInfo<AboutLabel>& info) {
                              return std::string(info.param.objectName);
                          });

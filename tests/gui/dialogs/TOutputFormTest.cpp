@@ -237,13 +237,14 @@ TEST(TOutputForm, KeyboardStartsOnTheFileButtonAndTabsInDesignOrder)
             visited << (focus != nullptr ? focus->objectName() : QStringLiteral("none"));
             QTest::keyClick(KeyTarget(form), Qt::Key_Tab);
         }
-        // Typing into the read-only field changes nothing.
+        // A name typed into the field is the file OK writes.
         FileEdit(form)->setFocus();
-        QTest::keyClicks(FileEdit(form), QStringLiteral("x"));
-        EXPECT_EQ(FileEdit(form)->text(), QStringLiteral("/data/keyed.txt"));
+        FileEdit(form)->selectAll();
+        QTest::keyClicks(FileEdit(form), QStringLiteral("/data/typed.txt"));
         Press(form, "OpenButton");
     });
     EXPECT_TRUE(accepted);
+    EXPECT_EQ(form.ChosenFileName(), QStringLiteral("/data/typed.txt"));
     const QStringList expected{QStringLiteral("FileEdit"), QStringLiteral("FileButton"), QStringLiteral("OpenButton"),
                                QStringLiteral("CancelButton"), QStringLiteral("OneFileOption")};
     EXPECT_EQ(visited, expected);

@@ -96,6 +96,24 @@ TEST(ValueForm, SetsCaptionLabelsAndStartingNumber)
     EXPECT_EQ(shown, QStringLiteral("7"));
 }
 
+// The 1991 batter type's hint: its closing bracket stays on the first line.
+TEST(ValueForm, NoLineOfAHintStartsWithAClosingBracket)
+{
+    TValueForm form;
+    QString memo;
+    RunModal(
+        form,
+        [&] {
+            memo = form.MemoLabel->text();
+            form.reject();
+        },
+        [&] {
+            return form.EnterValue(QStringLiteral("タイプ"), QStringLiteral("すずき"), ValueRange{0, 15, 1}, 3,
+                                   QStringLiteral("(内野手:1-3　外野手:4-6　捕手:7\r)（他の値でも動作可能)"));
+        });
+    EXPECT_EQ(memo, QStringLiteral("(内野手:1-3　外野手:4-6　捕手:7)\n（他の値でも動作可能)"));
+}
+
 TEST(ValueForm, TypedNumberOffTheStepIsTakenAsTyped)
 {
     TValueForm form;

@@ -264,7 +264,7 @@ TEST_P(EnglishWindowTest, SpeaksEnglish)
 INSTANTIATE_TEST_SUITE_P(
     Windows, EnglishWindowTest,
     ::testing::Values(
-        WindowCase{"EditionDialog", [](auto& p, auto&) { p.AskEdition({std::nullopt, QString()}); }, {Close}},
+        WindowCase{"EditionDialog", [](auto& p, auto&) { p.AskEdition({std::nullopt, QString(), std::nullopt}); }, {Close}},
         WindowCase{"ColourPicker", [](auto& p, auto&) { p.PickColor(); }, {Close}},
         WindowCase{"ExportDialog", [](auto& p, auto&) { p.AskExport(); }, {PressThenClose("OpenButton"), Close}},
         WindowCase{"ImportQuestion", [](auto& p, auto&) { p.ConfirmImport(QStringLiteral("2 cells"), QString()); },
