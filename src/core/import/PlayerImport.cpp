@@ -199,9 +199,29 @@ private:
         const bool typed = ColumnOfKind(grid, edition_, ColumnKind::Type, &typeColumn) != nullptr;
         int positionColumn = 0;
         if (typed && ColumnOfKind(grid, edition_, ColumnKind::Position, &positionColumn)) {
-            const QString conflict = PositionConflict(edition_, line.fields, typeColumn, positionColumn);
-            if (!conflict.isEmpty())
-                refuse(columns[static_cast<std::size_t>(typeColumn - 1)].header, line.fields[typeColumn - 1], conflict);
+            const auto changed = [&](int column) {
+                return !Unchanged(edition_, columns[static_cast<std::size_t>(column - 1)], line.fields[column - 1],
+                                  exported[column - 1]);
+            };
+            const QString& typeText = line.fields[typeColumn - 1];
+            const QString typeHeading = columns[static_cast<std::size_t>(typeColumn - 1)].header;
+            // Both columns show the byte's position: a column left as exported
+            // says nothing of it, so only two changed columns can disagree.
+            if (changed(typeColumn) && changed(positionColumn)) {
+                if (const QString conflict = PositionConflict(edition_, line.fields, typeColumn, positionColumn);
+                    !conflict.isEmpty())
+                    refuse(typeHeading, typeText, conflict);
+            } else if (changed(typeColumn) && TypeByte(typeText)) {
+                // The whole byte asked for: its position is checked as an entered 守備位置 is.
+                const QString position = DecimalText(*TypeByte(typeText) & 0x0F);
+                if (position != team.shown.grid(grid).cell(positionColumn, slot + 1)) {
+                    const Result<Change> moved = EditCell(team.shown, grid, positionColumn, slot + 1, position);
+                    if (moved)
+                        Apply(team.shown, moved.value());
+                    else
+                        refuse(typeHeading, typeText, moved.reason());
+                }
+            }
         }
 
         for (int column = 1; column <= count; ++column) {
