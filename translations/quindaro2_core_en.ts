@@ -251,6 +251,11 @@
         <translation>The %1 edition (%2) and the %3 edition (%4) cannot be told apart</translation>
     </message>
     <message>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="70"/>
+        <source>比べる版がありません</source>
+        <translation>There are no editions to compare</translation>
+    </message>
+    <message>
         <location filename="../src/core/detect/EditionDetection.cpp" line="103"/>
         <source>推定：%1年版</source>
         <translation>Probably the %1 edition</translation>
