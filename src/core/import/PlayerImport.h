@@ -41,9 +41,10 @@ struct PlayerImport {
 // a Save, so a cell whose text is what the export shows keeps its bytes, and
 // managers and team colours stay as they are. The 1991 type columns hold the
 // whole byte, as exported; of a batter's type and position, which share that
-// byte, the column that was changed gives the position. All or nothing: when anything is refused the
-// problems name every refused file, line and cell, and the image is the old
-// one. Fails only when the image cannot give a team that the texts hold.
+// byte, the column that was changed gives the position. All or nothing: when
+// anything is refused the problems name every refused file, line and cell,
+// and the image is the old one. Fails only when the image cannot give a team
+// that the texts hold.
 Result<PlayerImport> ImportPlayerData(const RomImage& image, int edition, const std::vector<ImportFile>& files);
 
 } // namespace quindaro2
