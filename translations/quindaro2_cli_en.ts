@@ -526,27 +526,27 @@ OUT cannot be a file that is read.
 <context>
     <name>SetCommand</name>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="167"/>
+        <location filename="../src/cli/SetCommand.cpp" line="169"/>
         <source>注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました</source>
         <translation>Note: %1 row %2 &quot;%3&quot; was stored as &quot;%5&quot;, not &quot;%4&quot;</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="49"/>
+        <location filename="../src/cli/SetCommand.cpp" line="50"/>
         <source>%1年版</source>
         <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="51"/>
+        <location filename="../src/cli/SetCommand.cpp" line="52"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="58"/>
+        <location filename="../src/cli/SetCommand.cpp" line="59"/>
         <source>1つのセルを編集して、そのチームを保存する</source>
         <translation>Edit one cell and save its team</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="62"/>
+        <location filename="../src/cli/SetCommand.cpp" line="63"/>
         <source>使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager
                           --row R --column C VALUE ROM [--output OUT]
 
@@ -568,7 +568,7 @@ seconds.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="71"/>
+        <location filename="../src/cli/SetCommand.cpp" line="72"/>
         <source>  --grid G      表: batter（バッター）、pitcher（ピッチャー）、
                 manager（監督、監督のいる版だけ）
   --row R       行: 1 から（0 は見出しの行）
@@ -586,62 +586,62 @@ seconds.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="100"/>
+        <location filename="../src/cli/SetCommand.cpp" line="101"/>
         <source>%1 がありません</source>
         <translation>%1 is missing</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="104"/>
+        <location filename="../src/cli/SetCommand.cpp" line="105"/>
         <source>表は batter、pitcher、manager のどれかです：%1</source>
         <translation>The grid is one of batter, pitcher and manager: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="109"/>
+        <location filename="../src/cli/SetCommand.cpp" line="110"/>
         <source>行と列は 0 以上の整数で指定してください</source>
         <translation>Give the row and the column as whole numbers from 0</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="111"/>
+        <location filename="../src/cli/SetCommand.cpp" line="112"/>
         <source>VALUE と ROM の2つが必要です</source>
         <translation>Give two arguments, VALUE and ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="116"/>
+        <location filename="../src/cli/SetCommand.cpp" line="118"/>
         <source>--output のファイル名が空です</source>
         <translation>The file name of --output is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="119"/>
+        <location filename="../src/cli/SetCommand.cpp" line="121"/>
         <source>--patch と --output は一緒に使えません</source>
         <translation>--patch and --output cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="135"/>
+        <location filename="../src/cli/SetCommand.cpp" line="137"/>
         <source>%1 のチームを読み込めないため、何も書き込みません</source>
         <translation>Cannot read the team from %1, so nothing is written</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="148"/>
+        <location filename="../src/cli/SetCommand.cpp" line="150"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="171"/>
+        <location filename="../src/cli/SetCommand.cpp" line="173"/>
         <source>%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました</source>
         <translation>Set %4 row %5 &quot;%6&quot; of team %2 (%3) of the %1 edition to &quot;%7&quot; and saved %8</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="188"/>
+        <location filename="../src/cli/SetCommand.cpp" line="190"/>
         <source>%1年版には監督のデータがありません（監督のいる版：%2）</source>
         <translation>The %1 edition has no manager data (editions with managers: %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="192"/>
+        <location filename="../src/cli/SetCommand.cpp" line="194"/>
         <source>%1の行は 1～%2 です（0 は見出しの行）：%3</source>
         <translation>Rows of %1 are 1–%2 (0 is the heading row): %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="197"/>
+        <location filename="../src/cli/SetCommand.cpp" line="199"/>
         <source>%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4</source>
         <translation>Columns of %1 are 1–%2 (0 is the row-number column): %3. Columns: %4</translation>
     </message>

@@ -247,37 +247,42 @@
 <context>
     <name>EditionDetection</name>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="37"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="38"/>
         <source>NES の ROM イメージの印（先頭の「NES」）がありません</source>
         <translation>The file lacks the mark of an NES ROM image (&quot;NES&quot; at its start)</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="39"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="40"/>
         <source>ファイル（%1 バイト）がヘッダーの示す大きさ（%2 バイト）より短く、途中で切れています</source>
         <translation>The file (%1 bytes) is shorter than its header declares (%2 bytes): it is cut off</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="50"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="51"/>
         <source>どの版としても読めません（最高は %1年版の %2）</source>
         <translation>It reads as no edition (the best is the %1 edition with %2)</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="52"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="53"/>
         <source>%1年版（%2）と %3年版（%4）の区別がつきません</source>
         <translation>The %1 edition (%2) and the %3 edition (%4) cannot be told apart</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="91"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="70"/>
+        <source>比べる版がありません</source>
+        <translation>There are no editions to compare</translation>
+    </message>
+    <message>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="103"/>
         <source>推定：%1年版</source>
         <translation>Probably the %1 edition</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="91"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="103"/>
         <source>推定できません</source>
         <translation>Edition not detected</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="96"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="108"/>
         <source>推定は%1年版です。選んだ版と違います</source>
         <translation>The guess is the %1 edition. It differs from the chosen one</translation>
     </message>
@@ -670,47 +675,47 @@
 <context>
     <name>PlayerImport</name>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="85"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="86"/>
         <source>「タイプ」は 16 × タイプ + 守備位置 の値です（0～255 の整数）</source>
         <translation>&quot;タイプ&quot; holds 16 × type + position (a whole number 0–255)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="86"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="87"/>
         <source>「タイプ」は 16 × タイプ + 1 の値です（0～255 の整数）</source>
         <translation>&quot;タイプ&quot; holds 16 × type + 1 (a whole number 0–255)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="88"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="89"/>
         <source>ピッチャーの「タイプ」は 16 × タイプ + 1 の値です（%1 なら %2）</source>
         <translation>A pitcher&apos;s &quot;タイプ&quot; holds 16 × type + 1 (%2 rather than %1)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="100"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="101"/>
         <source>「タイプ」%1 の守備位置の部分 %2 が「守備位置」%3 と違います（%4年版のタイプは 16 × タイプ + 守備位置。守備位置 %3 なら %5）</source>
         <translation>The position part %2 of &quot;タイプ&quot; %1 differs from &quot;守備位置&quot; %3 (a type of the %4 edition is 16 × type + position; with position %3 it is %5)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="142"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="143"/>
         <source>%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます</source>
         <translation>%1 is also on line %3 of %2. A team can be imported only once</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="182"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="183"/>
         <source>ROM の%1を読み込めません（%2）</source>
         <translation>Cannot read %1 in the ROM (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="183"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="184"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="203"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="204"/>
         <source>%1の列が %2 個あります（%3 個のはず）</source>
         <translation>%1: the line has %2 columns (%3 expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="292"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="313"/>
         <source>%1 %2 行目 %3「%4」は「%5」として保存されます</source>
         <translation>%1 line %2, &quot;%3&quot;: &quot;%4&quot; will be stored as &quot;%5&quot;</translation>
     </message>
@@ -926,44 +931,54 @@
 <context>
     <name>TextLines</name>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="72"/>
+        <location filename="../src/core/import/TextLines.cpp" line="63"/>
+        <source>文字コード Shift-JIS（Windows-31J）か UTF-8 で保存し直してください</source>
+        <translation>Save it again in the character set Shift-JIS (Windows-31J) or UTF-8</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/TextLines.cpp" line="79"/>
         <source>ファイルが大きすぎます（取り込めるのは %1 MiB まで）</source>
         <translation>The file is too large (at most %1 MiB can be imported)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="74"/>
+        <location filename="../src/core/import/TextLines.cpp" line="81"/>
         <source>ファイルが空です</source>
         <translation>The file is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="76"/>
+        <location filename="../src/core/import/TextLines.cpp" line="83"/>
         <source>UTF-16 のテキストは読めません。Shift-JIS か UTF-8 で保存してください</source>
         <translation>UTF-16 text cannot be read. Save it as Shift-JIS or UTF-8</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="84"/>
+        <location filename="../src/core/import/TextLines.cpp" line="91"/>
         <source>制御文字 0x%1 があります。テキストファイルではありません</source>
         <translation>It holds the control character 0x%1; this is no text file</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="87"/>
+        <location filename="../src/core/import/TextLines.cpp" line="94"/>
         <source>行が長すぎます（%1 バイト。1行は %2 バイトまで）</source>
         <translation>The line is too long (%1 bytes; a line has at most %2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="96"/>
+        <location filename="../src/core/import/TextLines.cpp" line="103"/>
         <source>Shift-JIS のテキストを読む機能がありません</source>
         <translation>Shift-JIS text cannot be read on this system</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="104"/>
-        <source>UTF-8 として読めない文字があります</source>
-        <translation>It holds characters that are not valid UTF-8</translation>
+        <location filename="../src/core/import/TextLines.cpp" line="111"/>
+        <source>UTF-8 として読めない文字があります。%1</source>
+        <translation>It holds characters that are not valid UTF-8. %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="105"/>
-        <source>Shift-JIS としても UTF-8 としても読めない文字があります</source>
-        <translation>It holds characters that are valid neither as Shift-JIS nor as UTF-8</translation>
+        <location filename="../src/core/import/TextLines.cpp" line="112"/>
+        <source>Shift-JIS としても UTF-8 としても読めない文字があります。文字コードが Shift-JIS でも UTF-8 でもないテキストです。%1</source>
+        <translation>It holds characters that are valid neither as Shift-JIS nor as UTF-8: its character set is neither Shift-JIS nor UTF-8. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/TextLines.cpp" line="117"/>
+        <source>読めなかった文字の印「%1」があります。Shift-JIS でも UTF-8 でもない文字コードで読み込んで保存したテキストです。出力したファイルを文字コード Shift-JIS（Windows-31J）か UTF-8 で開き直し、同じ文字コードで保存してください</source>
+        <translation>It holds &quot;%1&quot;, the mark of characters that could not be read: the text was opened and saved in a character set that is neither Shift-JIS nor UTF-8. Open the exported file again in the character set Shift-JIS (Windows-31J) or UTF-8 and save it in the same character set</translation>
     </message>
 </context>
 <context>

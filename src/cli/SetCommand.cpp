@@ -6,6 +6,7 @@
 #include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
 #include "core/file/RomFile.h"
+#include "core/import/ShiftJisVariants.h"
 #include "core/patch/Patch.h"
 #include "core/roster/GridFill.h"
 #include "core/roster/GridName.h"
@@ -109,7 +110,8 @@ public:
             return io.usageError(name(), Text::tr("行と列は 0 以上の整数で指定してください"));
         if (arguments.positionals().size() != 2)
             return io.usageError(name(), Text::tr("VALUE と ROM の2つが必要です"));
-        const QString& value = arguments.positionals()[0];
+        // Copied from a spreadsheet, a name may hold another decoder's "−" for "－".
+        const QString value = UnifyShiftJisVariants(arguments.positionals()[0]);
         const QString& rom = arguments.positionals()[1];
         const QString target = arguments.isSet(QStringLiteral("--output")) ? arguments.value(QStringLiteral("--output")) : rom;
         if (target.isEmpty())

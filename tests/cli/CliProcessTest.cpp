@@ -273,6 +273,21 @@ TEST(CliSet, SaysWhenAValueIsStoredDifferently)
     EXPECT_EQ(Opened(rom, 1986, 1).BatterGrid.cell(3, 1), QStringLiteral("156"));
 }
 
+// A name copied from a spreadsheet that read the export's "－" through a
+// JIS-table decoder holds "−" (U+2212): set stores the edition's "－".
+TEST(CliSet, TakesAnotherDecodersMinusAsTheStoredOne)
+{
+    RomFolder folder;
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1992));
+    const Outcome outcome = RunTool({QStringLiteral("set"), QStringLiteral("--edition"), QStringLiteral("92"),
+                                     QStringLiteral("--team"), QStringLiteral("2"), QStringLiteral("--grid"),
+                                     QStringLiteral("batter"), QStringLiteral("--row"), QStringLiteral("3"),
+                                     QStringLiteral("--column"), QStringLiteral("1"), QStringLiteral("ＡＢ\u2212Ｃ"), rom});
+    ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.isEmpty()) << outcome.err.toStdString();
+    EXPECT_EQ(Opened(rom, 1992, 2).BatterGrid.cell(1, 3), QStringLiteral("ＡＢ－Ｃ　"));
+}
+
 // --- demo, show, export -------------------------------------------------------
 
 class DemoProcessTest : public ::testing::TestWithParam<int> {};

@@ -135,9 +135,12 @@ const BadText kBadTexts[] = {
      "整数ではありません"},
     {"BatterTypeAgainstItsPosition", 1991,
      [](QStringList l) {
+         // Both columns changed, each saying another position.
          const int line = LineOf(1991, RecordKind::Batter, 0) - 1;
          const int position = test::Field(l, line, 6).toInt();
-         SetField(l, line, 9, QString::number(16 * 5 + (position == 7 ? 8 : 7)));
+         const int type = test::Field(l, line, 9).toInt() >> 4;
+         SetField(l, line, 6, QString::number(position == 6 ? 4 : 6));
+         SetField(l, line, 9, QString::number(16 * (type == 5 ? 6 : 5) + 7));
          return ShiftJisText(l);
      },
      3, "守備位置の部分"},

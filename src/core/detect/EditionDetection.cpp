@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quindaro2 {
 
@@ -59,20 +60,31 @@ QString ScoreDoubt(const Detection& detection)
 
 } // namespace
 
-Detection DetectEdition(const RomImage& image)
+Detection JudgeScores(std::vector<EditionScore> scores, const QString& headerDoubt)
 {
     Detection detection;
-    for (const EditionProfile& profile : Profiles())
-        detection.ranking.push_back({profile.year, Tenths(WeighEdition(image, profile).percent())});
+    detection.ranking = std::move(scores);
     std::stable_sort(detection.ranking.begin(), detection.ranking.end(),
                      [](const EditionScore& a, const EditionScore& b) { return a.score > b.score; });
+    if (detection.ranking.size() < 2) {
+        detection.doubt = Text::tr("比べる版がありません");
+        return detection;
+    }
     detection.margin = Tenths(detection.ranking[0].score - detection.ranking[1].score);
-    detection.doubt = HeaderDoubt(image);
+    detection.doubt = headerDoubt;
     if (detection.doubt.isEmpty())
         detection.doubt = ScoreDoubt(detection);
     if (detection.doubt.isEmpty())
         detection.edition = detection.ranking[0].edition;
     return detection;
+}
+
+Detection DetectEdition(const RomImage& image)
+{
+    std::vector<EditionScore> scores;
+    for (const EditionProfile& profile : Profiles())
+        scores.push_back({profile.year, Tenths(WeighEdition(image, profile).percent())});
+    return JudgeScores(std::move(scores), HeaderDoubt(image));
 }
 
 Detection DetectEditionOfFile(const QString& path)

@@ -30,6 +30,12 @@ struct Detection {
 inline constexpr double kLeastScore = 75.0;
 inline constexpr double kClearMargin = 1.0;
 
+// The verdict on the editions' scores (in tenths): the ranking, best first;
+// the margin; and the best edition when no `headerDoubt` stands against it,
+// it scores at least kLeastScore and it leads the second by at least
+// kClearMargin. Fewer than two scores give no verdict.
+Detection JudgeScores(std::vector<EditionScore> scores, const QString& headerDoubt = {});
+
 // Ranks the editions by how plausibly the image decodes under each one's
 // profile. The verdict stays open for a file that is not marked as an NES
 // image or is shorter than its header declares, for one that no edition

@@ -14,6 +14,7 @@
 #include "core/edition/EditionProfile.h"
 #include "core/roster/GridFill.h"
 #include "core/roster/GridName.h"
+#include "core/roster/WriteBack.h"
 
 #include <QCoreApplication>
 
@@ -210,9 +211,29 @@ private:
         const bool typed = ColumnOfKind(grid, edition_, ColumnKind::Type, &typeColumn) != nullptr;
         int positionColumn = 0;
         if (typed && ColumnOfKind(grid, edition_, ColumnKind::Position, &positionColumn)) {
-            const QString conflict = PositionConflict(edition_, line.fields, typeColumn, positionColumn);
-            if (!conflict.isEmpty())
-                refuse(columns[static_cast<std::size_t>(typeColumn - 1)].header, line.fields[typeColumn - 1], conflict);
+            const auto changed = [&](int column) {
+                return !Unchanged(edition_, columns[static_cast<std::size_t>(column - 1)], line.fields[column - 1],
+                                  exported[column - 1]);
+            };
+            const QString& typeText = line.fields[typeColumn - 1];
+            const QString typeHeading = columns[static_cast<std::size_t>(typeColumn - 1)].header;
+            // Both columns show the byte's position: a column left as exported
+            // says nothing of it, so only two changed columns can disagree.
+            if (changed(typeColumn) && changed(positionColumn)) {
+                if (const QString conflict = PositionConflict(edition_, line.fields, typeColumn, positionColumn);
+                    !conflict.isEmpty())
+                    refuse(typeHeading, typeText, conflict);
+            } else if (changed(typeColumn) && TypeByte(typeText)) {
+                // The whole byte asked for: its position is checked as an entered 守備位置 is.
+                const QString position = DecimalText(*TypeByte(typeText) & 0x0F);
+                const Record current = scratch_.image().record(profile_, grid, team.team, slot).record;
+                if (position != RecordCells(profile_, grid, current).value(positionColumn - 1)) {
+                    const Result<Change> moved = EditCell(scratch_, team.team, grid, positionColumn, slot + 1, position);
+                    const Status made = moved ? scratch_.apply({QString(), {moved.value()}}) : Status::Failed(moved.reason());
+                    if (!made)
+                        refuse(typeHeading, typeText, made.reason());
+                }
+            }
         }
 
         for (int column = 1; column <= count; ++column) {

@@ -43,10 +43,12 @@ struct PlayerImport {
 // goes through the editor's one validation (EditCell) and the write-back of
 // a Save, so a cell whose text is what the export shows keeps its bytes, and
 // managers and team colours stay as they are. The 1991 type columns hold the
-// whole byte, as exported. All or nothing: when anything is refused the
-// problems name every refused file, line and cell, and the image is the old
-// one. Fails only when the image cannot give a team that the texts hold.
-// Nothing of the document changes here: the caller applies the step.
+// whole byte, as exported; of a batter's type and position, which share that
+// byte, the column that was changed gives the position. All or nothing: when
+// anything is refused the problems name every refused file, line and cell,
+// and the image is the old one. Fails only when the image cannot give a team
+// that the texts hold. Nothing of the document changes here: the caller
+// applies the step.
 Result<PlayerImport> ImportPlayerData(const RomDocument& document, const std::vector<ImportFile>& files);
 
 } // namespace quindaro2

@@ -1,5 +1,7 @@
 #include "core/import/TextLines.h"
 
+#include "core/import/ShiftJisVariants.h"
+
 #include <QCoreApplication>
 #include <QStringDecoder>
 
@@ -56,6 +58,11 @@ bool Decodes(QStringDecoder& decoder, const QByteArray& bytes, QString* text = n
     return !decoder.hasError();
 }
 
+QString SaveAgain()
+{
+    return Text::tr("文字コード Shift-JIS（Windows-31J）か UTF-8 で保存し直してください");
+}
+
 TextLines Refused(int line, const QString& reason)
 {
     TextLines result;
@@ -101,9 +108,17 @@ TextLines DecodeTextLines(const QByteArray& bytes)
         const int number = static_cast<int>(i) + 1;
         QString text;
         if (!Decodes(decoder, raw[i], &text))
-            return Refused(number, isUtf8 ? Text::tr("UTF-8 として読めない文字があります")
-                                          : Text::tr("Shift-JIS としても UTF-8 としても読めない文字があります"));
-        result.lines.push_back({number, text});
+            return Refused(number, isUtf8 ? Text::tr("UTF-8 として読めない文字があります。%1").arg(SaveAgain())
+                                          : Text::tr("Shift-JIS としても UTF-8 としても読めない文字があります。"
+                                                     "文字コードが Shift-JIS でも UTF-8 でもないテキストです。%1").arg(SaveAgain()));
+        // A spreadsheet that read the file in another character set saves this
+        // mark where it could not read a character: those characters are lost.
+        if (text.contains(QChar::ReplacementCharacter))
+            return Refused(number, Text::tr("読めなかった文字の印「%1」があります。Shift-JIS でも UTF-8 でもない文字コードで"
+                                            "読み込んで保存したテキストです。出力したファイルを文字コード Shift-JIS（Windows-31J）か "
+                                            "UTF-8 で開き直し、同じ文字コードで保存してください")
+                                       .arg(QChar(QChar::ReplacementCharacter)));
+        result.lines.push_back({number, UnifyShiftJisVariants(text)});
     }
     return result;
 }

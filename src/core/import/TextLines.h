@@ -29,7 +29,10 @@ struct [[nodiscard]] TextLines {
 // UTF-8 with or without a byte-order mark; CR LF or LF line ends. A file
 // that is valid UTF-8 is read as UTF-8: the export's own Shift-JIS never is,
 // since every one of its team and heading lines holds bytes that cannot
-// start a UTF-8 character.
+// start a UTF-8 character. A text holding U+FFFD, the mark a spreadsheet
+// leaves where it read the file in another character set, is refused: its
+// characters are lost. Characters that Shift-JIS decoders read differently
+// come out as the export's decoder reads them (UnifyShiftJisVariants).
 TextLines DecodeTextLines(const QByteArray& bytes);
 
 } // namespace quindaro2

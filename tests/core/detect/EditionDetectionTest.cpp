@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -196,6 +197,60 @@ TEST(Detection, AFewOddValuesDoNotHideTheEdition)
     EXPECT_EQ(detection.edition, 1992) << Describe(detection).toStdString();
     EXPECT_LT(detection.ranking[0].score, 100.0);
 }
+
+struct VerdictCase {
+    const char* name;
+    std::vector<EditionScore> scores;
+    const char* headerDoubt;
+    std::optional<int> edition;
+    double margin;
+    const char* doubt;  // part of the reason; null when there is an edition
+};
+
+void PrintTo(const VerdictCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+// Nine scores: the two given, the other editions far behind.
+std::vector<EditionScore> Scores(int first, double firstScore, int second, double secondScore)
+{
+    std::vector<EditionScore> scores;
+    for (int edition = kFirstEdition; edition <= kLastEdition; ++edition)
+        scores.push_back({edition, edition == first ? firstScore : edition == second ? secondScore : 10.0});
+    return scores;
+}
+
+class VerdictTest : public ::testing::TestWithParam<VerdictCase> {};
+
+// The best edition is the guess when it scores at least 75 and leads the
+// second by at least 1.0, both bounds included, in the tenths shown.
+TEST_P(VerdictTest, AtTheBounds)
+{
+    const VerdictCase& c = GetParam();
+    const Detection detection = JudgeScores(c.scores, QString::fromUtf8(c.headerDoubt));
+    EXPECT_EQ(detection.edition, c.edition) << Describe(detection).toStdString();
+    EXPECT_DOUBLE_EQ(detection.margin, c.margin);
+    if (c.doubt)
+        EXPECT_TRUE(detection.doubt.contains(QString::fromUtf8(c.doubt))) << detection.doubt.toStdString();
+    else
+        EXPECT_TRUE(detection.doubt.isEmpty()) << detection.doubt.toStdString();
+    ASSERT_EQ(detection.ranking.size(), c.scores.size());
+    for (std::size_t i = 1; i < detection.ranking.size(); ++i)
+        EXPECT_GE(detection.ranking[i - 1].score, detection.ranking[i].score);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VerdictTest,
+    ::testing::Values(VerdictCase{"LeadOfExactlyOne", Scores(1994, 100.0, 1993, 99.0), "", 1994, 1.0, nullptr},
+                      VerdictCase{"LeadOfOneInTenths", Scores(1987, 76.3, 1986, 75.3), "", 1987, 1.0, nullptr},
+                      VerdictCase{"LeadJustShort", Scores(1993, 100.0, 1994, 99.1), "", std::nullopt, 0.9, "区別がつきません"},
+                      VerdictCase{"LeastScoreExactly", Scores(1989, 75.0, 1988, 74.0), "", 1989, 1.0, nullptr},
+                      VerdictCase{"LeastScoreJustShort", Scores(1989, 74.9, 1988, 60.0), "", std::nullopt, 14.9, "どの版としても"},
+                      VerdictCase{"HeaderDoubtStands", Scores(1990, 100.0, 1991, 0.0), "印がありません", std::nullopt, 90.0,
+                                  "印がありません"},
+                      VerdictCase{"OneScoreIsNoComparison", {{1990, 100.0}}, "", std::nullopt, 0.0, "比べる版"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Detection, NoteForTheEditionDialog)
 {

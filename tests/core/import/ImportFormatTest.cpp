@@ -3,9 +3,11 @@
 #include "core/import/CsvFields.h"
 #include "core/import/ImportReport.h"
 #include "core/import/PlayerImport.h"
+#include "core/import/ShiftJisVariants.h"
 #include "core/import/TextLines.h"
 #include "core/roster/CellText.h"
 #include "support/ExportText.h"
+#include "support/ImportInto.h"
 #include "support/PlausibleRom.h"
 
 #include <gtest/gtest.h>
@@ -104,7 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
         LinesCase{"Utf8MixedEndsNoLastEnd", QByteArray("Gチーム\r\n\n1"), {"Gチーム", "", "1"}, 0, nullptr},
         LinesCase{"TabsAreText", QByteArray("a\tb\n"), {"a\tb"}, 0, nullptr},
         LinesCase{"CutInsideACharacter", kShiftJisTeam + "\r\n\x83", {}, 2, "Shift-JIS としても"},
-        LinesCase{"MarkedButNotUtf8", QByteArray("\xEF\xBB\xBF") + kShiftJisTeam, {}, 1, "UTF-8 として読めない"}),
+        LinesCase{"MarkedButNotUtf8", QByteArray("\xEF\xBB\xBF") + kShiftJisTeam, {}, 1, "UTF-8 として読めない"},
+        LinesCase{"NeitherSaysHowToSave", kShiftJisTeam + "\r\n\x83", {}, 2, "UTF-8 で保存し直してください"},
+        LinesCase{"JisTableVariantsAsTheExportReadsThem", QByteArray("Ａ\u2212Ｂ,\u301C\u2016\u00A2\u00A3\u00AC－\n"),
+                  {"Ａ－Ｂ,～∥￠￡￢－"}, 0, nullptr},
+        LinesCase{"ReplacementMarksOfAnotherCharacterSet", QByteArray("G\uFFFD\uFFFD\uFFFD\n"), {}, 1,
+                  "Shift-JIS でも UTF-8 でもない"},
+        LinesCase{"OneReplacementMarkOnALaterLine", QByteArray("Gチーム\nＡ\uFFFD,右\n"), {}, 2, "「\uFFFD」"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The export's own Shift-JIS is never taken for UTF-8, in any edition.
@@ -120,6 +128,62 @@ TEST(DecodeTextLines, ReadsEveryEditionsExportAsWritten)
         for (std::size_t i = 0; i < text.lines.size(); ++i)
             EXPECT_EQ(text.lines[i].text, lines[static_cast<qsizetype>(i)]) << edition;
     }
+}
+
+// The variants are what a decoder that follows the JIS table reads for the
+// codes the export's own decoder reads as the stored characters.
+TEST(UnifyShiftJisVariants, GivesWhatTheExportsDecoderReads)
+{
+    const struct {
+        const char* code;
+        char16_t jisReading;
+    } variants[] = {{"\x81\x7C", u'\u2212'}, {"\x81\x60", u'\u301C'}, {"\x81\x61", u'\u2016'},
+                    {"\x81\x91", u'\u00A2'}, {"\x81\x92", u'\u00A3'}, {"\x81\xCA", u'\u00AC'}};
+    QStringDecoder exportDecoder("windows-31j");
+    ASSERT_TRUE(exportDecoder.isValid());
+    for (const auto& v : variants) {
+        const QString stored = exportDecoder.decode(QByteArray(v.code));
+        ASSERT_EQ(stored.size(), 1);
+        ASSERT_NE(stored[0], QChar(v.jisReading));
+        EXPECT_EQ(UnifyShiftJisVariants(QStringLiteral("Ａ") + QChar(v.jisReading) + QChar(v.jisReading)),
+                  QStringLiteral("Ａ") + stored + stored)
+            << v.code;
+        EXPECT_EQ(UnifyShiftJisVariants(stored), stored);
+    }
+    EXPECT_EQ(UnifyShiftJisVariants(QStringLiteral("Gチーム,名　前　　,-1")), QStringLiteral("Gチーム,名　前　　,-1"));
+}
+
+// A spreadsheet that read the export's "－" (1992) through a JIS-table
+// decoder saves "−": the cell reads as the character the edition stores.
+TEST(JisDecodedImport, TheMinusOf1992ReadsAsTheStoredCharacter)
+{
+    constexpr int kEdition = 1992;
+    test::SyntheticRom rom;
+    test::FillPlausibleRoster(rom, kEdition, 3);
+    const RomImage original(rom.bytes());
+    const int line = ExportLineIndex(kEdition, 2, RecordKind::Batter, 4);
+    const auto jisDecoded = [](QStringList lines) {
+        for (QString& text : lines)
+            text.replace(u'－', u'\u2212');
+        return test::Utf8Text(lines, false);
+    };
+
+    QStringList lines = ExportLines(original, kEdition);
+    SetField(lines, line, 1, QStringLiteral("ＡＢ－Ｃ"));
+    const Result<PlayerImport> typed = test::ImportInto(original, kEdition, {{QStringLiteral("t.csv"), jisDecoded(lines)}});
+    ASSERT_TRUE(typed.ok());
+    ASSERT_TRUE(typed->ok()) << ProblemText(typed->problems.front()).toStdString();
+    ASSERT_EQ(typed->changes.size(), 1U);
+    EXPECT_EQ(typed->changes[0].after, QStringLiteral("ＡＢ－Ｃ　"));
+
+    const QStringList exported = ExportLines(typed->image, kEdition);
+    ASSERT_TRUE(Field(exported, line, 1).contains(u'－'));
+    const Result<PlayerImport> untouched =
+        test::ImportInto(typed->image, kEdition, {{QStringLiteral("t.csv"), jisDecoded(exported)}});
+    ASSERT_TRUE(untouched.ok());
+    ASSERT_TRUE(untouched->ok()) << ProblemText(untouched->problems.front()).toStdString();
+    EXPECT_TRUE(untouched->changes.empty());
+    EXPECT_EQ(untouched->image, typed->image);
 }
 
 // --- teams, variants and reports, on one 1993 league -----------------------------
@@ -260,6 +324,51 @@ TEST_F(ImportFormatTest, TheSecondCTeamByItsPlaceOrByItsFileName)
     EXPECT_TRUE(third.problems[0].reason.contains(QStringLiteral("「_C3」"))) << third.problems[0].reason.toStdString();
 }
 
+// A file name names the team only for a file that holds one of the teams
+// sharing its code: one that holds both goes by their order.
+TEST_F(ImportFormatTest, AFileHoldingBothCTeamsGoesByTheirOrderWhateverItsName)
+{
+    ASSERT_NE(Field(lines, Line(3, RecordKind::Batter, 1), 4), QStringLiteral("66"));
+    ASSERT_NE(Field(lines, Line(13, RecordKind::Batter, 0), 4), QStringLiteral("77"));
+    SetField(lines, Line(3, RecordKind::Batter, 1), 4, QStringLiteral("66"));
+    SetField(lines, Line(13, RecordKind::Batter, 0), 4, QStringLiteral("77"));
+    const int teamLines = Line(1, RecordKind::Batter, 0) - Line(0, RecordKind::Batter, 0);
+    const QStringList bothC = lines.mid(3 * teamLines, teamLines) + lines.mid(13 * teamLines, teamLines);
+    for (const auto& [file, text] : {std::pair(QStringLiteral("/out/players_C2.txt"), lines),
+                                     std::pair(QStringLiteral("/out/both_C2.csv"), bothC),
+                                     std::pair(QStringLiteral("/out/both_C1.csv"), bothC)}) {
+        const PlayerImport imported = Import({ImportFile{file, test::ShiftJisText(text)}});
+        ASSERT_TRUE(imported.ok()) << file.toStdString() << ": " << ProblemText(imported.problems.front()).toStdString();
+        ASSERT_EQ(imported.changes.size(), 2U) << file.toStdString();
+        EXPECT_EQ(imported.changes[0].team, 3) << file.toStdString();
+        EXPECT_EQ(imported.changes[0].after, QStringLiteral("66"));
+        EXPECT_EQ(imported.changes[1].team, 13) << file.toStdString();
+        EXPECT_EQ(imported.changes[1].after, QStringLiteral("77"));
+    }
+}
+
+// A spreadsheet that read the text in another character set and saved it
+// as UTF-8 wrote U+FFFD for every character it could not read.
+TEST_F(ImportFormatTest, ATextInAnotherCharacterSetSaysSoAndHowToSaveIt)
+{
+    const QStringList damaged = Mapped(lines, [](const QString& field) {
+        QString text = field;
+        for (QChar& c : text) {
+            if (c.unicode() > 0x7F)
+                c = QChar::ReplacementCharacter;
+        }
+        return text;
+    });
+    const PlayerImport imported = Import({ImportFile{QStringLiteral("players.csv"), test::Utf8Text(damaged, false)}});
+    ASSERT_EQ(imported.problems.size(), 1U);
+    EXPECT_EQ(imported.problems[0].line, 1);
+    const QString reason = imported.problems[0].reason;
+    EXPECT_TRUE(reason.contains(QStringLiteral("Shift-JIS でも UTF-8 でもない"))) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(QStringLiteral("同じ文字コードで保存してください"))) << reason.toStdString();
+    EXPECT_FALSE(reason.contains(QStringLiteral("チームの行"))) << reason.toStdString();
+    EXPECT_EQ(imported.image, image);
+}
+
 // Nothing is written while anything is refused, and the report names every
 // refused cell with its file, line, heading and text.
 TEST_F(ImportFormatTest, EveryRefusedCellIsReportedAndNothingChanges)
@@ -342,6 +451,74 @@ TEST_F(TypeByteTest, ABatterTypeAndPositionChangeTogether)
     ASSERT_TRUE(imported.ok()) << ProblemText(imported.problems.front()).toStdString();
     EXPECT_EQ(Byte7(imported.image, RecordKind::Batter, 3), 16 * 3 + position);
 }
+
+// What a line asks of a 1991 batter's shared byte, and what the byte holds
+// afterwards; -1 is what the column or the byte held before. The type column
+// asks for 16 × `type` + `typePosition`.
+struct SharedByteCase {
+    const char* name;
+    int position;
+    int type;
+    int typePosition;
+    int storedType;
+    int storedPosition;
+    const char* refusedAt;  // the column of the refusal; null when accepted
+    const char* reason;
+};
+
+void PrintTo(const SharedByteCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class SharedByteTest : public TypeByteTest, public ::testing::WithParamInterface<SharedByteCase> {};
+
+// The column that was changed gives the position; two changed columns that
+// disagree are refused, and so is a position no dialog accepts.
+TEST_P(SharedByteTest, TheChangedColumnGivesThePosition)
+{
+    const SharedByteCase& c = GetParam();
+    int slot = 0;
+    const auto before = [&] { return Byte7(image, RecordKind::Batter, slot); };
+    // A slot whose byte differs in both halves from every one the cases ask for.
+    while ((before() >> 4) == 5 || (before() & 0x0F) == 6 || (before() & 0x0F) == 4 || (before() & 0x0F) == 0)
+        ++slot;
+    const int type = before() >> 4;
+    const int position = before() & 0x0F;
+    const int line = Line(RecordKind::Batter, slot);
+    if (c.position >= 0)
+        SetField(lines, line, 6, QString::number(c.position));
+    if (c.type >= 0)
+        SetField(lines, line, 9, QString::number(16 * c.type + (c.typePosition >= 0 ? c.typePosition : position)));
+
+    const PlayerImport imported = Import();
+    if (c.refusedAt) {
+        ASSERT_EQ(imported.problems.size(), 1U);
+        EXPECT_EQ(imported.problems[0].line, line + 1);
+        EXPECT_EQ(imported.problems[0].column, QString::fromUtf8(c.refusedAt));
+        EXPECT_TRUE(imported.problems[0].reason.contains(QString::fromUtf8(c.reason)))
+            << imported.problems[0].reason.toStdString();
+        EXPECT_EQ(imported.image, image);
+        return;
+    }
+    ASSERT_TRUE(imported.ok()) << ProblemText(imported.problems.front()).toStdString();
+    const int byte = 16 * (c.storedType >= 0 ? c.storedType : type) + (c.storedPosition >= 0 ? c.storedPosition : position);
+    EXPECT_EQ(Byte7(imported.image, RecordKind::Batter, slot), byte);
+    const QStringList after = ExportLines(imported.image, kEdition);
+    EXPECT_EQ(Field(after, line, 6), QString::number(byte & 0x0F));
+    EXPECT_EQ(Field(after, line, 9), QString::number(byte));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SharedByteTest,
+    ::testing::Values(SharedByteCase{"PositionAlone", 6, -1, -1, -1, 6, nullptr, nullptr},
+                      SharedByteCase{"TypeAlone", -1, 5, -1, 5, -1, nullptr, nullptr},
+                      SharedByteCase{"TypeAloneWithAnotherPosition", -1, 5, 6, 5, 6, nullptr, nullptr},
+                      SharedByteCase{"BothAgreeing", 6, 5, 6, 5, 6, nullptr, nullptr},
+                      SharedByteCase{"BothDisagreeing", 6, 5, 4, 0, 0, "タイプ", "守備位置の部分 4 が「守備位置」6 と違います"},
+                      SharedByteCase{"TypeAloneWithAPositionNoDialogAccepts", -1, 5, 0, 0, 0, "タイプ", "2～9"},
+                      SharedByteCase{"PositionAloneOutOfRange", 11, -1, -1, 0, 0, "守備位置", "2～9"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A pitcher byte whose low four bits are not 1 (no editor wrote it) takes
 // the whole byte asked for, though the type shown stays the same.

@@ -127,6 +127,35 @@ TEST(IpsPatchTest, RefusesCutOrMalformedPatches)
         EXPECT_FALSE(ApplyIpsPatch(rom, Ips(hex))) << hex << ": junk after the end or a truncation past the file";
 }
 
+// The size after "EOF" is measured against the file as the records left it.
+TEST(IpsPatchTest, TruncatesToAnySizeUpToTheFilesOwn)
+{
+    const QByteArray rom = Filled(64, {{0, 9, 64}});
+    const QByteArray grown = rom + QByteArray::fromHex("01020304");
+    const struct {
+        const char* recordsHex;
+        qsizetype size;  // of the result; -1 when refused
+    } cases[] = {
+        {"454F46 000040", 64},
+        {"454F46 00003F", 63},
+        {"454F46 000000", 0},
+        {"454F46 000041", -1},
+        {"000040 0004 01020304 454F46 000044", 68},
+        {"000040 0004 01020304 454F46 000042", 66},
+        {"000040 0004 01020304 454F46 000045", -1},
+    };
+    for (const auto& c : cases) {
+        const Result<QByteArray> applied = ApplyIpsPatch(rom, Ips(c.recordsHex));
+        if (c.size < 0) {
+            ASSERT_FALSE(applied) << c.recordsHex;
+            EXPECT_TRUE(applied.reason().contains(QStringLiteral("切り詰める大きさ"))) << applied.reason().toStdString();
+            continue;
+        }
+        ASSERT_TRUE(applied) << c.recordsHex << ": " << applied.reason().toStdString();
+        EXPECT_EQ(applied.value(), grown.left(c.size)) << c.recordsHex;
+    }
+}
+
 TEST(IpsPatchTest, WritesPastTheEndGrowTheFile)
 {
     const Result<QByteArray> applied =
