@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="23"/>
+        <location filename="../src/cli/Cli.cpp" line="25"/>
         <source>使い方: quindaro2-cli &lt;コマンド&gt; [オプション] [引数]
 
 コマンド:
@@ -26,17 +26,17 @@ a refused value
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="43"/>
+        <location filename="../src/cli/Cli.cpp" line="45"/>
         <source>%1 は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。別の名前のファイルを使わないよう、何もしません</source>
         <translation>%1 holds bytes that are no text (a name that is not UTF-8). Nothing is done, so that no file of another name is used</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="50"/>
+        <location filename="../src/cli/Cli.cpp" line="52"/>
         <source>標準出力に書き込めません（%1）</source>
         <translation>Cannot write to standard output (%1)</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="69"/>
+        <location filename="../src/cli/Cli.cpp" line="79"/>
         <source>不明なコマンドです：%1</source>
         <translation>Unknown command: %1</translation>
     </message>
@@ -390,28 +390,28 @@ team colours do not change.
         <translation>The file name of %1 is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="97"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="100"/>
         <source>%1 はそのままです</source>
         <translation>%1 is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="100"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="103"/>
         <source>--dry-run のため何も書き込んでいません</source>
         <translation>Nothing was written (--dry-run)</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="104"/>
-        <location filename="../src/cli/ImportCommand.cpp" line="120"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="107"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="123"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="106"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="109"/>
         <source>%1 にパッチを書き込みました</source>
         <translation>Wrote the patch %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="106"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="109"/>
         <source>%1 に保存しました</source>
         <translation>Saved %1</translation>
     </message>
@@ -493,7 +493,7 @@ OUT cannot be a file that is read.
 <context>
     <name>PatchOutput</name>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="33"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="41"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
@@ -503,7 +503,12 @@ OUT cannot be a file that is read.
         <translation>%1 is a file that is read; it cannot be written</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="41"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="32"/>
+        <source>--output の %1 は ROM %2 と同じファイルです。ROM そのものに書くには --output を省いてください</source>
+        <translation>%1 of --output is the same file as the ROM %2. To write the ROM itself, leave out --output</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchOutput.cpp" line="49"/>
         <source>%1 にパッチを書き込みました（%2 バイト）</source>
         <translation>Wrote the patch %1 (%2 bytes)</translation>
     </message>
@@ -616,27 +621,27 @@ seconds.
         <translation>--patch and --output cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="163"/>
+        <location filename="../src/cli/SetCommand.cpp" line="166"/>
         <source>%1 のチームを読み込めないため、何も書き込みません</source>
         <translation>Cannot read the team from %1, so nothing is written</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="185"/>
+        <location filename="../src/cli/SetCommand.cpp" line="188"/>
         <source>%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました</source>
         <translation>Set %4 row %5 &quot;%6&quot; of team %2 (%3) of the %1 edition to &quot;%7&quot; and saved %8</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="201"/>
+        <location filename="../src/cli/SetCommand.cpp" line="204"/>
         <source>%1年版には監督のデータがありません（監督のいる版：%2）</source>
         <translation>The %1 edition has no manager data (editions with managers: %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="205"/>
+        <location filename="../src/cli/SetCommand.cpp" line="208"/>
         <source>%1の行は 1～%2 です（0 は見出しの行）：%3</source>
         <translation>Rows of %1 are 1–%2 (0 is the heading row): %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="210"/>
+        <location filename="../src/cli/SetCommand.cpp" line="213"/>
         <source>%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4</source>
         <translation>Columns of %1 are 1–%2 (0 is the row-number column): %3. Columns: %4</translation>
     </message>

@@ -272,41 +272,81 @@
 <context>
     <name>FileWriter</name>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="29"/>
+        <location filename="../src/core/file/WriteSteps.cpp" line="51"/>
         <source>%1 に書き込めません（%2）。%1 は元のままです</source>
         <translation>Cannot write %1 (%2). %1 is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="34"/>
+        <location filename="../src/core/file/WriteSteps.cpp" line="56"/>
         <source>%1 を作れません（%2）。何も書き込んでいません</source>
         <translation>Cannot create %1 (%2). Nothing was written</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="83"/>
-        <location filename="../src/core/file/FileWriter.cpp" line="88"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="60"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="65"/>
         <source>%1 に書き込めません（%2）</source>
         <translation>Cannot write %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="216"/>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="84"/>
+        <source>%1 の前の保存が終わっていません：バックアップ %2 が残っています。%1 にはその保存の一部しか入っていないかもしれません。2つを比べて正しい方を残し、%2 を消してから保存してください</source>
+        <translation>An earlier save of %1 did not finish: its backup %2 is still there, and %1 may hold only part of that save. Compare the two, keep the right one and remove %2 before saving</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="124"/>
         <source>バックアップを作れません：%1</source>
         <translation>cannot make a backup: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="229"/>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="130"/>
+        <source>%1 には新しいデータを書き込みましたが、元のデータのバックアップ %2 を消せません（%3）。%2 を消してください</source>
+        <translation>%1 holds the new data, but the backup of its old data, %2, cannot be removed (%3). Please remove %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="139"/>
+        <source>%1 に書き込めません（%2）。%1 は元のままですが、そのバックアップ %3 を消せません</source>
+        <translation>Cannot write %1 (%2). %1 is unchanged, but its backup %3 cannot be removed</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="143"/>
         <source>%1 に書き込めません（%2）。元のデータはバックアップ %3 にあります</source>
         <translation>Cannot write %1 (%2). The original data are in the backup %3</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="238"/>
-        <location filename="../src/core/file/FileWriter.cpp" line="267"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="29"/>
         <source>書き込み先のファイル名が空です</source>
         <translation>The name of the file to write is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="272"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="141"/>
+        <source>%1。ほかのファイルにも何も書き込んでいません</source>
+        <translation>%1. No other file was written either</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="147"/>
+        <source>、</source>
+        <extracomment>Between the names of files in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="149"/>
+        <source>%1。書き込んだファイル：%2</source>
+        <translation>%1. Written: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="150"/>
+        <source>%1。書き込んだファイル：%2。元のままのファイル：%3</source>
+        <translation>%1. Written: %2. Kept their old bytes: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="185"/>
         <source>%1 は既にあります。上書きしません</source>
         <translation>%1 already exists; it is not overwritten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="270"/>
+        <source>%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。保存先には通常のファイルか新しい名前を選んでください</source>
+        <translation>%1 is not a regular file (a FIFO, a device, a folder...). Choose a regular file or a new name to save into</translation>
     </message>
 </context>
 <context>
@@ -462,8 +502,16 @@
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/core/import/ImportReport.cpp" line="86"/>
+        <source>ほか %n か所（最初の %1 か所だけを示しています）</source>
+        <translation>
+            <numerusform>%n more place (only the first %1 are shown)</numerusform>
+            <numerusform>%n more places (only the first %1 are shown)</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="90"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="93"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
@@ -471,32 +519,37 @@
 <context>
     <name>IpsPatch</name>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="35"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="37"/>
         <source>パッチが壊れています（IPS パッチが途中で切れています）</source>
         <translation>The patch is damaged (the IPS patch is cut off)</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="159"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="161"/>
         <source>IPS パッチには 16 MiB より後ろの変更を記録できません（オフセット %1）。BPS で作ってください</source>
         <translation>An IPS patch cannot hold changes beyond 16 MiB (offset %1). Make a BPS patch instead</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="182"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="245"/>
         <source>IPS パッチには 16 MiB を超える大きさへの切り詰めを記録できません。BPS で作ってください</source>
         <translation>An IPS patch cannot truncate to a size beyond 16 MiB. Make a BPS patch instead</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="191"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="254"/>
         <source>IPS パッチではありません</source>
         <translation>This is not an IPS patch</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="235"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="268"/>
+        <source>このパッチを当てると %1 バイトになり、ROM の大きさの上限（16 MiB）を超えます</source>
+        <translation>Applied, this patch would give %1 bytes, more than a ROM can have (16 MiB)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="287"/>
         <source>このパッチはこの ROM に合いません（切り詰める大きさ %1 バイトがファイルより大きい）</source>
         <translation>This patch does not fit this ROM (it truncates to %1 bytes, more than the file has)</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="238"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="290"/>
         <source>パッチが壊れています（IPS パッチの終わりの後に余分なデータがあります）</source>
         <translation>The patch is damaged (there are extra data after the end of the IPS patch)</translation>
     </message>
@@ -535,7 +588,7 @@
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/save/PatchSave.cpp" line="29"/>
+        <location filename="../src/core/save/PatchSave.cpp" line="31"/>
         <source>%1 は開いている ROM ファイルです。パッチの書き込み先には使えません</source>
         <translation>%1 is the open ROM file; the patch cannot be written into it</translation>
     </message>
@@ -596,27 +649,37 @@
         <translation>The position part %2 of &quot;タイプ&quot; %1 differs from &quot;守備位置&quot; %3 (a type of the %4 edition is 16 × type + position; with position %3 it is %5)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="135"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="117"/>
+        <source>ファイルが大きすぎます（取り込むテキストは合わせて %1 MiB まで）</source>
+        <translation>The file is too large (the texts of an import may hold %1 MiB together)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/PlayerImport.cpp" line="127"/>
+        <source>行が多すぎます（取り込むテキストは合わせて %1 行まで）</source>
+        <translation>Too many lines (the texts of an import may hold %1 lines together)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/PlayerImport.cpp" line="146"/>
         <source>%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます</source>
         <translation>%1 is also on line %3 of %2. A team can be imported only once</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="171"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="183"/>
         <source>ROM の%1を読み込めません（%2）</source>
         <translation>Cannot read %1 in the ROM (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="172"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="184"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="192"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="204"/>
         <source>%1の列が %2 個あります（%3 個のはず）</source>
         <translation>%1: the line has %2 columns (%3 expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="277"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="289"/>
         <source>%1 %2 行目 %3「%4」は「%5」として保存されます</source>
         <translation>%1 line %2, &quot;%3&quot;: &quot;%4&quot; will be stored as &quot;%5&quot;</translation>
     </message>
@@ -650,6 +713,7 @@
     </message>
     <message>
         <location filename="../src/core/file/RomFile.cpp" line="121"/>
+        <location filename="../src/core/file/RomFile.cpp" line="170"/>
         <source>ファイル名が空です</source>
         <translation>The file name is empty</translation>
     </message>
@@ -690,12 +754,12 @@
 <context>
     <name>SampleFolder</name>
     <message>
-        <location filename="../src/core/sample/SampleFolder.cpp" line="42"/>
+        <location filename="../src/core/sample/SampleFolder.cpp" line="61"/>
         <source>サンプルのフォルダ %1 を作れません</source>
         <translation>Cannot create the sample folder %1</translation>
     </message>
     <message>
-        <location filename="../src/core/sample/SampleFolder.cpp" line="55"/>
+        <location filename="../src/core/sample/SampleFolder.cpp" line="74"/>
         <source>%1 に新しいサンプルの名前を付けられません</source>
         <translation>Cannot find a name for a new sample in %1</translation>
     </message>
@@ -703,7 +767,8 @@
 <context>
     <name>SaveCommands</name>
     <message>
-        <location filename="../src/core/save/SaveCommands.cpp" line="22"/>
+        <location filename="../src/core/save/SaveCommands.cpp" line="24"/>
+        <location filename="../src/core/save/SaveCommands.cpp" line="35"/>
         <source>%1 に保存できませんでした．
 %2</source>
         <translation>Could not save %1.
@@ -799,42 +864,47 @@
 <context>
     <name>TextLines</name>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="72"/>
+        <location filename="../src/core/import/TextLines.cpp" line="79"/>
         <source>ファイルが大きすぎます（取り込めるのは %1 MiB まで）</source>
         <translation>The file is too large (at most %1 MiB can be imported)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="74"/>
+        <location filename="../src/core/import/TextLines.cpp" line="81"/>
         <source>ファイルが空です</source>
         <translation>The file is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="76"/>
+        <location filename="../src/core/import/TextLines.cpp" line="83"/>
         <source>UTF-16 のテキストは読めません。Shift-JIS か UTF-8 で保存してください</source>
         <translation>UTF-16 text cannot be read. Save it as Shift-JIS or UTF-8</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="84"/>
+        <location filename="../src/core/import/TextLines.cpp" line="90"/>
+        <source>行が多すぎます（%1 行。取り込めるのは %2 行まで）</source>
+        <translation>Too many lines (%1; an import takes at most %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/TextLines.cpp" line="95"/>
         <source>制御文字 0x%1 があります。テキストファイルではありません</source>
         <translation>It holds the control character 0x%1; this is no text file</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="87"/>
+        <location filename="../src/core/import/TextLines.cpp" line="98"/>
         <source>行が長すぎます（%1 バイト。1行は %2 バイトまで）</source>
         <translation>The line is too long (%1 bytes; a line has at most %2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="96"/>
+        <location filename="../src/core/import/TextLines.cpp" line="107"/>
         <source>Shift-JIS のテキストを読む機能がありません</source>
         <translation>Shift-JIS text cannot be read on this system</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="104"/>
+        <location filename="../src/core/import/TextLines.cpp" line="115"/>
         <source>UTF-8 として読めない文字があります</source>
         <translation>It holds characters that are not valid UTF-8</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="105"/>
+        <location filename="../src/core/import/TextLines.cpp" line="116"/>
         <source>Shift-JIS としても UTF-8 としても読めない文字があります</source>
         <translation>It holds characters that are valid neither as Shift-JIS nor as UTF-8</translation>
     </message>

@@ -408,124 +408,131 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="139"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="151"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="153"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="156"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="157"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="156"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="158"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="174"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="175"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="174"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="176"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="175"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="177"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="181"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="183"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="195"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="195"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="197"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="254"/>
+        <source>ROMファイルを開けません．
+%1</source>
+        <translation>Cannot open the ROM file.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="267"/>
         <source>サンプルROMを作る版を選んでください</source>
         <translation>Choose the edition of the new sample ROM.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="263"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="270"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="267"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="274"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="341"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="350"/>
         <source>ほか %1 件</source>
         <translation>and %1 more</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="342"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="351"/>
         <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
 
 </source>
@@ -534,19 +541,19 @@ Write these changes to the ROM file?</translation>
 </translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="373"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="382"/>
         <source>%1 に保存しました．</source>
         <translation>Saved to %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="403"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="412"/>
         <source>選手データを出力できませんでした．
 %1</source>
         <translation>Could not export the player data.
 %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/TMainForm.cpp" line="407"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="416"/>
         <source>選手データを %n 個のファイルに出力しました．</source>
         <translation>
             <numerusform>Exported the player data to %n file.</numerusform>
@@ -554,41 +561,41 @@ Write these changes to the ROM file?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="420"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="429"/>
         <source>パッチを書き込めませんでした．
 %1</source>
         <translation>Could not write the patch.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="423"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="432"/>
         <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
         <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="449"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="458"/>
         <source>選手データを取り込めませんでした．
 %1</source>
         <translation>Could not import the player data.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="464"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="473"/>
         <source>選手データを取り込んで %1 に保存しました．</source>
         <translation>Imported the player data and saved %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="560"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="569"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="629"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="638"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="640"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="649"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>

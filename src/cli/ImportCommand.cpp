@@ -75,6 +75,9 @@ public:
         }
         if (target.path.isEmpty())
             return io.usageError(name(), Text::tr("%1 のファイル名が空です").arg(arguments.isSet(patch) ? patch : output));
+        if (arguments.isSet(output))
+            if (const std::optional<int> refused = RefuseRomAsOutput(io, target.path, rom))
+                return *refused;
         const bool dryRun = arguments.isSet(QStringLiteral("--dry-run"));
 
         const auto resolve = [&](const RomImage& image) { return ResolveEdition(*edition, image, io); };
@@ -93,17 +96,17 @@ public:
                 io.note(line);
             return io.refused(ImportSummary(run.edition, run.import));
         case ImportRun::Outcome::Unchanged:
-            io.print(ImportSummary(run.edition, run.import));
-            io.print(Text::tr("%1 はそのままです").arg(rom));
+            io.note(ImportSummary(run.edition, run.import));
+            io.note(Text::tr("%1 はそのままです").arg(rom));
             return kExitOk;
         case ImportRun::Outcome::Declined:
-            io.print(Text::tr("--dry-run のため何も書き込んでいません"));
+            io.note(Text::tr("--dry-run のため何も書き込んでいません"));
             return kExitOk;
         case ImportRun::Outcome::Written:
             for (const QString& note : run.import.notes)
                 io.note(Text::tr("注意：%1").arg(note));
-            io.print(ImportSummary(run.edition, run.import));
-            io.print((target.patch ? Text::tr("%1 にパッチを書き込みました") : Text::tr("%1 に保存しました"))
+            io.note(ImportSummary(run.edition, run.import));
+            io.note((target.patch ? Text::tr("%1 にパッチを書き込みました") : Text::tr("%1 に保存しました"))
                          .arg(target.path));
             return kExitOk;
         }

@@ -23,6 +23,11 @@ inline QString PatchOptionHelp()
 // having said why; nothing when `out` is none of them.
 std::optional<int> RefuseInputAsOutput(Io& io, const QString& out, const QStringList& inputs);
 
+// Refuses an `--output` that names the ROM, by whatever name: the exit
+// code, having said to leave the option out to write the ROM itself;
+// nothing when `out` is another file.
+std::optional<int> RefuseRomAsOutput(Io& io, const QString& out, const QString& rom);
+
 // Writes the patch from `original` to `modified` into `out`, whose extension
 // names the kind. `out` may name none of the files in `inputs`. Returns the
 // exit code, having said what went wrong.

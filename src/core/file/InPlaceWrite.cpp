@@ -82,8 +82,7 @@ bool MakeBackup(const QByteArray& backup, const QByteArray& old, mode_t mode)
 QString LeftBackup(const QString& path, const QString& backup)
 {
     return Text::tr("%1 の前の保存が終わっていません：バックアップ %2 が残っています。%1 にはその保存の一部しか"
-                    "入っていないかもしれません。2つを比べて正しい方を残し、%2 を消してから保存してください。"
-                    "何も書き込んでいません")
+                    "入っていないかもしれません。2つを比べて正しい方を残し、%2 を消してから保存してください")
         .arg(path, backup);
 }
 

@@ -25,6 +25,8 @@ Status SaveShownTeamAsPatch(const ShownTeam& team, const QString& patchPath)
     const std::optional<PatchKind> kind = PatchKindOfFileName(patchPath);
     if (!kind)
         return Status::Failed(Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(patchPath));
+    if (const Status usable = CheckSaveTarget(patchPath); !usable)
+        return usable;
     if (SameFile(patchPath, team.state.RomPath))
         return Status::Failed(Text::tr("%1 は開いている ROM ファイルです。パッチの書き込み先には使えません").arg(patchPath));
 

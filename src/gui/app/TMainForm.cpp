@@ -13,6 +13,8 @@
 #include "core/edit/NesPalette.h"
 #include "core/edition/Edition.h"
 #include "core/export/PlayerExport.h"
+#include "core/file/InPlaceWrite.h"
+#include "core/file/RomFile.h"
 #include "core/import/ImportIntoRom.h"
 #include "core/import/ImportReport.h"
 #include "core/roster/GridFill.h"
@@ -247,6 +249,11 @@ void TMainForm::MenuOpenClick()
 
 void TMainForm::OpenRomFile(const QString& path, std::optional<int> edition)
 {
+    // A FIFO or a folder is refused before any question, as the tool refuses it.
+    if (const Status readable = CheckRomFile(path); !readable) {
+        prompts_.Warn(tr("ROMファイルを開けません．\n%1").arg(readable.reason()));
+        return;
+    }
     if (ConfirmDropShownTeam(team_, prompts_, true))
         openAgreed(path, edition);
 }
@@ -289,6 +296,8 @@ void TMainForm::openAgreed(const QString& path, std::optional<int> edition)
     fillShownTeam();
     enableRomCommands();
     rememberOpenedRom();
+    if (const Status left = CheckNoLeftBackup(path); !left)
+        prompts_.Warn(left.reason());
 }
 
 EditionProposal TMainForm::ProposeEdition(const QString& path) const
