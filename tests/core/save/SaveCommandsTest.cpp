@@ -1,4 +1,5 @@
 #include "core/roster/GridFill.h"
+#include "core/save/PatchSave.h"
 #include "core/save/SaveCommands.h"
 #include "support/PlausibleRom.h"
 
@@ -132,6 +133,32 @@ TEST_F(SaveCommandsTest, SaveProposesTheOpenedRomsFolderAndName)
     EXPECT_TRUE(Edited());
     EXPECT_FALSE(shown.state.DataChanged) << "a saved team holds no unsaved edits";
     EXPECT_FALSE(prompts.asked.contains(QStringLiteral("replace game.nes"))) << "the opened ROM is saved without a question";
+}
+
+// A FIFO, a device or a folder chosen as the Save's target is refused at once,
+// before the replace question and before the ROM's lock, which a FIFO would
+// otherwise hold until some reader came; the opened ROM stays the one edited.
+// Save as patch refuses them too.
+TEST_F(SaveCommandsTest, ASaveIntoAFifoOrADeviceIsRefusedAtOnce)
+{
+    const QString fifo = folder.fifo(QStringLiteral("pipe.nes"));
+    for (const QString& target : {QStringLiteral("/dev/null"), folder.path(QString()), fifo}) {
+        prompts.asked.clear();
+        prompts.warnings.clear();
+        prompts.target = target;
+        prompts.replace = true;
+        EXPECT_FALSE(SaveAskingForTarget(shown, prompts)) << target.toStdString();
+        EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("target")}) << target.toStdString();
+        ASSERT_EQ(prompts.warnings.size(), 1);
+        EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("通常のファイルではありません"))) << prompts.warnings[0].toStdString();
+        EXPECT_EQ(shown.state.RomPath, path);
+        EXPECT_EQ(shown.state.SaveTarget, path);
+        EXPECT_TRUE(shown.state.DataChanged);
+    }
+    const Status patch = SaveShownTeamAsPatch(shown, folder.fifo(QStringLiteral("pipe.ips")));
+    EXPECT_FALSE(patch.ok());
+    EXPECT_TRUE(patch.reason().contains(QStringLiteral("通常のファイルではありません"))) << patch.reason().toStdString();
+    EXPECT_FALSE(Edited());
 }
 
 // Replacing another ROM by one wrong click in the save dialog loses it: the

@@ -1,0 +1,93 @@
+// The editor's write paths without its widgets, for the fault-injection and
+// kill tests, which run them as child processes:
+//   fault_driver save ROM TARGET    edits a batter of team 2 (1993) and saves
+//                                   it as the editor's Save does
+//   fault_driver patch ROM PATCH    the same edit, saved as a patch
+//   fault_driver write TARGET FROM  writes FROM's bytes over TARGET through
+//                                   the file layer
+// Exit code 0 when done; 1 with the warnings on standard error.
+#include "core/edit/CellEdit.h"
+#include "core/edit/EditCommands.h"
+#include "core/file/FileWriter.h"
+#include "core/roster/GridFill.h"
+#include "core/save/PatchSave.h"
+#include "core/save/SaveCommands.h"
+#include "support/SyntheticRom.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+using namespace quindaro2;
+
+// Answers the Save dialog with the target; every warning goes to standard error.
+class TargetPrompts : public SavePrompts {
+public:
+    explicit TargetPrompts(const QString& target) : target_(target) {}
+    SaveAnswer AskToSaveChanges(bool) override { return SaveAnswer::Yes; }
+    std::optional<QString> AskSaveTarget(const QString&, const QString&) override { return target_; }
+    bool AskOverwriteChangedTeam(const QString&) override { return true; }
+    bool AskReplaceFile(const QString&) override { return true; }
+    void Warn(const QString& text) override { Fail(text); }
+
+    static void Fail(const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
+
+private:
+    QString target_;
+};
+
+// The shown team 2 of the 1993 ROM, with its first batter's fourth column edited.
+bool EditedTeam(const QString& rom, ShownTeam& team)
+{
+    team.state.RomPath = rom;
+    team.state.SaveTarget = rom;
+    team.state.Edition = 1993;
+    team.state.TeamIndex = 2;
+    if (!FillTeamFromFile(team).readProblems.isEmpty())
+        return false;
+    const QString value = team.BatterGrid.cell(4, 1) == QStringLiteral("77") ? QStringLiteral("78") : QStringLiteral("77");
+    const Result<Change> change = EditCell(team, RecordKind::Batter, 4, 1, value);
+    if (!change)
+        return false;
+    Apply(team, change.value());
+    team.state.DataChanged = true;
+    return true;
+}
+
+int Run(const QStringList& arguments)
+{
+    if (arguments.size() != 3)
+        return 2;
+    const QString& command = arguments[0];
+    if (command == QStringLiteral("write")) {
+        const QByteArray bytes = test::ReadFile(arguments[2]);
+        const Status written = WriteWholeFile(arguments[1], bytes);
+        if (!written)
+            TargetPrompts::Fail(written.reason());
+        return written ? 0 : 1;
+    }
+    ShownTeam team;
+    if (!EditedTeam(arguments[1], team))
+        return 2;
+    if (command == QStringLiteral("save")) {
+        TargetPrompts prompts(arguments[2]);
+        return SaveAskingForTarget(team, prompts) ? 0 : 1;
+    }
+    if (command == QStringLiteral("patch")) {
+        const Status written = SaveShownTeamAsPatch(team, arguments[2]);
+        if (!written)
+            TargetPrompts::Fail(written.reason());
+        return written ? 0 : 1;
+    }
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    return Run(QCoreApplication::arguments().mid(1));
+}
