@@ -331,9 +331,10 @@ export で書いたテキストを ROM に戻します。CSV は全チームの1
 決まります。変わったセルはエディタの編集ダイアログと同じ規則で調べ、変わらない
 セルのバイトはそのまま残します。1991年版の「タイプ」は出力と同じく1バイト全体
 （バッターは 16 × タイプ + 守備位置、ピッチャーは 16 × タイプ + 1）です。
-受け付けられないセルが1つでもあれば何も書かず、そのすべてを表示します。
-Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、
-行末の空の欄と空行を読めます。監督とチームの色は変わりません。
+受け付けられないセルが1つでもあれば何も書かず、それを（100 か所まで）表示します。
+Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF・LF・CR の行末、引用符で囲んだ欄、
+行末の空の欄と空行を読めます。CSV は合わせて 1 MiB、65536 行までです。
+監督とチームの色は変わりません。
 
 </source>
         <translation>Usage: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]
@@ -344,15 +345,16 @@ The team lines (&quot;Gチーム&quot;) tell the teams, the order of the lines t
 (the first line is the first player). Changed cells are checked by the rules of
 the editor&apos;s edit dialogs; unchanged cells keep their bytes. The 1991
 &quot;タイプ&quot; is the whole byte, as exported (16 × type + position for batters,
-16 × type + 1 for pitchers). If any cell is refused, nothing is written and
-every refusal is shown. Reads Shift-JIS and UTF-8 (with or without BOM), CR LF
-and LF, quoted fields, empty fields at line ends and empty lines. Managers and
-team colours do not change.
+16 × type + 1 for pitchers). If any cell is refused, nothing is written and the
+refusals are shown (up to 100). Reads Shift-JIS and UTF-8 (with or without
+BOM), CR LF, LF and CR line ends, quoted fields, empty fields at line ends and
+empty lines. The CSV files may hold 1 MiB and 65536 lines together. Managers
+and team colours do not change.
 
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="42"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="43"/>
         <source>  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま
                 せん）。省略すると ROM そのものに書きます
 </source>
@@ -361,7 +363,7 @@ team colours do not change.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="45"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="46"/>
         <source>  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、
                 列、前 → 後）
 </source>
@@ -370,48 +372,48 @@ team colours do not change.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="62"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="63"/>
         <source>ROM と1つ以上の CSV が必要です</source>
         <translation>Give ROM and at least one CSV</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="68"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="69"/>
         <source>--patch と --output は一緒に使えません</source>
         <translation>--patch and --output cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="74"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="75"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="77"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="78"/>
         <source>%1 のファイル名が空です</source>
         <translation>The file name of %1 is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="100"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="101"/>
         <source>%1 はそのままです</source>
         <translation>%1 is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="103"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="104"/>
         <source>--dry-run のため何も書き込んでいません</source>
         <translation>Nothing was written (--dry-run)</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="107"/>
-        <location filename="../src/cli/ImportCommand.cpp" line="123"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="108"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="124"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="109"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="110"/>
         <source>%1 にパッチを書き込みました</source>
         <translation>Wrote the patch %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="109"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="110"/>
         <source>%1 に保存しました</source>
         <translation>Saved %1</translation>
     </message>
