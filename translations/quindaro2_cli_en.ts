@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="23"/>
+        <location filename="../src/cli/Cli.cpp" line="25"/>
         <source>使い方: quindaro2-cli &lt;コマンド&gt; [オプション] [引数]
 
 コマンド:
@@ -26,17 +26,17 @@ a refused value
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="43"/>
+        <location filename="../src/cli/Cli.cpp" line="45"/>
         <source>%1 は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。別の名前のファイルを使わないよう、何もしません</source>
         <translation>%1 holds bytes that are no text (a name that is not UTF-8). Nothing is done, so that no file of another name is used</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="50"/>
+        <location filename="../src/cli/Cli.cpp" line="52"/>
         <source>標準出力に書き込めません（%1）</source>
         <translation>Cannot write to standard output (%1)</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="69"/>
+        <location filename="../src/cli/Cli.cpp" line="79"/>
         <source>不明なコマンドです：%1</source>
         <translation>Unknown command: %1</translation>
     </message>
@@ -331,9 +331,10 @@ export で書いたテキストを ROM に戻します。CSV は全チームの1
 決まります。変わったセルはエディタの編集ダイアログと同じ規則で調べ、変わらない
 セルのバイトはそのまま残します。1991年版の「タイプ」は出力と同じく1バイト全体
 （バッターは 16 × タイプ + 守備位置、ピッチャーは 16 × タイプ + 1）です。
-受け付けられないセルが1つでもあれば何も書かず、そのすべてを表示します。
-Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、
-行末の空の欄と空行を読めます。監督とチームの色は変わりません。
+受け付けられないセルが1つでもあれば何も書かず、それを（100 か所まで）表示します。
+Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF・LF・CR の行末、引用符で囲んだ欄、
+行末の空の欄と空行を読めます。CSV は合わせて 1 MiB、65536 行までです。
+監督とチームの色は変わりません。
 
 </source>
         <translation>Usage: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]
@@ -344,15 +345,16 @@ The team lines (&quot;Gチーム&quot;) tell the teams, the order of the lines t
 (the first line is the first player). Changed cells are checked by the rules of
 the editor&apos;s edit dialogs; unchanged cells keep their bytes. The 1991
 &quot;タイプ&quot; is the whole byte, as exported (16 × type + position for batters,
-16 × type + 1 for pitchers). If any cell is refused, nothing is written and
-every refusal is shown. Reads Shift-JIS and UTF-8 (with or without BOM), CR LF
-and LF, quoted fields, empty fields at line ends and empty lines. Managers and
-team colours do not change.
+16 × type + 1 for pitchers). If any cell is refused, nothing is written and the
+refusals are shown (up to 100). Reads Shift-JIS and UTF-8 (with or without
+BOM), CR LF, LF and CR line ends, quoted fields, empty fields at line ends and
+empty lines. The CSV files may hold 1 MiB and 65536 lines together. Managers
+and team colours do not change.
 
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="42"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="43"/>
         <source>  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま
                 せん）。省略すると ROM そのものに書きます
 </source>
@@ -361,7 +363,7 @@ team colours do not change.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="45"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="46"/>
         <source>  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、
                 列、前 → 後）
 </source>
@@ -370,48 +372,48 @@ team colours do not change.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="62"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="63"/>
         <source>ROM と1つ以上の CSV が必要です</source>
         <translation>Give ROM and at least one CSV</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="68"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="69"/>
         <source>--patch と --output は一緒に使えません</source>
         <translation>--patch and --output cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="74"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="75"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="77"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="78"/>
         <source>%1 のファイル名が空です</source>
         <translation>The file name of %1 is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="97"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="101"/>
         <source>%1 はそのままです</source>
         <translation>%1 is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="100"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="104"/>
         <source>--dry-run のため何も書き込んでいません</source>
         <translation>Nothing was written (--dry-run)</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="104"/>
-        <location filename="../src/cli/ImportCommand.cpp" line="120"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="108"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="124"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="106"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="110"/>
         <source>%1 にパッチを書き込みました</source>
         <translation>Wrote the patch %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="106"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="110"/>
         <source>%1 に保存しました</source>
         <translation>Saved %1</translation>
     </message>
@@ -493,7 +495,7 @@ OUT cannot be a file that is read.
 <context>
     <name>PatchOutput</name>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="33"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="41"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
@@ -503,12 +505,17 @@ OUT cannot be a file that is read.
         <translation>%1 is a file that is read; it cannot be written</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="37"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="32"/>
+        <source>--output の %1 は ROM %2 と同じファイルです。ROM そのものに書くには --output を省いてください</source>
+        <translation>%1 of --output is the same file as the ROM %2. To write the ROM itself, leave out --output</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchOutput.cpp" line="45"/>
         <source>2つのファイルは同じです。パッチは書きません</source>
         <translation>The two files are the same. No patch is written</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchOutput.cpp" line="49"/>
+        <location filename="../src/cli/PatchOutput.cpp" line="57"/>
         <source>%1 にパッチを書き込みました（%2 バイト）</source>
         <translation>Wrote the patch %1 (%2 bytes)</translation>
     </message>
@@ -526,7 +533,7 @@ OUT cannot be a file that is read.
 <context>
     <name>SetCommand</name>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="169"/>
+        <location filename="../src/cli/SetCommand.cpp" line="172"/>
         <source>注意：%1 %2 行目「%3」は「%4」ではなく「%5」として保存されました</source>
         <translation>Note: %1 row %2 &quot;%3&quot; was stored as &quot;%5&quot;, not &quot;%4&quot;</translation>
     </message>
@@ -616,32 +623,32 @@ seconds.
         <translation>--patch and --output cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="137"/>
+        <location filename="../src/cli/SetCommand.cpp" line="140"/>
         <source>%1 のチームを読み込めないため、何も書き込みません</source>
         <translation>Cannot read the team from %1, so nothing is written</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="150"/>
+        <location filename="../src/cli/SetCommand.cpp" line="153"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="173"/>
+        <location filename="../src/cli/SetCommand.cpp" line="176"/>
         <source>%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました</source>
         <translation>Set %4 row %5 &quot;%6&quot; of team %2 (%3) of the %1 edition to &quot;%7&quot; and saved %8</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="190"/>
+        <location filename="../src/cli/SetCommand.cpp" line="193"/>
         <source>%1年版には監督のデータがありません（監督のいる版：%2）</source>
         <translation>The %1 edition has no manager data (editions with managers: %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="194"/>
+        <location filename="../src/cli/SetCommand.cpp" line="197"/>
         <source>%1の行は 1～%2 です（0 は見出しの行）：%3</source>
         <translation>Rows of %1 are 1–%2 (0 is the heading row): %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/SetCommand.cpp" line="199"/>
+        <location filename="../src/cli/SetCommand.cpp" line="202"/>
         <source>%1の列は 1～%2 です（0 は行番号の列）：%3。列：%4</source>
         <translation>Columns of %1 are 1–%2 (0 is the row-number column): %3. Columns: %4</translation>
     </message>

@@ -298,19 +298,26 @@
 <context>
     <name>EditorSession</name>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="101"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="97"/>
+        <source>ROMファイルを開けません．
+%1</source>
+        <translation>Cannot open the ROM file.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="108"/>
         <source>%1 を開けません．
 %2</source>
         <translation>Cannot open %1.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="172"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="182"/>
         <source>ほか %1 件</source>
         <translation>and %1 more</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="173"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="183"/>
         <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
 
 </source>
@@ -319,36 +326,36 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="187"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="197"/>
         <source>%1 に保存しました．</source>
         <translation>Saved to %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="204"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="215"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="206"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="219"/>
         <source>パッチを書き込めませんでした．
 %1</source>
         <translation>Could not write the patch.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="209"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="222"/>
         <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
         <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="237"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="250"/>
         <source>選手データを出力できませんでした．
 %1</source>
         <translation>Could not export the player data.
 %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/session/EditorSession.cpp" line="241"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="254"/>
         <source>選手データを %n 個のファイルに出力しました．</source>
         <translation>
             <numerusform>Exported the player data to %n file.</numerusform>
@@ -356,14 +363,14 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="271"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="284"/>
         <source>選手データを取り込めませんでした．
 %1</source>
         <translation>Could not import the player data.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="282"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="295"/>
         <source>選手データを取り込んで %1 に保存しました．</source>
         <translation>Imported the player data and saved %1.</translation>
     </message>
@@ -389,41 +396,81 @@
 <context>
     <name>FileWriter</name>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="29"/>
+        <location filename="../src/core/file/WriteSteps.cpp" line="51"/>
         <source>%1 に書き込めません（%2）。%1 は元のままです</source>
         <translation>Cannot write %1 (%2). %1 is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="34"/>
+        <location filename="../src/core/file/WriteSteps.cpp" line="56"/>
         <source>%1 を作れません（%2）。何も書き込んでいません</source>
         <translation>Cannot create %1 (%2). Nothing was written</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="83"/>
-        <location filename="../src/core/file/FileWriter.cpp" line="88"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="60"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="65"/>
         <source>%1 に書き込めません（%2）</source>
         <translation>Cannot write %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="216"/>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="84"/>
+        <source>%1 の前の保存が終わっていません：バックアップ %2 が残っています。%1 にはその保存の一部しか入っていないかもしれません。2つを比べて正しい方を残し、%2 を消してから保存してください</source>
+        <translation>An earlier save of %1 did not finish: its backup %2 is still there, and %1 may hold only part of that save. Compare the two, keep the right one and remove %2 before saving</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="124"/>
         <source>バックアップを作れません：%1</source>
         <translation>cannot make a backup: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="229"/>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="130"/>
+        <source>%1 には新しいデータを書き込みましたが、元のデータのバックアップ %2 を消せません（%3）。%2 を消してください</source>
+        <translation>%1 holds the new data, but the backup of its old data, %2, cannot be removed (%3). Please remove %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="139"/>
+        <source>%1 に書き込めません（%2）。%1 は元のままですが、そのバックアップ %3 を消せません</source>
+        <translation>Cannot write %1 (%2). %1 is unchanged, but its backup %3 cannot be removed</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/InPlaceWrite.cpp" line="143"/>
         <source>%1 に書き込めません（%2）。元のデータはバックアップ %3 にあります</source>
         <translation>Cannot write %1 (%2). The original data are in the backup %3</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="238"/>
-        <location filename="../src/core/file/FileWriter.cpp" line="267"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="29"/>
         <source>書き込み先のファイル名が空です</source>
         <translation>The name of the file to write is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/file/FileWriter.cpp" line="272"/>
+        <location filename="../src/core/file/FileWriter.cpp" line="141"/>
+        <source>%1。ほかのファイルにも何も書き込んでいません</source>
+        <translation>%1. No other file was written either</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="147"/>
+        <source>、</source>
+        <extracomment>Between the names of files in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="149"/>
+        <source>%1。書き込んだファイル：%2</source>
+        <translation>%1. Written: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="150"/>
+        <source>%1。書き込んだファイル：%2。元のままのファイル：%3</source>
+        <translation>%1. Written: %2. Kept their old bytes: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="185"/>
         <source>%1 は既にあります。上書きしません</source>
         <translation>%1 already exists; it is not overwritten</translation>
+    </message>
+    <message>
+        <location filename="../src/core/file/FileWriter.cpp" line="270"/>
+        <source>%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。保存先には通常のファイルか新しい名前を選んでください</source>
+        <translation>%1 is not a regular file (a FIFO, a device, a folder...). Choose a regular file or a new name to save into</translation>
     </message>
 </context>
 <context>
@@ -579,8 +626,16 @@
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/core/import/ImportReport.cpp" line="86"/>
+        <source>ほか %n か所（最初の %1 か所だけを示しています）</source>
+        <translation>
+            <numerusform>%n more place (only the first %1 are shown)</numerusform>
+            <numerusform>%n more places (only the first %1 are shown)</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/core/import/ImportReport.cpp" line="90"/>
+        <location filename="../src/core/import/ImportReport.cpp" line="93"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
@@ -588,32 +643,37 @@
 <context>
     <name>IpsPatch</name>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="35"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="37"/>
         <source>パッチが壊れています（IPS パッチが途中で切れています）</source>
         <translation>The patch is damaged (the IPS patch is cut off)</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="159"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="161"/>
         <source>IPS パッチには 16 MiB より後ろの変更を記録できません（オフセット %1）。BPS で作ってください</source>
         <translation>An IPS patch cannot hold changes beyond 16 MiB (offset %1). Make a BPS patch instead</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="182"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="245"/>
         <source>IPS パッチには 16 MiB を超える大きさへの切り詰めを記録できません。BPS で作ってください</source>
         <translation>An IPS patch cannot truncate to a size beyond 16 MiB. Make a BPS patch instead</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="191"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="254"/>
         <source>IPS パッチではありません</source>
         <translation>This is not an IPS patch</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="235"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="268"/>
+        <source>このパッチを当てると %1 バイトになり、ROM の大きさの上限（16 MiB）を超えます</source>
+        <translation>Applied, this patch would give %1 bytes, more than a ROM can have (16 MiB)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="287"/>
         <source>このパッチはこの ROM に合いません（切り詰める大きさ %1 バイトがファイルより大きい）</source>
         <translation>This patch does not fit this ROM (it truncates to %1 bytes, more than the file has)</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/IpsPatch.cpp" line="238"/>
+        <location filename="../src/core/patch/IpsPatch.cpp" line="290"/>
         <source>パッチが壊れています（IPS パッチの終わりの後に余分なデータがあります）</source>
         <translation>The patch is damaged (there are extra data after the end of the IPS patch)</translation>
     </message>
@@ -695,27 +755,37 @@
         <translation>The position part %2 of &quot;タイプ&quot; %1 differs from &quot;守備位置&quot; %3 (a type of the %4 edition is 16 × type + position; with position %3 it is %5)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="143"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="125"/>
+        <source>ファイルが大きすぎます（取り込むテキストは合わせて %1 MiB まで）</source>
+        <translation>The file is too large (the texts of an import may hold %1 MiB together)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/PlayerImport.cpp" line="135"/>
+        <source>行が多すぎます（取り込むテキストは合わせて %1 行まで）</source>
+        <translation>Too many lines (the texts of an import may hold %1 lines together)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/PlayerImport.cpp" line="154"/>
         <source>%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます</source>
         <translation>%1 is also on line %3 of %2. A team can be imported only once</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="183"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="195"/>
         <source>ROM の%1を読み込めません（%2）</source>
         <translation>Cannot read %1 in the ROM (%2)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="184"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="196"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="204"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="216"/>
         <source>%1の列が %2 個あります（%3 個のはず）</source>
         <translation>%1: the line has %2 columns (%3 expected)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/PlayerImport.cpp" line="313"/>
+        <location filename="../src/core/import/PlayerImport.cpp" line="325"/>
         <source>%1 %2 行目 %3「%4」は「%5」として保存されます</source>
         <translation>%1 line %2, &quot;%3&quot;: &quot;%4&quot; will be stored as &quot;%5&quot;</translation>
     </message>
@@ -757,6 +827,7 @@
     </message>
     <message>
         <location filename="../src/core/file/RomFile.cpp" line="121"/>
+        <location filename="../src/core/file/RomFile.cpp" line="170"/>
         <source>ファイル名が空です</source>
         <translation>The file name is empty</translation>
     </message>
@@ -812,12 +883,12 @@
 <context>
     <name>SampleFolder</name>
     <message>
-        <location filename="../src/core/sample/SampleFolder.cpp" line="42"/>
+        <location filename="../src/core/sample/SampleFolder.cpp" line="61"/>
         <source>サンプルのフォルダ %1 を作れません</source>
         <translation>Cannot create the sample folder %1</translation>
     </message>
     <message>
-        <location filename="../src/core/sample/SampleFolder.cpp" line="55"/>
+        <location filename="../src/core/sample/SampleFolder.cpp" line="74"/>
         <source>%1 に新しいサンプルの名前を付けられません</source>
         <translation>Cannot find a name for a new sample in %1</translation>
     </message>
@@ -825,7 +896,8 @@
 <context>
     <name>SaveCommands</name>
     <message>
-        <location filename="../src/core/save/SaveCommands.cpp" line="23"/>
+        <location filename="../src/core/save/SaveCommands.cpp" line="24"/>
+        <location filename="../src/core/save/SaveCommands.cpp" line="36"/>
         <source>%1 に保存できませんでした．
 %2</source>
         <translation>Could not save %1.
@@ -931,52 +1003,57 @@
 <context>
     <name>TextLines</name>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="63"/>
+        <location filename="../src/core/import/TextLines.cpp" line="70"/>
         <source>文字コード Shift-JIS（Windows-31J）か UTF-8 で保存し直してください</source>
         <translation>Save it again in the character set Shift-JIS (Windows-31J) or UTF-8</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="79"/>
+        <location filename="../src/core/import/TextLines.cpp" line="86"/>
         <source>ファイルが大きすぎます（取り込めるのは %1 MiB まで）</source>
         <translation>The file is too large (at most %1 MiB can be imported)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="81"/>
+        <location filename="../src/core/import/TextLines.cpp" line="88"/>
         <source>ファイルが空です</source>
         <translation>The file is empty</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="83"/>
+        <location filename="../src/core/import/TextLines.cpp" line="90"/>
         <source>UTF-16 のテキストは読めません。Shift-JIS か UTF-8 で保存してください</source>
         <translation>UTF-16 text cannot be read. Save it as Shift-JIS or UTF-8</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="91"/>
+        <location filename="../src/core/import/TextLines.cpp" line="97"/>
+        <source>行が多すぎます（%1 行。取り込めるのは %2 行まで）</source>
+        <translation>Too many lines (%1; an import takes at most %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/import/TextLines.cpp" line="102"/>
         <source>制御文字 0x%1 があります。テキストファイルではありません</source>
         <translation>It holds the control character 0x%1; this is no text file</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="94"/>
+        <location filename="../src/core/import/TextLines.cpp" line="105"/>
         <source>行が長すぎます（%1 バイト。1行は %2 バイトまで）</source>
         <translation>The line is too long (%1 bytes; a line has at most %2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="103"/>
+        <location filename="../src/core/import/TextLines.cpp" line="114"/>
         <source>Shift-JIS のテキストを読む機能がありません</source>
         <translation>Shift-JIS text cannot be read on this system</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="111"/>
+        <location filename="../src/core/import/TextLines.cpp" line="122"/>
         <source>UTF-8 として読めない文字があります。%1</source>
         <translation>It holds characters that are not valid UTF-8. %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="112"/>
+        <location filename="../src/core/import/TextLines.cpp" line="123"/>
         <source>Shift-JIS としても UTF-8 としても読めない文字があります。文字コードが Shift-JIS でも UTF-8 でもないテキストです。%1</source>
         <translation>It holds characters that are valid neither as Shift-JIS nor as UTF-8: its character set is neither Shift-JIS nor UTF-8. %1</translation>
     </message>
     <message>
-        <location filename="../src/core/import/TextLines.cpp" line="117"/>
+        <location filename="../src/core/import/TextLines.cpp" line="128"/>
         <source>読めなかった文字の印「%1」があります。Shift-JIS でも UTF-8 でもない文字コードで読み込んで保存したテキストです。出力したファイルを文字コード Shift-JIS（Windows-31J）か UTF-8 で開き直し、同じ文字コードで保存してください</source>
         <translation>It holds &quot;%1&quot;, the mark of characters that could not be read: the text was opened and saved in a character set that is neither Shift-JIS nor UTF-8. Open the exported file again in the character set Shift-JIS (Windows-31J) or UTF-8 and save it in the same character set</translation>
     </message>

@@ -526,7 +526,7 @@ Write these changes to the ROM file?</translation>
     <message>
         <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
         <source>平均走力：</source>
-        <translation>Avg. running:</translation>
+        <translation>Avg. speed:</translation>
     </message>
     <message>
         <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
@@ -549,18 +549,6 @@ Write these changes to the ROM file?</translation>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
-        <source>サンプルROMを作れませんでした．
-%1</source>
-        <translation>Could not make the sample ROM.
-%1</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="264"/>
-        <source>サンプルROMの場所：%1</source>
-        <translation>Sample ROM: %1</translation>
-    </message>
-    <message>
         <location filename="../src/gui/app/TMainForm.cpp" line="315"/>
         <source>帽子の色 %1</source>
         <translation>Cap colour %1</translation>
@@ -579,6 +567,18 @@ Write these changes to the ROM file?</translation>
         <location filename="../src/gui/app/TMainForm.cpp" line="374"/>
         <source>ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く</source>
         <translation>To open a ROM press F1 (File → Open); for a sample, File → Open Sample ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
+        <source>サンプルROMを作れませんでした．
+%1</source>
+        <translation>Could not make the sample ROM.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="264"/>
+        <source>サンプルROMの場所：%1</source>
+        <translation>Sample ROM: %1</translation>
     </message>
     <message>
         <location filename="../src/gui/app/TMainForm.cpp" line="424"/>

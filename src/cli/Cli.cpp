@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
+
 namespace quindaro2::cli {
 
 namespace {
@@ -48,6 +50,14 @@ QString UndecodableArgumentMessage(const QString& shown)
 QString StandardOutputFailure(const QString& reason)
 {
     return Text::tr("標準出力に書き込めません（%1）").arg(reason);
+}
+
+void QuietQtMessages()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "quindaro2-cli: %s\n", TerminalSafe(message).toLocal8Bit().constData());
+    });
 }
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err)

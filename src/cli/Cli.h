@@ -20,4 +20,9 @@ QString CommandHelp(const QString& command);
 QString UndecodableArgumentMessage(const QString& shown);
 QString StandardOutputFailure(const QString& reason);
 
+// Keeps Qt's own debug messages and warnings (about its internals, never the
+// user's files) from the user's terminal; its critical and fatal messages
+// still reach standard error, after the program's name.
+void QuietQtMessages();
+
 } // namespace quindaro2::cli

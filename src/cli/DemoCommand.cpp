@@ -61,7 +61,7 @@ public:
         const Status written = WriteDemoRom(out, *edition, fill);
         if (!written)
             return io.fileError(written.reason());
-        io.print(Text::tr("%1年版のサンプルROMを %2 に作りました").arg(*edition).arg(out));
+        io.note(Text::tr("%1年版のサンプルROMを %2 に作りました").arg(*edition).arg(out));
         return kExitOk;
     }
 };

@@ -69,7 +69,7 @@ public:
 
         const ExportResult result = ExportPlayerData(image.value(), rom, *edition, out, mode);
         for (const QString& file : result.writtenFiles)
-            io.print(Text::tr("%1 に書き込みました").arg(file));
+            io.note(Text::tr("%1 に書き込みました").arg(file));
         if (!result.ok())
             return io.fileError(result.error);
         return kExitOk;

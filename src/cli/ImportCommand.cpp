@@ -34,9 +34,10 @@ public:
                         "決まります。変わったセルはエディタの編集ダイアログと同じ規則で調べ、変わらない\n"
                         "セルのバイトはそのまま残します。1991年版の「タイプ」は出力と同じく1バイト全体\n"
                         "（バッターは 16 × タイプ + 守備位置、ピッチャーは 16 × タイプ + 1）です。\n"
-                        "受け付けられないセルが1つでもあれば何も書かず、そのすべてを表示します。\n"
-                        "Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF と LF、引用符で囲んだ欄、\n"
-                        "行末の空の欄と空行を読めます。監督とチームの色は変わりません。\n"
+                        "受け付けられないセルが1つでもあれば何も書かず、それを（100 か所まで）表示します。\n"
+                        "Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF・LF・CR の行末、引用符で囲んだ欄、\n"
+                        "行末の空の欄と空行を読めます。CSV は合わせて 1 MiB、65536 行までです。\n"
+                        "監督とチームの色は変わりません。\n"
                         "\n")
             + EditionOrAutoHelp()
             + Text::tr("  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま\n"
@@ -75,6 +76,9 @@ public:
         }
         if (target.path.isEmpty())
             return io.usageError(name(), Text::tr("%1 のファイル名が空です").arg(arguments.isSet(patch) ? patch : output));
+        if (arguments.isSet(output))
+            if (const std::optional<int> refused = RefuseRomAsOutput(io, target.path, rom))
+                return *refused;
         const bool dryRun = arguments.isSet(QStringLiteral("--dry-run"));
 
         const auto resolve = [&](const RomImage& image) { return ResolveEdition(*edition, image, io); };
@@ -93,17 +97,17 @@ public:
                 io.note(line);
             return io.refused(ImportSummary(run.edition, run.import));
         case ImportRun::Outcome::Unchanged:
-            io.print(ImportSummary(run.edition, run.import));
-            io.print(Text::tr("%1 はそのままです").arg(rom));
+            io.note(ImportSummary(run.edition, run.import));
+            io.note(Text::tr("%1 はそのままです").arg(rom));
             return kExitOk;
         case ImportRun::Outcome::Declined:
-            io.print(Text::tr("--dry-run のため何も書き込んでいません"));
+            io.note(Text::tr("--dry-run のため何も書き込んでいません"));
             return kExitOk;
         case ImportRun::Outcome::Written:
             for (const QString& note : run.import.notes)
                 io.note(Text::tr("注意：%1").arg(note));
-            io.print(ImportSummary(run.edition, run.import));
-            io.print((target.patch ? Text::tr("%1 にパッチを書き込みました") : Text::tr("%1 に保存しました"))
+            io.note(ImportSummary(run.edition, run.import));
+            io.note((target.patch ? Text::tr("%1 にパッチを書き込みました") : Text::tr("%1 に保存しました"))
                          .arg(target.path));
             return kExitOk;
         }

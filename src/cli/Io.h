@@ -19,13 +19,17 @@ class Io {
 public:
     Io(QTextStream& out, QTextStream& err) : out_(out), err_(err) {}
 
-    // One line of results on standard output.
+    // One line of data on standard output: what a command shows (a team, a
+    // detection, the changes of a dry run). What a command did, and every
+    // other message, goes to standard error, so that an output that is
+    // standard output holds nothing else.
     void print(const QString& line);
     // A text of the tool's own, such as its help, as it is.
     void printText(const QString& text);
     // One line of messages on standard error, after the program's name.
     void complain(const QString& line);
-    // A line on standard error without the program's name.
+    // A line on standard error without the program's name: what was done,
+    // or a detail of a message.
     void note(const QString& line);
     // Raw bytes on standard output, such as an export to "-"; false when they
     // cannot be written.

@@ -80,9 +80,9 @@ private:
         if (const Status written = WriteWholeFile(out, applied->target); !written)
             return io.fileError(written.reason());
         if (applied->verified)
-            io.print(Text::tr("BPS パッチを当てて %1 に書き込みました（元の ROM と結果のチェックサムは一致しています）").arg(out));
+            io.note(Text::tr("BPS パッチを当てて %1 に書き込みました（元の ROM と結果のチェックサムは一致しています）").arg(out));
         else
-            io.print(Text::tr("IPS パッチを当てて %1 に書き込みました。IPS パッチには元の ROM を確かめる手段がないため、"
+            io.note(Text::tr("IPS パッチを当てて %1 に書き込みました。IPS パッチには元の ROM を確かめる手段がないため、"
                               "正しい ROM に当てたかどうかは確かめられていません")
                          .arg(out));
         return kExitOk;

@@ -25,6 +25,14 @@ std::optional<int> RefuseInputAsOutput(Io& io, const QString& out, const QString
     return std::nullopt;
 }
 
+std::optional<int> RefuseRomAsOutput(Io& io, const QString& out, const QString& rom)
+{
+    if (!SameFile(out, rom))
+        return std::nullopt;
+    return io.refused(Text::tr("--output の %1 は ROM %2 と同じファイルです。ROM そのものに書くには --output を省いてください")
+                          .arg(out, rom));
+}
+
 int WritePatch(Io& io, const QString& command, const QString& out, const QByteArray& original,
                const QByteArray& modified, const QStringList& inputs)
 {
@@ -46,7 +54,7 @@ int WritePatch(Io& io, const QString& command, const QString& out, const QByteAr
 
 void ReportPatchWritten(Io& io, const QString& out, qint64 size)
 {
-    io.print(Text::tr("%1 にパッチを書き込みました（%2 バイト）").arg(out, QString::number(size)));
+    io.note(Text::tr("%1 にパッチを書き込みました（%2 バイト）").arg(out, QString::number(size)));
 }
 
 } // namespace quindaro2::cli

@@ -26,6 +26,11 @@ std::optional<int> RefuseInputAsOutput(Io& io, const QString& out, const QString
 // Says that the patch `out` holds `size` bytes now.
 void ReportPatchWritten(Io& io, const QString& out, qint64 size);
 
+// Refuses an `--output` that names the ROM, by whatever name: the exit
+// code, having said to leave the option out to write the ROM itself;
+// nothing when `out` is another file.
+std::optional<int> RefuseRomAsOutput(Io& io, const QString& out, const QString& rom);
+
 // Writes the patch from `original` to `modified` into `out`, whose extension
 // names the kind. `out` may name none of the files in `inputs`. Returns the
 // exit code, having said what went wrong.

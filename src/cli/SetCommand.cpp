@@ -119,6 +119,9 @@ public:
         const bool toPatch = arguments.isSet(QStringLiteral("--patch"));
         if (toPatch && arguments.isSet(QStringLiteral("--output")))
             return io.usageError(name(), Text::tr("--patch と --output は一緒に使えません"));
+        if (arguments.isSet(QStringLiteral("--output")))
+            if (const std::optional<int> refused = RefuseRomAsOutput(io, target, rom))
+                return *refused;
 
         // Held from reading the ROM to replacing it, so that a second writer
         // of the same ROM waits for this one instead of losing its edit.
@@ -170,7 +173,7 @@ public:
                         .arg(GridName(*grid))
                         .arg(*row)
                         .arg(edited.header, entered, kept));
-        io.print(Text::tr("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
+        io.note(Text::tr("%1年版 チーム %2（%3）の%4 %5 行目「%6」を「%7」にして %8 に保存しました")
                      .arg(*edition)
                      .arg(*teamIndex)
                      .arg(TeamLabel(*edition, *teamIndex), GridName(*grid))

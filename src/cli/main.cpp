@@ -35,6 +35,7 @@ int RefuseUndecodableArgument(int argc, char* argv[], QTextStream& err)
 
 int main(int argc, char* argv[])
 {
+    quindaro2::cli::QuietQtMessages();
     QCoreApplication application(argc, argv);
     quindaro2::InstallTranslations(application, {QStringLiteral("core"), QStringLiteral("cli")});
     QTextStream out(stdout);

@@ -98,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
         ToolCase{"Saved",
                     {"set", "--edition", "93", "--team", "0", "--grid", "batter", "--row", "1", "--column", "3", "250",
                      "{rom}", "--output", "{out}"},
-                    0, true, "\"打率\" of team 0 (T) of the 1993 edition to \"250\" and saved {out}"},
-        ToolCase{"Demo", {"demo", "--edition", "1993", "{out}"}, 0, true, "Made a sample ROM of the 1993 edition: {out}"}),
+                    0, false, "\"打率\" of team 0 (T) of the 1993 edition to \"250\" and saved {out}"},
+        ToolCase{"Demo", {"demo", "--edition", "1993", "{out}"}, 0, false, "Made a sample ROM of the 1993 edition: {out}"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every command's help, which the English manual page is made of.
@@ -152,9 +152,9 @@ TEST(EnglishOutputTest, DataIsTheSameInBothLanguages)
     ASSERT_EQ(Japanese({QStringLiteral("export"), QStringLiteral("--edition"), QStringLiteral("93"), rom, exported}).code, 0);
     const Outcome imported = English({QStringLiteral("import"), QStringLiteral("--edition"), QStringLiteral("93"), rom, exported});
     EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
-    EXPECT_TRUE(imported.out.contains(
+    EXPECT_TRUE(imported.err.contains(
         QStringLiteral("Read %1 teams; no cell changes\n%2 is unchanged").arg(TeamCount(1993)).arg(rom)))
-        << imported.out.toStdString();
+        << imported.err.toStdString();
     EXPECT_EQ(ReadFile(rom), image);
 }
 

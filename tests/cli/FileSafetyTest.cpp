@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <map>
 #include <thread>
 #include <vector>
 
@@ -300,6 +301,48 @@ TEST(FullDisk, TheExportFailsAndKeepsThePreviousFiles)
     EXPECT_EQ(ReadFile(out), oneFile);
     EXPECT_EQ(ReadFile(disk.path(QStringLiteral("players_T.txt"))), firstTeam);
     EXPECT_EQ(ReadFile(rom), image);
+}
+
+// A per-team export with room for a few of its files but not all: all or
+// nothing, so every earlier file keeps its bytes and no file is said to be
+// written.
+TEST(FullDisk, APerTeamExportIsAllOrNothing)
+{
+    test::SmallFileSystem disk(1024 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const QByteArray image = DemoRomImage(1993);
+    const QString rom = disk.path(QStringLiteral("rom.nes"));
+    {
+        QFile file(rom);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
+    }
+    const QString out = disk.path(QStringLiteral("t.csv"));
+    const QStringList perTeam{QStringLiteral("export"), QStringLiteral("--edition"), k93, QStringLiteral("--per-team"), rom, out};
+    ASSERT_EQ(RunTool(perTeam).code, 0);
+    // The earlier export from another ROM, then room for five team files.
+    const QString other = disk.path(QStringLiteral("other.nes"));
+    {
+        QFile file(other);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(DemoRomImage(1993, {7, true, false})) == image.size());
+    }
+    ASSERT_EQ(RunTool({QStringLiteral("export"), QStringLiteral("--edition"), k93, QStringLiteral("--per-team"), other, out}).code, 0);
+    ASSERT_TRUE(QFile::remove(other));
+    QDir dir(disk.path(QString()));
+    std::map<QString, QByteArray> before;
+    for (const QString& name : dir.entryList(QDir::Files))
+        before[name] = ReadFile(dir.filePath(name));
+    ASSERT_TRUE(disk.leaveFree(5 * 4096));
+    const std::size_t files = before.size();
+
+    const Outcome outcome = RunTool(perTeam);
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_FALSE(outcome.err.contains(QStringLiteral("に書き込みました"))) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("ほかのファイルにも何も書き込んでいません"))) << outcome.err.toStdString();
+    QFile::remove(disk.path(QStringLiteral("filler")));
+    EXPECT_EQ(static_cast<std::size_t>(dir.entryList(QDir::Files).size()), files) << dir.entryList(QDir::Files).join(u' ').toStdString();
+    for (const auto& [name, bytes] : before)
+        EXPECT_EQ(ReadFile(dir.filePath(name)), bytes) << name.toStdString();
 }
 
 } // namespace

@@ -298,7 +298,7 @@ TEST_P(ImportLikeSetTest, GivesTheBytesOfSet)
         const QString out = folder.path(QStringLiteral("imported.nes"));
         const Outcome outcome = Import({Edition(c.edition), rom, edited, QStringLiteral("--output"), out});
         ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
-        EXPECT_TRUE(outcome.out.contains(QStringLiteral("1 チームの 1 セルが変わります"))) << outcome.out.toStdString();
+        EXPECT_TRUE(outcome.err.contains(QStringLiteral("1 チームの 1 セルが変わります"))) << outcome.err.toStdString();
         EXPECT_EQ(ReadFile(out), ReadFile(viaSet));
         EXPECT_EQ(ReadFile(rom), image);
     }
@@ -336,7 +336,7 @@ TEST_F(ImportToolTest, AnUnchangedExportLeavesTheRomAlone)
         files << folder.path(QStringLiteral("team_%1.txt").arg(TeamLabel(1992, team)));
     const Outcome outcome = Import(QStringList{Edition(1992), rom} + files);
     EXPECT_EQ(outcome.code, 0) << outcome.err.toStdString();
-    EXPECT_TRUE(outcome.out.contains(QStringLiteral("16 チームを読みました。変わるセルはありません")));
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("16 チームを読みました。変わるセルはありません")));
     EXPECT_EQ(ReadFile(rom), image);
 }
 
@@ -350,15 +350,17 @@ TEST_F(ImportToolTest, DryRunListsTheChangesAndWritesNothing)
 
     const Outcome outcome = Import({Edition(1992), rom, players, QStringLiteral("--dry-run")});
     EXPECT_EQ(outcome.code, 0) << outcome.err.toStdString();
+    // The changes are the data asked for; that nothing was written is a message.
     EXPECT_EQ(outcome.out, QStringLiteral("16 チームを読みました。1 チームの 1 セルが変わります（Sチーム 1）\n"
-                                          "Sチーム ピッチャー 5「%1」 フォーク：%2 → %3\n"
-                                          "--dry-run のため何も書き込んでいません\n")
+                                          "Sチーム ピッチャー 5「%1」 フォーク：%2 → %3\n")
                                .arg(name, before, test::Field(lines, line, 10)));
+    EXPECT_EQ(outcome.err, QStringLiteral("--dry-run のため何も書き込んでいません\n"));
     EXPECT_EQ(ReadFile(rom), image);
 
     const Outcome written = Import({Edition(1992), rom, players});
     EXPECT_EQ(written.code, 0) << written.err.toStdString();
-    EXPECT_TRUE(written.out.endsWith(QStringLiteral("%1 に保存しました\n").arg(rom)));
+    EXPECT_TRUE(written.err.endsWith(QStringLiteral("%1 に保存しました\n").arg(rom)));
+    EXPECT_TRUE(written.out.isEmpty());
     EXPECT_NE(ReadFile(rom), image);
 }
 

@@ -10,12 +10,14 @@
 
 namespace quindaro2::test {
 
-SmallFileSystem::SmallFileSystem(qint64 bytes)
+SmallFileSystem::SmallFileSystem(qint64 bytes, int inodes)
 {
     dir_ = QDir::tempPath() + QStringLiteral("/quindaro2-small-fs-%1-%2").arg(::getpid()).arg(reinterpret_cast<quintptr>(this));
     if (::geteuid() != 0 || !QDir().mkpath(dir_))
         return;
-    const QByteArray options = "size=" + QByteArray::number(bytes);
+    QByteArray options = "size=" + QByteArray::number(bytes);
+    if (inodes > 0)
+        options += ",nr_inodes=" + QByteArray::number(inodes);
     mounted_ = ::mount("tmpfs", QFile::encodeName(dir_).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
@@ -51,6 +53,15 @@ bool SmallFileSystem::leaveFree(qint64 bytes) const
             return false;
     }
     return freeBytes() == bytes;
+}
+
+void SmallFileSystem::useEveryInode() const
+{
+    for (int i = 0; i < 100000; ++i) {
+        QFile file(path(QStringLiteral("inode%1").arg(i)));
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+    }
 }
 
 } // namespace quindaro2::test

@@ -9,7 +9,8 @@ namespace quindaro2::test {
 // not be mounted.
 class SmallFileSystem {
 public:
-    explicit SmallFileSystem(qint64 bytes);
+    // `inodes`, when given, also bounds how many files it can hold.
+    explicit SmallFileSystem(qint64 bytes, int inodes = 0);
     ~SmallFileSystem();
     SmallFileSystem(const SmallFileSystem&) = delete;
     SmallFileSystem& operator=(const SmallFileSystem&) = delete;
@@ -18,6 +19,8 @@ public:
     QString path(const QString& name) const;
     // Fills the file system until only `bytes` are left free.
     bool leaveFree(qint64 bytes) const;
+    // Makes empty files until no more can be made.
+    void useEveryInode() const;
     qint64 freeBytes() const;
 
 private:

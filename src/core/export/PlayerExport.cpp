@@ -195,13 +195,12 @@ ExportResult ExportPlayerData(const RomImage& image, const QString& romPath, int
             return result;
         }
     }
-    for (const ExportFile& file : files.value()) {
-        if (const Status written = WriteWholeFile(file.path, file.bytes); !written) {
-            result.error = written.reason();
-            return result;
-        }
-        result.writtenFiles << file.path;
-    }
+    std::vector<FileContent> contents;
+    for (const ExportFile& file : files.value())
+        contents.push_back({file.path, file.bytes});
+    FilesWritten written = WriteWholeFiles(contents);
+    result.writtenFiles = std::move(written.written);
+    result.error = std::move(written.error);
     return result;
 }
 

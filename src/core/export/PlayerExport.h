@@ -37,8 +37,9 @@ Result<std::vector<ExportFile>> PlayerExportFiles(const RomImage& image, const Q
 // comma-separated Shift-JIS text with CR LF line ends, read straight from the
 // ROM file (never from grids), which is read once. Every record is read before any file is
 // written, so a ROM that cannot be read completely leaves no file behind. In
-// per-team mode a file that cannot be written stops the export; the files of
-// the teams before it are complete and stay. The opened ROM is never written.
+// per-team mode every file is made apart before any replaces its old one
+// (WriteWholeFiles): a file that cannot be made leaves every file as it was.
+// The opened ROM is never written.
 ExportResult ExportPlayerData(const QString& romPath, int edition, const QString& chosenFileName, ExportMode mode);
 // The same from the image of the ROM at `romPath`, already read.
 ExportResult ExportPlayerData(const RomImage& image, const QString& romPath, int edition, const QString& chosenFileName,

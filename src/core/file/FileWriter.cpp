@@ -1,20 +1,20 @@
 #include "core/file/FileWriter.h"
 
-#include "core/file/Descriptor.h"
+#include "core/file/InPlaceWrite.h"
+#include "core/file/Replacement.h"
 #include "core/file/SystemError.h"
+#include "core/file/WriteSteps.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
-#include <vector>
+#include <optional>
 
 namespace quindaro2 {
 
@@ -24,32 +24,9 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(FileWriter)
 };
 
-QString CannotWrite(const QString& path, const QString& reason)
+QString EmptyName()
 {
-    return Text::tr("%1 に書き込めません（%2）。%1 は元のままです").arg(path, reason);
-}
-
-QString CannotCreate(const QString& path, const QString& reason)
-{
-    return Text::tr("%1 を作れません（%2）。何も書き込んでいません").arg(path, reason);
-}
-
-// Writes everything at the descriptor's position; false with errno set.
-bool WriteAll(int fd, const char* data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(size));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
+    return Text::tr("書き込み先のファイル名が空です");
 }
 
 // A name that leads, through symbolic links, to an open descriptor of some
@@ -76,9 +53,9 @@ bool IsDescriptorAlias(QByteArray name)
 
 // As a shell redirect writes: into the file that is there, never a new one.
 // `flags` adds O_APPEND for a descriptor, so that what is already in it stays.
-Status WriteInto(const QString& path, const QByteArray& name, const QByteArray& bytes, int flags)
+Status WriteInto(const QString& path, const QByteArray& bytes, int flags)
 {
-    const int fd = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | flags);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | flags);
     if (fd < 0)
         return Status::Failed(Text::tr("%1 に書き込めません（%2）").arg(path, SystemError()));
     const bool written = WriteAll(fd, bytes.constData(), bytes.size());
@@ -106,179 +83,192 @@ bool MayKeepOwner(const struct stat& info)
     return false;
 }
 
-// Gives the new file the extended attributes of the old one; false when one
-// cannot be copied.
-bool CopyAttributes(const QByteArray& from, int to)
+// How one file is written.
+enum class Way { Replace, InPlace, Into, Append };
+
+struct PlannedFile {
+    const FileContent* content = nullptr;
+    Way way = Way::Replace;
+    std::optional<struct stat> existing;  // none for a new file
+    Replacement replacement;
+};
+
+// Looks at what the path names, before anything is written.
+Status Plan(const FileContent& content, PlannedFile& planned)
 {
-    const ssize_t length = ::listxattr(from.constData(), nullptr, 0);
-    if (length <= 0)
-        return length == 0 || errno == ENOTSUP;
-    std::vector<char> names(static_cast<std::size_t>(length));
-    const ssize_t listed = ::listxattr(from.constData(), names.data(), names.size());
-    if (listed < 0)
-        return false;
-    for (ssize_t at = 0; at < listed; at += static_cast<ssize_t>(std::strlen(names.data() + at)) + 1) {
-        const char* attribute = names.data() + at;
-        const ssize_t size = ::getxattr(from.constData(), attribute, nullptr, 0);
-        if (size < 0)
-            return false;
-        std::vector<char> value(static_cast<std::size_t>(size));
-        if (::getxattr(from.constData(), attribute, value.data(), value.size()) != size
-            || ::fsetxattr(to, attribute, value.data(), value.size(), 0) != 0)
-            return false;
+    planned.content = &content;
+    const QString& path = content.path;
+    if (path.isEmpty())
+        return Status::Failed(EmptyName());
+    const QByteArray name = QFile::encodeName(path);
+    if (IsDescriptorAlias(name)) {
+        planned.way = Way::Append;
+        return Status::Ok();
     }
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0) {
+        if (errno != ENOENT)
+            return Status::Failed(CannotWrite(path, SystemError()));
+        planned.way = Way::Replace;
+        return Status::Ok();
+    }
+    if (!S_ISREG(info.st_mode)) {
+        planned.way = Way::Into;
+        return Status::Ok();
+    }
+    if (Status left = CheckNoLeftBackup(path); !left)
+        return left;
+    planned.existing = info;
+    planned.way = info.st_nlink > 1 || !MayKeepOwner(info) ? Way::InPlace : Way::Replace;
+    return Status::Ok();
+}
+
+Status Complete(PlannedFile& file)
+{
+    const FileContent& content = *file.content;
+    switch (file.way) {
+    case Way::Replace:
+        return file.replacement.commit() ? Status::Ok() : Status::Failed(file.replacement.error());
+    case Way::InPlace: return OverwriteInPlace(content.path, content.bytes);
+    case Way::Into: return WriteInto(content.path, content.bytes, 0);
+    case Way::Append: return WriteInto(content.path, content.bytes, O_APPEND);
+    }
+    return Status::Failed(EmptyName());
+}
+
+QString NothingElseWritten(const QString& error, std::size_t files)
+{
+    return files > 1 ? Text::tr("%1。ほかのファイルにも何も書き込んでいません").arg(error) : error;
+}
+
+QString PartlyWritten(const QString& error, const QStringList& written, const QStringList& kept)
+{
+    //: Between the names of files in a list.
+    const QString separator = Text::tr("、");
+    if (kept.isEmpty())
+        return Text::tr("%1。書き込んだファイル：%2").arg(error, written.join(separator));
+    return Text::tr("%1。書き込んだファイル：%2。元のままのファイル：%3").arg(error, written.join(separator), kept.join(separator));
+}
+
+// A free name beside `name` for the file on its way there; the descriptor,
+// or -1 with errno set.
+int CreatePartial(const QByteArray& name, QByteArray& partial)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        partial = name + ".partial-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(partial.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Gives the complete file its name unless the name is taken; false with
+// errno set, EEXIST when it is taken.
+bool Publish(const QByteArray& partial, const QByteArray& name)
+{
+    if (::renameat2(AT_FDCWD, partial.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system that cannot rename without replacing can mostly link.
+    if (::link(partial.constData(), name.constData()) != 0)
+        return false;
+    // The file is complete under its name; a second name left over is no harm.
+    (void)::unlink(partial.constData());
     return true;
 }
 
-enum class Replaced { Done, Failed, KeepInPlace };
-
-// The new image is made apart and renamed over the file: whatever fails, the
-// file keeps its old bytes. `existing` is the old file's status, or none for
-// a new file.
-Replaced ReplaceAtomically(const QString& path, const QByteArray& name, const QByteArray& bytes,
-                           const struct stat* existing, QString& error)
+QString AlreadyThere(const QString& path)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Unbuffered: a write that fails fails here, not unseen inside commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = existing ? CannotWrite(path, file.errorString()) : CannotCreate(path, file.errorString());
-        return Replaced::Failed;
-    }
-    const int fd = file.handle();
-    if (existing) {
-        // Owner first: changing it clears the set-id bits that the mode then restores.
-        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0 || ::fchmod(fd, existing->st_mode & 07777) != 0
-            || !CopyAttributes(name, fd)) {
-            file.cancelWriting();
-            return Replaced::KeepInPlace;
-        }
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(fd) != 0) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : SystemError();
-        file.cancelWriting();
-        error = existing ? CannotWrite(path, reason) : CannotCreate(path, reason);
-        return Replaced::Failed;
-    }
-    if (!file.commit()) {
-        error = existing ? CannotWrite(path, file.errorString()) : CannotCreate(path, file.errorString());
-        return Replaced::Failed;
-    }
-    return Replaced::Done;
-}
-
-QByteArray ReadWhole(int fd, bool& ok)
-{
-    QByteArray bytes;
-    char buffer[65536];
-    ok = true;
-    for (qint64 at = 0;;) {
-        const ssize_t got = ::pread(fd, buffer, sizeof buffer, at);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            ok = false;
-            return {};
-        }
-        if (got == 0)
-            return bytes;
-        bytes.append(buffer, got);
-        at += got;
-    }
-}
-
-bool Overwrite(int fd, const QByteArray& bytes)
-{
-    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes.constData(), bytes.size())
-        && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0;
-}
-
-// The file stays the same file (its links, owner and attributes with it): its
-// old bytes go into a backup beside it, the new ones over it, and the backup
-// goes again once they are safely there.
-Status OverwriteInPlace(const QString& path, const QByteArray& name, const QByteArray& bytes)
-{
-    const Descriptor file(::open(name.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC));
-    const int fd = file.get();
-    if (fd < 0)
-        return Status::Failed(CannotWrite(path, SystemError()));
-
-    bool read = false;
-    const QByteArray old = ReadWhole(fd, read);
-    if (!read)
-        return Status::Failed(CannotWrite(path, SystemError()));
-    QTemporaryFile backup(QFileInfo(path).absoluteFilePath() + QStringLiteral(".backup-XXXXXX"));
-    backup.setAutoRemove(false);
-    // Written past Qt's buffer, so that a full disk reports its own error.
-    if (!backup.open() || !WriteAll(backup.handle(), old.constData(), old.size()) || ::fsync(backup.handle()) != 0) {
-        const QString reason = backup.isOpen() ? SystemError() : backup.errorString();
-        backup.remove();
-        return Status::Failed(CannotWrite(path, Text::tr("バックアップを作れません：%1").arg(reason)));
-    }
-    backup.close();
-
-    if (Overwrite(fd, bytes)) {
-        backup.remove();
-        return Status::Ok();
-    }
-    const QString reason = SystemError();
-    if (Overwrite(fd, old)) {
-        backup.remove();
-        return Status::Failed(CannotWrite(path, reason));
-    }
-    return Status::Failed(Text::tr("%1 に書き込めません（%2）。元のデータはバックアップ %3 にあります")
-                              .arg(path, reason, backup.fileName()));
+    return Text::tr("%1 は既にあります。上書きしません").arg(path);
 }
 
 } // namespace
 
 Status WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
-    if (path.isEmpty())
-        return Status::Failed(Text::tr("書き込み先のファイル名が空です"));
-    const QByteArray name = QFile::encodeName(path);
-    if (IsDescriptorAlias(name))
-        return WriteInto(path, name, bytes, O_APPEND);
+    const FilesWritten written = WriteWholeFiles({{path, bytes}});
+    return written.ok() ? Status::Ok() : Status::Failed(written.error);
+}
 
-    struct stat info;
-    if (::stat(name.constData(), &info) != 0) {
-        if (errno != ENOENT)
-            return Status::Failed(CannotWrite(path, SystemError()));
-        QString error;
-        return ReplaceAtomically(path, name, bytes, nullptr, error) == Replaced::Done ? Status::Ok()
-                                                                                    : Status::Failed(error);
+FilesWritten WriteWholeFiles(const std::vector<FileContent>& files)
+{
+    FilesWritten result;
+    std::vector<PlannedFile> planned(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (Status status = Plan(files[i], planned[i]); !status) {
+            result.error = NothingElseWritten(status.reason(), files.size());
+            return result;
+        }
     }
-    if (!S_ISREG(info.st_mode))
-        return WriteInto(path, name, bytes, 0);
-    if (info.st_nlink > 1 || !MayKeepOwner(info))
-        return OverwriteInPlace(path, name, bytes);
-    QString error;
-    switch (ReplaceAtomically(path, name, bytes, &info, error)) {
-    case Replaced::Done: return Status::Ok();
-    case Replaced::Failed: return Status::Failed(error);
-    case Replaced::KeepInPlace: return OverwriteInPlace(path, name, bytes);
+    for (PlannedFile& file : planned) {
+        if (file.way != Way::Replace)
+            continue;
+        switch (file.replacement.prepare(file.content->path, file.content->bytes, file.existing ? &*file.existing : nullptr)) {
+        case Replacement::Outcome::Ready: break;
+        case Replacement::Outcome::KeepInPlace: file.way = Way::InPlace; break;
+        case Replacement::Outcome::Failed:
+            result.error = NothingElseWritten(file.replacement.error(), files.size());
+            return result;
+        }
     }
-    return Status::Failed(error);
+    for (std::size_t i = 0; i < planned.size(); ++i) {
+        if (Status status = Complete(planned[i]); !status) {
+            if (result.written.isEmpty()) {
+                result.error = NothingElseWritten(status.reason(), files.size());
+            } else {
+                QStringList kept;
+                for (std::size_t later = i + 1; later < planned.size(); ++later)
+                    kept << planned[later].content->path;
+                result.error = PartlyWritten(status.reason(), result.written, kept);
+            }
+            return result;
+        }
+        result.written << planned[i].content->path;
+    }
+    return result;
 }
 
 Status WriteNewFile(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty())
-        return Status::Failed(Text::tr("書き込み先のファイル名が空です"));
+        return Status::Failed(EmptyName());
     const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST)
-            return Status::Failed(Text::tr("%1 は既にあります。上書きしません").arg(path));
+    struct stat info;
+    if (::lstat(name.constData(), &info) == 0)
+        return Status::Failed(AlreadyThere(path));
+    QByteArray partial;
+    const int fd = CreatePartial(name, partial);
+    if (fd < 0)
         return Status::Failed(CannotCreate(path, SystemError()));
+    bool done = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && done) {
+        done = false;
+        error = errno;
     }
-    const bool written = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
-    const int error = errno;
-    if (::close(fd) != 0 || !written) {
-        ::unlink(name.constData());
-        return Status::Failed(CannotCreate(path, SystemError(written ? errno : error)));
+    if (done && !Publish(partial, name)) {
+        done = false;
+        error = errno;
     }
-    return Status::Ok();
+    if (done)
+        return Status::Ok();
+    ::unlink(partial.constData());
+    return Status::Failed(error == EEXIST ? AlreadyThere(path) : CannotCreate(path, SystemError(error)));
+}
+
+Status CheckSaveTarget(const QString& path)
+{
+    if (path.isEmpty())
+        return Status::Failed(EmptyName());
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return Status::Ok();
+    return Status::Failed(
+        Text::tr("%1 は通常のファイルではありません（FIFO、デバイス、フォルダなど）。保存先には通常のファイルか新しい名前を選んでください")
+            .arg(path));
 }
 
 } // namespace quindaro2

@@ -164,6 +164,18 @@ LockedRom::LockedRom(Descriptor descriptor, RomImage image)
 {
 }
 
+Status CheckRomFile(const QString& path)
+{
+    if (path.isEmpty())
+        return Status::Failed(Text::tr("ファイル名が空です"));
+    // Non-blocking, so that opening a FIFO cannot hang before it is refused.
+    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info;
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
+        return Status::Failed(CannotRead(path, SystemError()));
+    return CheckFile(path, info, Expected{true, kLargestRom});
+}
+
 Result<RomImage> ReadRomFile(const QString& path)
 {
     Result<LockedRom> rom = LockedRom::Open(path, LockedRom::Access::Read);

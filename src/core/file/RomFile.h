@@ -37,6 +37,11 @@ private:
     RomImage image_;
 };
 
+// Whether the path names a file that may be read as a ROM, told without
+// reading it: a regular file of at most kLargestRom bytes; otherwise why not,
+// as LockedRom::Open would say.
+Status CheckRomFile(const QString& path);
+
 // Reads the whole file once, under a shared lock.
 Result<RomImage> ReadRomFile(const QString& path);
 

@@ -14,7 +14,7 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(ImportFile)
 };
 
-Result<ImportFile> ReadImportFile(const QString& path)
+Result<ImportFile> ReadImportFile(const QString& path, qint64 left)
 {
     const auto cannotRead = [&](const QString& reason) {
         return Result<ImportFile>::Failed(Text::tr("%1 を読み込めません（%2）").arg(path, reason));
@@ -24,15 +24,20 @@ Result<ImportFile> ReadImportFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotRead(file.errorString());
+    const ImportFile tooLarge{path, {}, true};
+    if (!file.isSequential() && file.size() > left)
+        return tooLarge;
     QByteArray bytes;
-    while (bytes.size() <= kLargestImportText) {
-        const QByteArray chunk = file.read(kLargestImportText + 1 - bytes.size());
+    while (bytes.size() <= left) {
+        const QByteArray chunk = file.read(left + 1 - bytes.size());
         if (file.error() != QFileDevice::NoError)
             return cannotRead(file.errorString());
         if (chunk.isEmpty())
             break;
         bytes += chunk;
     }
+    if (bytes.size() > left)
+        return tooLarge;
     return ImportFile{path, bytes};
 }
 
@@ -41,10 +46,12 @@ Result<ImportFile> ReadImportFile(const QString& path)
 Result<std::vector<ImportFile>> ReadImportFiles(const QStringList& paths)
 {
     std::vector<ImportFile> files;
+    qint64 left = kLargestImportText;
     for (const QString& path : paths) {
-        Result<ImportFile> file = ReadImportFile(path);
+        Result<ImportFile> file = ReadImportFile(path, left);
         if (!file)
             return Result<std::vector<ImportFile>>::Failed(file.reason());
+        left -= file->bytes.size();
         files.push_back(std::move(file).value());
     }
     return files;

@@ -14,11 +14,15 @@ namespace quindaro2 {
 struct ImportFile {
     QString path;
     QByteArray bytes;
+    // With the files before it, more than an import takes
+    // (kLargestImportText): its bytes were not kept.
+    bool tooLarge = false;
 };
 
-// Reads each file, but never more than one byte past the largest text an
-// import takes, so that a huge file or an endless device is read no further
-// than needed to refuse it. Fails on the first file that cannot be read.
+// Reads each file, but all of them together never more than one byte past
+// what an import takes: a regular file larger than what is left is not read
+// at all, and a huge file or an endless device is read no further than
+// needed to refuse it. Fails on the first file that cannot be read.
 Result<std::vector<ImportFile>> ReadImportFiles(const QStringList& paths);
 
 } // namespace quindaro2

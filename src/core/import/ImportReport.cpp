@@ -62,7 +62,7 @@ QString ImportSummary(int edition, const PlayerImport& import)
 {
     if (!import.ok())
         return Text::tr("取り込めないところが %n か所あります。何も書き込みません", nullptr,
-                        static_cast<int>(import.problems.size()));
+                        static_cast<int>(import.problems.size()) + import.unlistedProblems);
     if (import.changes.empty())
         return Text::tr("%1を読みました。変わるセルはありません").arg(Teams(import.teams.size()));
     std::map<int, int> cellsByTeam;
@@ -82,6 +82,9 @@ QStringList ImportDetails(int edition, const PlayerImport& import)
     if (!import.ok()) {
         for (const ImportProblem& problem : import.problems)
             lines << ProblemText(problem);
+        if (import.unlistedProblems > 0)
+            lines << Text::tr("ほか %n か所（最初の %1 か所だけを示しています）", nullptr, import.unlistedProblems)
+                         .arg(kMostImportProblems);
         return lines;
     }
     for (const ImportedCell& change : import.changes)

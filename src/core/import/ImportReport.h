@@ -20,7 +20,7 @@ QString ProblemText(const ImportProblem& problem);
 QString ImportSummary(int edition, const PlayerImport& import);
 
 // The change list, then the notes on values stored otherwise; or, when
-// refused, every problem.
+// refused, the problems listed and how many more there are.
 QStringList ImportDetails(int edition, const PlayerImport& import);
 
 } // namespace quindaro2

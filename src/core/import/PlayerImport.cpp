@@ -120,13 +120,24 @@ public:
     void read(const ImportFile& file)
     {
         files_.push_back(file.path);
+        if (file.tooLarge) {
+            refuse({file.path, 0, {}, {},
+                    Text::tr("ファイルが大きすぎます（取り込むテキストは合わせて %1 MiB まで）").arg(kLargestImportText / (1024 * 1024))});
+            return;
+        }
         const TextLines text = DecodeTextLines(file.bytes);
         if (!text.ok()) {
-            problems_.push_back({file.path, text.problemLine, {}, {}, text.problem});
+            refuse({file.path, text.problemLine, {}, {}, text.problem});
+            return;
+        }
+        lines_ += text.lines.size();
+        if (lines_ > kMostImportLines) {
+            refuse({file.path, 0, {}, {}, Text::tr("行が多すぎます（取り込むテキストは合わせて %1 行まで）").arg(kMostImportLines)});
             return;
         }
         FileTeams found = SplitTeams(file.path, edition_, text.lines);
-        problems_.insert(problems_.end(), found.problems.begin(), found.problems.end());
+        for (ImportProblem& problem : found.problems)
+            refuse(std::move(problem));
         for (TeamSection& section : found.teams)
             sections_.push_back(std::move(section));
     }
@@ -139,7 +150,7 @@ public:
         for (const TeamSection& section : sections_) {
             const auto [first, added] = byTeam.emplace(section.team, &section);
             if (!added)
-                problems_.push_back({section.file, section.teamLine, {}, {},
+                refuse({section.file, section.teamLine, {}, {},
                                      Text::tr("%1は %2 の %3 行目にもあります。1つのチームは1回だけ取り込めます")
                                          .arg(ImportTeamName(edition_, section.team), first->second->file,
                                               QString::number(first->second->teamLine))});
@@ -153,6 +164,7 @@ public:
             teams.push_back(std::move(imported).value());
         }
         result.problems = inFileOrder(problems_);
+        result.unlistedProblems = unlisted_;
         if (!result.ok())
             return result;
 
@@ -198,7 +210,7 @@ private:
         const std::span<const ColumnDescriptor> columns = Columns(grid, edition_);
         const int count = static_cast<int>(columns.size());
         const auto refuse = [&](const QString& heading, const QString& text, const QString& reason) {
-            problems_.push_back({file, line.number, heading, text, reason});
+            this->refuse({file, line.number, heading, text, reason});
         };
         if (line.fields.size() != count) {
             refuse({}, {}, Text::tr("%1の列が %2 個あります（%3 個のはず）").arg(GridName(grid)).arg(line.fields.size()).arg(count));
@@ -316,6 +328,15 @@ private:
         }
     }
 
+    // The first problems are kept, the others counted.
+    void refuse(ImportProblem problem)
+    {
+        if (problems_.size() < kMostImportProblems)
+            problems_.push_back(std::move(problem));
+        else
+            ++unlisted_;
+    }
+
     // Problems file by file as given, line by line within a file.
     std::vector<ImportProblem> inFileOrder(std::vector<ImportProblem> problems) const
     {
@@ -334,6 +355,8 @@ private:
     QStringList files_;
     std::vector<TeamSection> sections_;
     std::vector<ImportProblem> problems_;
+    int unlisted_ = 0;
+    std::size_t lines_ = 0;  // of the texts read so far
 };
 
 } // namespace

@@ -31,7 +31,8 @@ struct PlayerImport {
     RomImage image;                       // the new image; the old one when anything is refused
     std::vector<int> teams;               // the teams the texts hold, in list order
     std::vector<ImportedCell> changes;    // team by team, slot by slot, column by column
-    std::vector<ImportProblem> problems;  // every refused file, line and cell
+    std::vector<ImportProblem> problems;  // the refused files, lines and cells, at most kMostImportProblems
+    int unlistedProblems = 0;             // the problems found beyond those, only counted
     QStringList notes;                    // values the records keep otherwise than written
 
     bool ok() const { return problems.empty(); }
@@ -45,10 +46,11 @@ struct PlayerImport {
 // managers and team colours stay as they are. The 1991 type columns hold the
 // whole byte, as exported; of a batter's type and position, which share that
 // byte, the column that was changed gives the position. All or nothing: when
-// anything is refused the problems name every refused file, line and cell,
-// and the image is the old one. Fails only when the image cannot give a team
-// that the texts hold. Nothing of the document changes here: the caller
-// applies the step.
+// anything is refused the problems name the refused files, lines and cells
+// (the first kMostImportProblems found; the rest are counted), and the image
+// is the old one. Together the texts may hold kMostImportLines lines. Fails
+// only when the image cannot give a team that the texts hold. Nothing of the
+// document changes here: the caller applies the step.
 Result<PlayerImport> ImportPlayerData(const RomDocument& document, const std::vector<ImportFile>& files);
 
 } // namespace quindaro2

@@ -21,7 +21,7 @@ bool IsUtf16(const QByteArray& bytes)
 }
 
 // Line ends and tabs are the only control characters a text of ours holds.
-int ControlByte(const QByteArray& line)
+int ControlByte(QByteArrayView line)
 {
     for (const char c : line) {
         const auto byte = static_cast<unsigned char>(c);
@@ -31,25 +31,32 @@ int ControlByte(const QByteArray& line)
     return -1;
 }
 
-// Lines end at LF, with or without CR before it; a last line may lack its end.
-std::vector<QByteArray> RawLines(const QByteArray& bytes)
+// Where one line lies in the bytes, without its end.
+struct Span {
+    qsizetype start;
+    qsizetype length;
+};
+
+// Lines end at CR LF, LF or CR alike; a last line may lack its end. None
+// past `most` lines: more are counted, not kept.
+std::vector<Span> LineSpans(const QByteArray& bytes, int most, int& count)
 {
-    std::vector<QByteArray> lines;
+    std::vector<Span> spans;
+    count = 0;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        QByteArray line = bytes.mid(start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.push_back(line);
-        start = end + 1;
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        if (++count <= most)
+            spans.push_back({start, end - start});
+        const bool crLf = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
     }
-    return lines;
+    return spans;
 }
 
-bool Decodes(QStringDecoder& decoder, const QByteArray& bytes, QString* text = nullptr)
+bool Decodes(QStringDecoder& decoder, QByteArrayView bytes, QString* text = nullptr)
 {
     decoder.resetState();
     const QString decoded = decoder.decode(bytes);
@@ -84,15 +91,19 @@ TextLines DecodeTextLines(const QByteArray& bytes)
 
     const bool marked = bytes.startsWith(kUtf8Mark);
     const QByteArray body = marked ? bytes.mid(kUtf8Mark.size()) : bytes;
-    const std::vector<QByteArray> raw = RawLines(body);
-    for (std::size_t i = 0; i < raw.size(); ++i) {
+    int count = 0;
+    const std::vector<Span> spans = LineSpans(body, kMostImportLines, count);
+    if (count > kMostImportLines)
+        return Refused(0, Text::tr("行が多すぎます（%1 行。取り込めるのは %2 行まで）").arg(count).arg(kMostImportLines));
+    const auto line = [&](std::size_t i) { return QByteArrayView(body).sliced(spans[i].start, spans[i].length); };
+    for (std::size_t i = 0; i < spans.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
-        if (const int control = ControlByte(raw[i]); control >= 0)
+        if (const int control = ControlByte(line(i)); control >= 0)
             return Refused(number, Text::tr("制御文字 0x%1 があります。テキストファイルではありません")
                                        .arg(control, 2, 16, QLatin1Char('0')));
-        if (raw[i].size() > kLongestImportLine)
+        if (spans[i].length > kLongestImportLine)
             return Refused(number, Text::tr("行が長すぎます（%1 バイト。1行は %2 バイトまで）")
-                                       .arg(raw[i].size())
+                                       .arg(spans[i].length)
                                        .arg(kLongestImportLine));
     }
 
@@ -104,10 +115,10 @@ TextLines DecodeTextLines(const QByteArray& bytes)
     QStringDecoder& decoder = isUtf8 ? utf8 : shiftJis;
 
     TextLines result;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
+    for (std::size_t i = 0; i < spans.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         QString text;
-        if (!Decodes(decoder, raw[i], &text))
+        if (!Decodes(decoder, line(i), &text))
             return Refused(number, isUtf8 ? Text::tr("UTF-8 として読めない文字があります。%1").arg(SaveAgain())
                                           : Text::tr("Shift-JIS としても UTF-8 としても読めない文字があります。"
                                                      "文字コードが Shift-JIS でも UTF-8 でもないテキストです。%1").arg(SaveAgain()));

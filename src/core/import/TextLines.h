@@ -7,9 +7,12 @@
 
 namespace quindaro2 {
 
-// Far beyond any export (a whole league is some 40 KiB, a line some 60
-// bytes): anything larger is not an export.
-inline constexpr qint64 kLargestImportText = 4 * 1024 * 1024;
+// Far beyond any export (a whole league is some 16 KiB in some 500 lines, a
+// line some 60 bytes): anything larger is not an export. The bytes and the
+// lines bound the texts of one import together, so that no import takes
+// more than a few tens of megabytes.
+inline constexpr qint64 kLargestImportText = 1024 * 1024;
+inline constexpr int kMostImportLines = 65536;
 inline constexpr int kLongestImportLine = 4 * 1024;
 
 struct TextLine {
@@ -26,7 +29,7 @@ struct [[nodiscard]] TextLines {
 };
 
 // The lines of an export as spreadsheets save it: Shift-JIS as written, or
-// UTF-8 with or without a byte-order mark; CR LF or LF line ends. A file
+// UTF-8 with or without a byte-order mark; CR LF, LF or CR line ends. A file
 // that is valid UTF-8 is read as UTF-8: the export's own Shift-JIS never is,
 // since every one of its team and heading lines holds bytes that cannot
 // start a UTF-8 character. A text holding U+FFFD, the mark a spreadsheet

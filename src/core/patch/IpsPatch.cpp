@@ -1,5 +1,7 @@
 #include "core/patch/IpsPatch.h"
 
+#include "core/file/RomFile.h"
+
 #include <QByteArrayView>
 #include <QCoreApplication>
 
@@ -166,6 +168,67 @@ private:
     QByteArray out_;
 };
 
+// One record of a patch: `length` bytes at `offset`, copied from the patch
+// at `data`, or, for a run, the one byte there repeated.
+struct IpsRecord {
+    qsizetype offset = 0;
+    qsizetype length = 0;
+    qsizetype data = 0;
+    bool run = false;
+};
+
+// The records of a patch in order, up to its "EOF".
+class IpsRecords {
+public:
+    explicit IpsRecords(const QByteArray& patch) : patch_(patch) {}
+
+    // The next record; false at "EOF", or when the patch is cut (cut()).
+    bool next(IpsRecord& record)
+    {
+        if (patch_.size() - at_ < kEndSize)
+            return stop(true);
+        if (QByteArrayView(patch_).sliced(at_, kEndSize) == QByteArrayView(kEnd, kEndSize)) {
+            at_ += kEndSize;
+            return stop(false);
+        }
+        if (patch_.size() - at_ < kRecordHeader)
+            return stop(true);
+        record.offset = ReadBigEndian(patch_, at_, 3);
+        const qsizetype size = ReadBigEndian(patch_, at_ + 3, 2);
+        at_ += kRecordHeader;
+        record.run = size == 0;
+        if (record.run) {
+            if (patch_.size() - at_ < 3)
+                return stop(true);
+            record.length = ReadBigEndian(patch_, at_, 2);
+            record.data = at_ + 2;
+            at_ += 3;
+        } else {
+            if (patch_.size() - at_ < size)
+                return stop(true);
+            record.length = size;
+            record.data = at_;
+            at_ += size;
+        }
+        return true;
+    }
+
+    bool cut() const { return cut_; }
+    // Where the bytes after "EOF" start.
+    qsizetype end() const { return at_; }
+
+private:
+    bool stop(bool cut)
+    {
+        cut_ = cut;
+        return false;
+    }
+
+    const QByteArray& patch_;
+    qsizetype at_ = kMagicSize;
+    bool cut_ = false;
+};
+
 } // namespace
 
 Result<QByteArray> CreateIpsPatch(const QByteArray& original, const QByteArray& modified)
@@ -190,41 +253,30 @@ Result<QByteArray> ApplyIpsPatch(const QByteArray& rom, const QByteArray& patch)
     if (!patch.startsWith(QByteArrayView(kMagic, kMagicSize)))
         return Result<QByteArray>::Failed(Text::tr("IPS パッチではありません"));
 
-    QByteArray target = rom;
-    const auto growTo = [&target](qsizetype end) {
-        if (target.size() < end)
-            target.append(end - target.size(), '\0');
-    };
-    qsizetype at = kMagicSize;
-    for (;;) {
-        if (patch.size() - at < kEndSize)
-            return Result<QByteArray>::Failed(Cut());
-        if (QByteArrayView(patch).sliced(at, kEndSize) == QByteArrayView(kEnd, kEndSize)) {
-            at += kEndSize;
-            break;
-        }
-        if (patch.size() - at < kRecordHeader)
-            return Result<QByteArray>::Failed(Cut());
-        const qsizetype offset = ReadBigEndian(patch, at, 3);
-        const qsizetype size = ReadBigEndian(patch, at + 3, 2);
-        at += kRecordHeader;
-        if (size == 0) {
-            if (patch.size() - at < 3)
-                return Result<QByteArray>::Failed(Cut());
-            const qsizetype length = ReadBigEndian(patch, at, 2);
-            if (length > 0) {
-                growTo(offset + length);
-                std::fill_n(target.data() + offset, length, patch[at + 2]);
-            }
-            at += 3;
-        } else {
-            if (patch.size() - at < size)
-                return Result<QByteArray>::Failed(Cut());
-            growTo(offset + size);
-            std::copy_n(patch.constData() + at, size, target.data() + offset);
-            at += size;
-        }
+    // Every record is read before any is applied, so that a patch whose
+    // result would be larger than any ROM is refused at once.
+    qsizetype grown = rom.size();
+    IpsRecords records(patch);
+    for (IpsRecord record; records.next(record);) {
+        if (record.length > 0)
+            grown = std::max(grown, record.offset + record.length);
     }
+    if (records.cut())
+        return Result<QByteArray>::Failed(Cut());
+    if (grown > kLargestRom)
+        return Result<QByteArray>::Failed(
+            Text::tr("このパッチを当てると %1 バイトになり、ROM の大きさの上限（16 MiB）を超えます").arg(grown));
+
+    QByteArray target = rom;
+    target.append(grown - target.size(), '\0');
+    IpsRecords applied(patch);
+    for (IpsRecord record; applied.next(record);) {
+        if (record.run)
+            std::fill_n(target.data() + record.offset, record.length, patch[record.data]);
+        else
+            std::copy_n(patch.constData() + record.data, record.length, target.data() + record.offset);
+    }
+    const qsizetype at = applied.end();
 
     // Three bytes after "EOF" are not in the original format but widely used: the size to cut the file to.
     const qsizetype rest = patch.size() - at;

@@ -14,18 +14,34 @@ struct Parsed {
     bool overflowed = false;  // the digits do not fit 32 bits
 };
 
-Parsed ParseSignedDigits(const QString& text, qsizetype position)
+// The digit's value, or -1; full-width digits (０～９) count when `wide`.
+int DigitValue(QChar c, bool wide)
+{
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    if (wide && c >= u'０' && c <= u'９')
+        return c.unicode() - u'０';
+    return -1;
+}
+
+// The full-width forms of ASCII lie from U+FF01 on, in ASCII's order.
+bool IsSign(QChar c, char16_t sign, bool wide)
+{
+    return c == sign || (wide && c.unicode() == sign - u'!' + u'！');
+}
+
+Parsed ParseSignedDigits(const QString& text, qsizetype position, bool wide)
 {
     Parsed parsed;
     bool negative = false;
-    if (position < text.size() && (text[position] == u'+' || text[position] == u'-')) {
-        negative = text[position] == u'-';
+    if (position < text.size() && (IsSign(text[position], u'+', wide) || IsSign(text[position], u'-', wide))) {
+        negative = IsSign(text[position], u'-', wide);
         ++position;
     }
     constexpr std::int64_t limit = std::numeric_limits<int>::max();
     std::int64_t magnitude = 0;
-    while (position < text.size() && text[position] >= u'0' && text[position] <= u'9') {
-        magnitude = std::min(magnitude * 10 + (text[position].unicode() - u'0'), limit + 2);
+    while (position < text.size() && DigitValue(text[position], wide) >= 0) {
+        magnitude = std::min(magnitude * 10 + DigitValue(text[position], wide), limit + 2);
         parsed.hasDigits = true;
         ++position;
     }
@@ -43,13 +59,14 @@ int LeadingInteger(const QString& text)
     qsizetype position = 0;
     while (position < text.size() && text[position].isSpace())
         ++position;
-    const Parsed parsed = ParseSignedDigits(text, position);
+    const Parsed parsed = ParseSignedDigits(text, position, false);
     return parsed.hasDigits ? parsed.value : 0;
 }
 
 std::optional<int> StrictInteger(const QString& text)
 {
-    const Parsed parsed = ParseSignedDigits(text, 0);
+    // Spreadsheets and input methods give full-width digits and signs.
+    const Parsed parsed = ParseSignedDigits(text, 0, true);
     if (!parsed.hasDigits || parsed.overflowed || parsed.end != text.size())
         return std::nullopt;
     return parsed.value;

@@ -12,7 +12,8 @@ namespace quindaro2 {
 int LeadingInteger(const QString& text);
 
 // The cell as a whole number, or none when any of it is not: the empty text,
-// blanks, or a trailing character all fail.
+// blanks, or a trailing character all fail. Full-width digits and signs
+// ("４５", "－３") are the digits and signs they look like.
 std::optional<int> StrictInteger(const QString& text);
 
 // The text a grid cell holds for a number.

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -25,13 +26,31 @@ QString SampleName(int edition, const QDateTime& now, int counter)
     return counter == 0 ? base + QStringLiteral(".nes") : QStringLiteral("%1 (%2).nes").arg(base).arg(counter + 1);
 }
 
+const QRegularExpression& SamplePattern()
+{
+    // Anchored to the whole name: "$" would also let a final line end through.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("サンプル(\\d{4})年版 \\d{4}-\\d{2}-\\d{2} \\d{6}( \\(\\d+\\))?\\.nes")));
+    return pattern;
+}
+
+// A sample the user saved into is the user's work, however old: only one
+// whose bytes are still those it was made with may go.
+bool IsUntouchedSample(const QFileInfo& file)
+{
+    const QRegularExpressionMatch match = SamplePattern().match(file.fileName());
+    const int edition = match.captured(1).toInt();
+    if (!match.hasMatch() || !IsEdition(edition) || file.size() != kDemoRomSize)
+        return false;
+    QFile sample(file.absoluteFilePath());
+    return sample.open(QIODevice::ReadOnly) && sample.readAll() == DemoRomImage(edition);
+}
+
 } // namespace
 
 bool IsSampleName(const QString& fileName)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^サンプル\\d{4}年版 \\d{4}-\\d{2}-\\d{2} \\d{6}( \\(\\d+\\))?\\.nes$"));
-    return pattern.match(fileName).hasMatch();
+    return SamplePattern().match(fileName).hasMatch();
 }
 
 Result<QString> CreateSample(const QString& folder, int edition, const QDateTime& now)
@@ -58,9 +77,12 @@ Result<QString> CreateSample(const QString& folder, int edition, const QDateTime
 int RemoveOldSamples(const QString& folder, const QDateTime& now, int days)
 {
     int removed = 0;
+    // Never through a link: a folder that is one leads to files of another folder.
+    if (QFileInfo(folder).isSymLink())
+        return removed;
     const QDateTime limit = now.addDays(-days);
-    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
-        if (IsSampleName(file.fileName()) && file.lastModified() < limit && QFile::remove(file.absoluteFilePath()))
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::NoSymLinks)) {
+        if (file.lastModified() < limit && IsUntouchedSample(file) && QFile::remove(file.absoluteFilePath()))
             ++removed;
     }
     return removed;

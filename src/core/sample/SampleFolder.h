@@ -16,8 +16,10 @@ namespace quindaro2 {
 // or why it could not be made. An existing file is never written over.
 Result<QString> CreateSample(const QString& folder, int edition, const QDateTime& now);
 
-// Removes the samples in `folder` not written for more than `days` days;
-// files of other names are left alone. Returns how many went.
+// Removes the samples in `folder` not written for more than `days` days
+// whose bytes are still exactly as they were made; files of other names,
+// symbolic links, and the files of a folder that is itself a link are left
+// alone. Returns how many went.
 int RemoveOldSamples(const QString& folder, const QDateTime& now, int days = 30);
 
 // Whether the file name is one that CreateSample gives.

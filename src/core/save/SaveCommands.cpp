@@ -1,6 +1,7 @@
 #include "core/save/SaveCommands.h"
 
 #include "core/file/FileIdentity.h"
+#include "core/file/FileWriter.h"
 #include "core/save/SaveDocument.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,20 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(SaveCommands)
 };
 
+// A FIFO would hold the ROM's lock until some reader came, and then be the
+// file edited: only a regular file or a new name is saved into.
+bool UsableOrWarn(const QString& target, SavePrompts& prompts)
+{
+    const Status usable = CheckSaveTarget(target);
+    if (!usable)
+        prompts.Warn(Text::tr("%1 に保存できませんでした．\n%2").arg(QFileInfo(target).fileName(), usable.reason()));
+    return usable.ok();
+}
+
 bool SaveOrWarn(RomDocument& document, const QString& target, SavePrompts& prompts)
 {
+    if (!UsableOrWarn(target, prompts))
+        return false;
     const QString fileName = QFileInfo(document.path()).fileName();
     const SaveResult saved =
         SaveDocument(document, {target, std::nullopt, [&] { return prompts.AskOverwriteChangedTeam(fileName); }});
@@ -39,7 +52,7 @@ bool SaveAskingForTarget(RomDocument& document, SavePrompts& prompts)
 {
     const QFileInfo opened(document.path());
     const std::optional<QString> target = prompts.AskSaveTarget(opened.absolutePath(), opened.fileName());
-    if (!target || !MayWrite(document, *target, prompts))
+    if (!target || !UsableOrWarn(*target, prompts) || !MayWrite(document, *target, prompts))
         return false;
     return SaveOrWarn(document, *target, prompts);
 }

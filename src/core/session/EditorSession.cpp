@@ -6,6 +6,8 @@
 #include "core/edition/Edition.h"
 #include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
+#include "core/file/FileWriter.h"
+#include "core/file/InPlaceWrite.h"
 #include "core/file/RomFile.h"
 #include "core/import/ImportIntoRom.h"
 #include "core/import/ImportReport.h"
@@ -90,6 +92,11 @@ bool EditorSession::ConfirmDropEdits(bool offerCancel)
 
 bool EditorSession::Open(const QString& path, std::optional<int> edition, std::optional<int> remembered)
 {
+    // A FIFO or a folder is refused before any question, as the tool refuses it.
+    if (const Status readable = CheckRomFile(path); !readable) {
+        prompts_.Warn(Text::tr("ROMファイルを開けません．\n%1").arg(readable.reason()));
+        return false;
+    }
     return ConfirmDropEdits() && OpenAgreed(path, edition, remembered);
 }
 
@@ -125,6 +132,9 @@ bool EditorSession::OpenAgreed(const QString& path, std::optional<int> edition, 
     if (detection.edition && *detection.edition != *edition)
         Q_EMIT message(GuessDiffers(*detection.edition), 0);
     showFillReport();
+    // A save that was cut off left the file's old bytes beside it.
+    if (const Status left = CheckNoLeftBackup(path); !left)
+        prompts_.Warn(left.reason());
     return true;
 }
 
@@ -199,9 +209,12 @@ void EditorSession::SaveAsPatch()
         return;
     const std::optional<PatchKind> kind = PatchKindOfFileName(*path);
     const QString fileName = rom.fileName();
+    // A FIFO or a device would hold the ROM's lock until some reader came.
+    const Status usable = CheckSaveTarget(*path);
     const SaveResult written =
-        kind ? SaveDocument(*document_, {*path, kind, [&] { return prompts_.AskOverwriteChangedTeam(fileName); }})
-             : SaveResult{Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(*path)};
+        !kind    ? SaveResult{Text::tr("パッチのファイル名は .ips か .bps で終わる必要があります：%1").arg(*path)}
+        : !usable ? SaveResult{usable.reason()}
+                  : SaveDocument(*document_, {*path, kind, [&] { return prompts_.AskOverwriteChangedTeam(fileName); }});
     if (!written.error.isEmpty())
         prompts_.Warn(Text::tr("パッチを書き込めませんでした．\n%1").arg(written.error));
     if (!written.ok())

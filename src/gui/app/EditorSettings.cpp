@@ -33,7 +33,13 @@ QList<RecentFile> EditorSettings::recentFiles() const
     QSettings settings;
     QList<RecentFile> files;
     const int count = settings.beginReadArray(kRecentFiles);
-    for (int i = 0; i < count && files.size() < kRecentFileCount; ++i) {
+    // The editor never writes more than the menu shows: any other count is
+    // damage, and the list starts again empty.
+    if (count < 0 || count > kRecentFileCount) {
+        settings.endArray();
+        return files;
+    }
+    for (int i = 0; i < count; ++i) {
         settings.setArrayIndex(i);
         const RecentFile file{settings.value(kPath).toString(), settings.value(kEdition).toInt()};
         const bool listed = std::any_of(files.begin(), files.end(),

@@ -25,7 +25,8 @@ class EditorSettings {
 public:
     static constexpr int kRecentFileCount = 8;
 
-    // Newest first, at most kRecentFileCount, each file once.
+    // Newest first, at most kRecentFileCount, each file once; none when the
+    // settings claim more than that.
     QList<RecentFile> recentFiles() const;
     // Puts the file first, with the edition it was opened as.
     void addRecentFile(const QString& path, int edition);

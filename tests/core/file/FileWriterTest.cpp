@@ -1,4 +1,5 @@
 #include "core/file/FileWriter.h"
+#include "core/file/InPlaceWrite.h"
 #include "support/SmallFileSystem.h"
 #include "support/PathCase.h"
 
@@ -8,7 +9,9 @@
 #include <QFile>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -218,6 +221,134 @@ TEST(WriteWholeFile, AFullDiskFailsAndLeavesTheOldFile)
     EXPECT_EQ(ReadFile(path), kOld);
     EXPECT_EQ(ReadFile(linked), kOld);
     EXPECT_EQ(Entries(disk.path(QString())), before);
+}
+
+} // namespace
+} // namespace quindaro2
+
+namespace quindaro2 {
+namespace {
+
+// A backup left by an in-place write that did not finish is never written
+// over, and no file it belongs to is written until the user has looked:
+// whatever way the file would be written.
+TEST(WriteWholeFile, ALeftBackupStopsTheWriteAndIsNamed)
+{
+    for (const bool linked : {false, true}) {
+        RomFolder folder;
+        const QString path = folder.write(QStringLiteral("rom.nes"), kOld);
+        if (linked) {
+            ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(folder.path(QStringLiteral("other.nes"))).constData()), 0);
+        }
+        const QString backup = folder.write(QStringLiteral("rom.nes.quindaro2-backup"), QByteArray("earlier"));
+        ASSERT_EQ(SaveBackupPath(path), backup);
+        const Status written = WriteWholeFile(path, kNew);
+        EXPECT_FALSE(written.ok()) << linked;
+        EXPECT_TRUE(written.reason().contains(backup)) << written.reason().toStdString();
+        EXPECT_EQ(ReadFile(path), kOld);
+        EXPECT_EQ(ReadFile(backup), QByteArray("earlier"));
+        EXPECT_FALSE(CheckNoLeftBackup(path).ok());
+        ASSERT_TRUE(QFile::remove(backup));
+        EXPECT_TRUE(WriteWholeFile(path, kNew).ok());
+        EXPECT_EQ(ReadFile(path), kNew);
+        EXPECT_FALSE(QFile::exists(backup));
+    }
+}
+
+// A user who is not root keeps the set-id bits of a file saved whole or in
+// place: the mode is given after the last write, which clears them.
+TEST(WriteWholeFile, ANonRootUserKeepsTheSetIdBits)
+{
+    RomFolder folder;
+    const QString single = folder.write(QStringLiteral("single.nes"), kOld);
+    const QString linked = folder.write(QStringLiteral("linked.nes"), kOld);
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(), QFile::encodeName(folder.path(QStringLiteral("second.nes"))).constData()), 0);
+    const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid();
+    const gid_t group = ::geteuid() == 0 ? 65534 : ::getegid();
+    for (const QString& path : {folder.path(QString()), single, linked})
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), user, group), 0);
+    for (const QString& path : {single, linked})
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 06755), 0);
+
+    // Root writes as that user in a child, so that the kernel clears the bits as it would.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0))
+            ::_exit(3);
+        const bool written = WriteWholeFile(single, kNew).ok() && WriteWholeFile(linked, kNew).ok();
+        ::_exit(written ? 0 : 4);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    for (const QString& path : {single, linked}) {
+        EXPECT_EQ(ReadFile(path), kNew);
+        EXPECT_EQ(StatOf(path).st_mode & 07777, 06755u) << path.toStdString();
+    }
+}
+
+class SaveTargetTest : public ::testing::TestWithParam<PathCase> {};
+
+// The editor saves into a regular file or a new name; anything else is
+// refused at once, naming it.
+TEST_P(SaveTargetTest, OnlyARegularFileOrANewNameIsTaken)
+{
+    RomFolder folder;
+    const QString path = GetParam().make(folder);
+    const Status checked = CheckSaveTarget(path);
+    const QString says = QString::fromUtf8(GetParam().says);
+    EXPECT_EQ(checked.ok(), says.isEmpty()) << checked.reason().toStdString();
+    EXPECT_TRUE(checked.reason().contains(says)) << checked.reason().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveTargetTest,
+    ::testing::Values(
+        PathCase{"NewName", [](const RomFolder& f) { return f.path(QStringLiteral("new.nes")); }, ""},
+        PathCase{"RegularFile", [](const RomFolder& f) { return f.write(QStringLiteral("rom.nes"), kOld); }, ""},
+        PathCase{"LinkToAFile",
+                 [](const RomFolder& f) {
+                     QFile::link(f.write(QStringLiteral("rom.nes"), kOld), f.path(QStringLiteral("link.nes")));
+                     return f.path(QStringLiteral("link.nes"));
+                 },
+                 ""},
+        PathCase{"Fifo", [](const RomFolder& f) { return f.fifo(QStringLiteral("pipe.nes")); }, "pipe.nes は通常のファイルではありません"},
+        PathCase{"Device", [](const RomFolder&) { return QStringLiteral("/dev/null"); }, "/dev/null は通常のファイルではありません"},
+        PathCase{"Folder", [](const RomFolder& f) { return f.path(QString()); }, "通常のファイルではありません"},
+        PathCase{"EmptyName", [](const RomFolder&) { return QString(); }, "空"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Several files on a disk with room for some of the new images: none of the
+// files changes, nothing is left behind, and the message says so.
+TEST(WriteWholeFiles, OnAFullDiskNoFileChanges)
+{
+    test::SmallFileSystem disk(300 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    std::vector<FileContent> files;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+        const QString path = disk.path(QString::fromUtf8(name));
+        ASSERT_TRUE(WriteWholeFile(path, kOld).ok());
+        files.push_back({path, kNew});
+    }
+    // Room for the first two new images (eight pages each), not the third.
+    ASSERT_TRUE(disk.leaveFree(17 * 4096));
+    const QStringList before = Entries(disk.path(QString()));
+    const FilesWritten written = WriteWholeFiles(files);
+    EXPECT_FALSE(written.ok());
+    EXPECT_TRUE(written.written.isEmpty());
+    EXPECT_TRUE(written.error.contains(QStringLiteral("c.txt"))) << written.error.toStdString();
+    EXPECT_TRUE(written.error.contains(QStringLiteral("ほかのファイルにも何も書き込んでいません"))) << written.error.toStdString();
+    for (const FileContent& file : files)
+        EXPECT_EQ(ReadFile(file.path), kOld) << file.path.toStdString();
+    EXPECT_EQ(Entries(disk.path(QString())), before);
+
+    ASSERT_TRUE(QFile::remove(disk.path(QStringLiteral("filler"))));
+    const FilesWritten again = WriteWholeFiles(files);
+    EXPECT_TRUE(again.ok()) << again.error.toStdString();
+    EXPECT_EQ(again.written.size(), 3);
 }
 
 } // namespace

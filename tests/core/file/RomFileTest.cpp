@@ -31,6 +31,22 @@ TEST_P(RefusedSourceTest, IsRefusedAtOnceWithItsReason)
     EXPECT_LT(clock.elapsed(), 2000);
     ASSERT_FALSE(image);
     EXPECT_TRUE(image.reason().contains(QString::fromUtf8(GetParam().says))) << image.reason().toStdString();
+    // The editor's look before its questions says the same, as fast.
+    const Status checked = CheckRomFile(path);
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_FALSE(checked.ok());
+    EXPECT_EQ(checked.reason(), image.reason());
+}
+
+TEST(CheckRomFile, TakesARegularFileUpToTheLargestRom)
+{
+    RomFolder folder;
+    const QString largest = folder.write(QStringLiteral("largest.nes"), QByteArray(16, '\0'));
+    ASSERT_TRUE(QFile(largest).resize(kLargestRom));
+    EXPECT_TRUE(CheckRomFile(largest).ok()) << CheckRomFile(largest).reason().toStdString();
+    ASSERT_TRUE(QFile(largest).resize(kLargestRom + 1));
+    EXPECT_FALSE(CheckRomFile(largest).ok());
+    EXPECT_FALSE(CheckRomFile(QString()).ok());
 }
 
 INSTANTIATE_TEST_SUITE_P(

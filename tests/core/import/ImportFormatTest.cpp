@@ -105,6 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
         LinesCase{"Utf8WithMarkAndLf", QByteArray("\xEF\xBB\xBF") + "Gチーム\n1\n", {"Gチーム", "1"}, 0, nullptr},
         LinesCase{"Utf8MixedEndsNoLastEnd", QByteArray("Gチーム\r\n\n1"), {"Gチーム", "", "1"}, 0, nullptr},
         LinesCase{"TabsAreText", QByteArray("a\tb\n"), {"a\tb"}, 0, nullptr},
+        LinesCase{"ShiftJisCrOnly", kShiftJisTeam + "\r1\r", {"Gチーム", "1"}, 0, nullptr},
+        LinesCase{"EveryEndAlike", QByteArray("a\r\r\nb\n\rc"), {"a", "", "b", "", "c"}, 0, nullptr},
+        LinesCase{"OtherControlsAreNoText", QByteArray("a\rb\x0c\n"), {}, 2, "制御文字 0x0c"},
         LinesCase{"CutInsideACharacter", kShiftJisTeam + "\r\n\x83", {}, 2, "Shift-JIS としても"},
         LinesCase{"MarkedButNotUtf8", QByteArray("\xEF\xBB\xBF") + kShiftJisTeam, {}, 1, "UTF-8 として読めない"},
         LinesCase{"NeitherSaysHowToSave", kShiftJisTeam + "\r\n\x83", {}, 2, "UTF-8 で保存し直してください"},
@@ -268,6 +271,20 @@ INSTANTIATE_TEST_SUITE_P(
                         padded << line + QStringLiteral(",,,") << QString() << QStringLiteral(",,");
                     return test::Utf8Text(padded, true);
                 }},
+        Variant{"CrOnlyLineEnds",
+                [](const QStringList& l) { return test::ShiftJisText(l).replace("\r\n", "\r"); }},
+        Variant{"FullWidthDigits",
+                [](const QStringList& l) {
+                    return test::Utf8Text(Mapped(l, [](const QString& f) {
+                                              if (!StrictInteger(f))
+                                                  return f;
+                                              QString wide;
+                                              for (const QChar c : f)
+                                                  wide += c == u'-' ? QChar(u'－') : QChar(c.unicode() - u'0' + u'０');
+                                              return wide;
+                                          }),
+                                          false);
+                }},
         Variant{"TrailingBlanksTrimmedAndNumbersWithLeadingZeros",
                 [](const QStringList& l) {
                     return test::ShiftJisText(Mapped(l, [](const QString& f) {
@@ -401,6 +418,54 @@ TEST_F(ImportFormatTest, EveryRefusedCellIsReportedAndNothingChanges)
     EXPECT_TRUE(imported.changes.empty());
     EXPECT_EQ(imported.image, image);
     EXPECT_EQ(ImportSummary(kEdition, imported), QStringLiteral("取り込めないところが 3 か所あります。何も書き込みません"));
+}
+
+// An import takes 1 MiB and 65,536 lines of text, its files together, and
+// lists its first 100 problems, counting the rest: a file that is no export
+// at all costs neither minutes nor memory.
+TEST_F(ImportFormatTest, TheTextsOfAnImportAreBounded)
+{
+    const QByteArray text = test::ShiftJisText(lines);
+    // Lines of commas are blank to the import.
+    const auto padded = [&](qint64 size) {
+        QByteArray bytes = text;
+        while (bytes.size() < size)
+            bytes += QByteArray(std::min<qint64>(4000, size - bytes.size() - 2), ',') + "\r\n";
+        return bytes.left(size);
+    };
+    const auto problems = [&](const QByteArray& bytes) {
+        const PlayerImport imported = Import({ImportFile{QStringLiteral("players.txt"), bytes}});
+        QStringList found;
+        for (const ImportProblem& problem : imported.problems)
+            found << ProblemText(problem);
+        return found.join(u'\n');
+    };
+    EXPECT_EQ(problems(padded(kLargestImportText)), QString());
+    EXPECT_TRUE(problems(padded(kLargestImportText + 1)).contains(QStringLiteral("大きすぎます")));
+    const int blank = kMostImportLines - static_cast<int>(lines.size());
+    EXPECT_EQ(problems(text + QByteArray(blank, '\n')), QString());
+    EXPECT_TRUE(problems(text + QByteArray(blank + 1, '\n')).contains(QStringLiteral("行が多すぎます")));
+
+    // Two files of lines: together one too many.
+    const PlayerImport twoFiles = Import({ImportFile{QStringLiteral("a.txt"), text + QByteArray(blank, '\n')},
+                                          ImportFile{QStringLiteral("b.txt"), QByteArray("\n")}});
+    ASSERT_EQ(twoFiles.problems.size(), 1U);
+    EXPECT_EQ(twoFiles.problems[0].file, QStringLiteral("b.txt"));
+    EXPECT_TRUE(twoFiles.problems[0].reason.contains(QStringLiteral("合わせて"))) << twoFiles.problems[0].reason.toStdString();
+
+    // 150 lines no field of which can be read, after the export: 100 listed, 50 counted.
+    QByteArray unreadable = text;
+    for (int i = 0; i < 150; ++i)
+        unreadable += "\"a\r\n";
+    const PlayerImport capped = Import({ImportFile{QStringLiteral("players.txt"), unreadable}});
+    EXPECT_EQ(capped.problems.size(), kMostImportProblems);
+    EXPECT_EQ(capped.unlistedProblems, 150 + 1 - static_cast<int>(kMostImportProblems));
+    EXPECT_FALSE(capped.ok());
+    EXPECT_EQ(ImportSummary(kEdition, capped), QStringLiteral("取り込めないところが 151 か所あります。何も書き込みません"));
+    const QStringList details = ImportDetails(kEdition, capped);
+    ASSERT_EQ(details.size(), 101);
+    EXPECT_EQ(details.back(), QStringLiteral("ほか 51 か所（最初の 100 か所だけを示しています）"));
+    EXPECT_EQ(capped.image, image);
 }
 
 TEST_F(ImportFormatTest, AValueStoredOtherwiseIsNoted)

@@ -164,5 +164,29 @@ TEST(IpsPatchTest, WritesPastTheEndGrowTheFile)
     EXPECT_EQ(applied.value(), QByteArray::fromHex("09090909 0000 0102 0000 0707"));
 }
 
+// A patch whose records reach past the largest ROM is refused before any is
+// applied, wherever that record is among the others; one that reaches the
+// largest ROM exactly, or a record of no bytes far out, is applied.
+TEST(IpsPatchTest, AResultLargerThanAnyRomIsRefused)
+{
+    const QByteArray rom = Filled(64);
+    struct Case {
+        const char* recordsHex;
+        qsizetype size;  // of the result; 0 when refused
+    };
+    // A run of 0xFFFF bytes from 0xFF0000, then one byte at 0xFFFFFF: 16 MiB exactly.
+    for (const Case& c : {Case{"FF0000 0000 FFFF 07 FFFFFF 0001 08 454F46", 0x1000000},
+                          Case{"000000 0001 01 FFFFFF 0002 0808 000001 0001 02 454F46", 0},
+                          Case{"FFFFFF 0000 0002 07 454F46", 0},
+                          Case{"FFFFFF 0000 0000 07 454F46", 64}}) {
+        const Result<QByteArray> applied = ApplyIpsPatch(rom, Ips(c.recordsHex));
+        EXPECT_EQ(applied.ok(), c.size > 0) << c.recordsHex;
+        if (applied)
+            EXPECT_EQ(applied->size(), c.size) << c.recordsHex;
+        else
+            EXPECT_TRUE(applied.reason().contains(QStringLiteral("16 MiB"))) << applied.reason().toStdString();
+    }
+}
+
 } // namespace
 } // namespace quindaro2

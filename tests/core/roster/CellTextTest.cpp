@@ -30,11 +30,18 @@ INSTANTIATE_TEST_SUITE_P(Cells, CellTextTest,
                                            TextCase{"", 0, std::nullopt}, TextCase{"  12", 12, std::nullopt},
                                            TextCase{"12ab", 12, std::nullopt}, TextCase{"abc", 0, std::nullopt},
                                            TextCase{"-", 0, std::nullopt}, TextCase{" -5x", -5, std::nullopt},
-                                           TextCase{"3 ", 3, std::nullopt}, TextCase{"１２", 0, std::nullopt},
+                                           TextCase{"3 ", 3, std::nullopt}, TextCase{"１２", 0, 12},
                                            TextCase{"2147483647", 2147483647, 2147483647},
                                            TextCase{"-2147483648", -2147483647 - 1, -2147483647 - 1},
                                            TextCase{"99999999999", 2147483647, std::nullopt},
-                                           TextCase{"-99999999999", -2147483647 - 1, std::nullopt}));
+                                           TextCase{"-99999999999", -2147483647 - 1, std::nullopt},
+                                           // Full-width digits and signs, as input methods and spreadsheets give
+                                           // them, are whole numbers; the leading integer stays ASCII.
+                                           TextCase{"４５", 0, 45}, TextCase{"－３", 0, -3}, TextCase{"＋７", 0, 7},
+                                           TextCase{"１2", 0, 12}, TextCase{"４ａ", 0, std::nullopt},
+                                           TextCase{"－", 0, std::nullopt}, TextCase{"ー５", 0, std::nullopt},
+                                           TextCase{"２１４７４８３６４８", 0, std::nullopt},
+                                           TextCase{"－２１４７４８３６４８", 0, -2147483647 - 1}));
 
 } // namespace
 } // namespace quindaro2

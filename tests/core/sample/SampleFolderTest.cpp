@@ -57,6 +57,43 @@ TEST(SampleFolder, OldSamplesGoOthersStay)
     EXPECT_EQ(RemoveOldSamples(folder.path(QStringLiteral("none")), kNow), 0);
 }
 
+// What the clean-up must never take, however old: a file whose name only
+// looks like a sample's, a sample the user saved into, a link, and the files
+// of another folder that the samples folder links to.
+TEST(SampleFolder, TheCleanUpTakesOnlyUntouchedSamplesOfItsOwnFolder)
+{
+    RomFolder folder;
+    const QString samples = folder.path(QStringLiteral("samples"));
+    const QString untouched = CreateSample(samples, 1993, kNow).value();
+    const QString saved = CreateSample(samples, 1993, kNow.addSecs(1)).value();
+    QByteArray edited = DemoRomImage(1993);
+    edited[0x8000] = static_cast<char>(edited[0x8000] ^ 1);
+    ASSERT_TRUE(QFile(saved).remove());
+    folder.write(QStringLiteral("samples/") + QFileInfo(saved).fileName(), edited);
+    const QString newline = QDir(samples).filePath(QFileInfo(untouched).fileName() + u'\n');
+    ASSERT_TRUE(QFile::copy(untouched, newline));
+    const QString link = QDir(samples).filePath(QStringLiteral("サンプル1993年版 2026-12-08 000000.nes"));
+    ASSERT_TRUE(QFile::link(untouched, link));
+
+    const QString elsewhere = folder.path(QStringLiteral("elsewhere"));
+    const QString theirs = CreateSample(elsewhere, 1990, kNow).value();
+    const QString linkedFolder = folder.path(QStringLiteral("linked"));
+    ASSERT_TRUE(QFile::link(elsewhere, linkedFolder));
+
+    for (const QString& path : {untouched, saved, newline, theirs}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(kNow.addDays(-40), QFileDevice::FileModificationTime));
+    }
+    EXPECT_EQ(RemoveOldSamples(linkedFolder, kNow), 0);
+    EXPECT_TRUE(QFileInfo::exists(theirs));
+    EXPECT_EQ(RemoveOldSamples(samples, kNow), 1);
+    EXPECT_FALSE(QFileInfo::exists(untouched));
+    for (const QString& kept : {saved, newline})
+        EXPECT_TRUE(QFileInfo::exists(kept)) << kept.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+}
+
 TEST(SampleFolder, NamesOfSamples)
 {
     EXPECT_TRUE(IsSampleName(QStringLiteral("サンプル1993年版 2026-12-08 221503.nes")));
@@ -64,6 +101,7 @@ TEST(SampleFolder, NamesOfSamples)
     EXPECT_FALSE(IsSampleName(QStringLiteral("サンプル1993年版.nes")));
     EXPECT_FALSE(IsSampleName(QStringLiteral("game.nes")));
     EXPECT_FALSE(IsSampleName(QStringLiteral("サンプル1993年版 2026-12-08 221503.nes.bak")));
+    EXPECT_FALSE(IsSampleName(QStringLiteral("サンプル1993年版 2026-12-08 221503.nes\n")));
 }
 
 } // namespace

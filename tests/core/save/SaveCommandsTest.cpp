@@ -134,6 +134,27 @@ TEST_F(SaveCommandsTest, SaveProposesTheOpenedRomsFolderAndName)
     EXPECT_FALSE(prompts.asked.contains(QStringLiteral("replace game.nes"))) << "the opened ROM is saved without a question";
 }
 
+// A FIFO, a device or a folder chosen as the Save's target is refused at once,
+// before the replace question and before the ROM's lock, which a FIFO would
+// otherwise hold until some reader came; the opened ROM stays the one edited.
+TEST_F(SaveCommandsTest, ASaveIntoAFifoOrADeviceIsRefusedAtOnce)
+{
+    const QString fifo = folder.fifo(QStringLiteral("pipe.nes"));
+    for (const QString& target : {QStringLiteral("/dev/null"), folder.path(QString()), fifo}) {
+        prompts.asked.clear();
+        prompts.warnings.clear();
+        prompts.target = target;
+        prompts.replace = true;
+        EXPECT_FALSE(SaveAskingForTarget(*document, prompts)) << target.toStdString();
+        EXPECT_EQ(prompts.asked, QStringList{QStringLiteral("target")}) << target.toStdString();
+        ASSERT_EQ(prompts.warnings.size(), 1);
+        EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("通常のファイルではありません"))) << prompts.warnings[0].toStdString();
+        EXPECT_EQ(document->path(), path);
+        EXPECT_TRUE(document->modified());
+    }
+    EXPECT_FALSE(Edited());
+}
+
 // Replacing another ROM by one wrong click in the save dialog loses it: the
 // user is asked first. A new file, and the opened ROM under another spelling
 // of its path, are written without a question.

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QSettings>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +86,53 @@ TEST_F(RememberingTest, AGoneRecentFileLeavesTheListWithAMessage)
     EXPECT_EQ(form.session().document()->path(), kept);
     EXPECT_EQ(Texts(form.RecentFiles->items()), QStringList{QStringLiteral("&1 kept.nes")});
     EXPECT_EQ(Texts(restart()->RecentFiles->items()), QStringList{QStringLiteral("&1 kept.nes")});
+}
+
+// A recent file that became a FIFO or a folder is refused at once with its
+// reason, before any question, and the ROM that is open stays open, its
+// commands as they were; the Open menu and a drop refuse it the same way.
+TEST_F(RememberingTest, ARecentFileThatIsNoLongerAFileIsRefusedAtOnce)
+{
+    for (const bool fifo : {true, false}) {
+        const QString changed = writeRom(1988, 1, QStringLiteral("changed.nes"));
+        const QString kept = writeRom(1988, 2, QStringLiteral("kept.nes"));
+        open(changed, 1988);
+        open(kept, 1988);
+        ASSERT_TRUE(QFile::remove(changed));
+        if (fifo)
+            folder.fifo(QStringLiteral("changed.nes"));
+        else
+            ASSERT_TRUE(QDir().mkdir(changed));
+        prompts.warnings.clear();
+        const QStringList askedBefore = prompts.asked;
+        form.RecentFiles->items()[1]->trigger();
+        ASSERT_EQ(prompts.warnings.size(), 1);
+        EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("changed.nes は通常のファイルではありません")))
+            << prompts.warnings[0].toStdString();
+        EXPECT_EQ(prompts.asked, askedBefore) << "no edition dialog, no question";
+        EXPECT_EQ(form.session().document()->path(), kept);
+        EXPECT_TRUE(form.MenuSave->isEnabled());
+        EXPECT_EQ(form.TeamBox->count(), TeamCount(1988));
+        form.OpenRomFile(changed);
+        EXPECT_EQ(prompts.warnings.size(), 2);
+        EXPECT_EQ(form.session().document()->path(), kept);
+        if (!fifo)
+            ASSERT_TRUE(QDir().rmdir(changed));
+        else
+            ASSERT_TRUE(QFile::remove(changed));
+    }
+}
+
+// A ROM whose backup of an unfinished save is still beside it opens with a
+// warning that names the backup.
+TEST_F(RememberingTest, ALeftSaveBackupIsToldWhenTheRomOpens)
+{
+    const QString game = writeRom(1993);
+    folder.write(QStringLiteral("game.nes.quindaro2-backup"), QByteArray("old bytes"));
+    open(game, 1993);
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("game.nes.quindaro2-backup"))) << prompts.warnings[0].toStdString();
+    EXPECT_EQ(form.session().document()->path(), game);
 }
 
 // The list holds the newest eight, each file once, whatever spelling opened it.
@@ -204,6 +252,29 @@ TEST_F(RememberingTest, TheExportChoicesComeBack)
     EXPECT_TRUE(accepted);
     EXPECT_EQ(shown, out);
     EXPECT_EQ(output->OutputOptionIndex(), 1);
+}
+
+// A settings file whose recent list claims more entries than the menu shows
+// is damaged: the editor reads none and starts clean, at once, however many
+// it claims.
+TEST_F(RememberingTest, ADamagedRecentListStartsClean)
+{
+    const QString game = writeRom(1990);
+    for (const auto& [claimed, listed] : {std::pair{8, 8}, std::pair{9, 0}, std::pair{2000000000, 0}, std::pair{-1, 0}}) {
+        {
+            QSettings settings;
+            settings.remove(QStringLiteral("recentFiles"));
+            for (int i = 1; i <= 9; ++i) {
+                settings.setValue(QStringLiteral("recentFiles/%1/path").arg(i), game + QString::number(i));
+                settings.setValue(QStringLiteral("recentFiles/%1/edition").arg(i), 1990);
+            }
+            settings.setValue(QStringLiteral("recentFiles/size"), claimed);
+        }
+        EXPECT_EQ(EditorSettings().recentFiles().size(), listed) << claimed;
+        EXPECT_EQ(restart()->RecentFiles->items().size(), listed) << claimed;
+    }
+    open(game, 1990);
+    EXPECT_EQ(Texts(form.RecentFiles->items()), QStringList{QStringLiteral("&1 game.nes")});
 }
 
 } // namespace

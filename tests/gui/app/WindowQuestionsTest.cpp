@@ -130,6 +130,17 @@ TEST_F(WindowQuestionsTest, APatchWithoutChangesIsNotWritten)
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("同じ"))) << prompts.warnings[0].toStdString();
 }
 
+// A FIFO chosen for the patch would hold the ROM's lock until a reader came.
+TEST_F(WindowQuestionsTest, APatchIntoAFifoIsRefusedAtOnce)
+{
+    open(writeRom(1990), 1990);
+    edit(RecordKind::Batter, 4, 1, Other(form.BatterGrid, 4, 1, QStringLiteral("40"), QStringLiteral("41")));
+    prompts.patchFile = folder.fifo(QStringLiteral("pipe.ips"));
+    form.MenuPatchClick();
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("通常のファイルではありません"))) << prompts.warnings[0].toStdString();
+}
+
 TEST_F(WindowQuestionsTest, ClosingTheSampleDialogMakesNoSample)
 {
     prompts.sampleEdition = std::nullopt;
