@@ -16,13 +16,23 @@ struct EditionScore {
     double score = 0;
 };
 
+// A reason no edition is clearly the one.
+enum class DetectionDoubt {
+    NotMarked,   // no NES mark at the start
+    CutShort,    // shorter than its header declares
+    LowScore,    // no edition reaches kLeastScore
+    TooClose,    // the second is within kClearMargin of the first
+    Unreadable,  // the file could not be read
+};
+
 // The guess of an image's edition. The user still confirms it: nothing in a
 // ROM states its edition, and some editions keep most data at the same places.
 struct Detection {
     std::vector<EditionScore> ranking;  // every edition, the most plausible first
     std::optional<int> edition;         // none: no edition is clearly the one
     double margin = 0;                  // the first score less the second
-    QString doubt;                      // why there is no edition; empty when there is one
+    std::vector<DetectionDoubt> doubts; // every reason there is no edition; empty when there is one
+    QString doubt;                      // the first reason, as the user reads it
 };
 
 // The scores the verdict needs: the best at least kLeastScore, and ahead of
