@@ -100,6 +100,14 @@ for page in "man1:NAME" "ja/man1:名前"; do
     warnings=$(zcat "$manpage" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -Wbreak -z 2>&1)
     [ -z "$warnings" ] || fail "$manpage does not render cleanly: $warnings"
   done
+  # The editor's page has a section for each heading of its help ("Files:").
+  language=en
+  [ "${page%%:*}" = man1 ] || language=ja
+  manpage=$prefix/share/man/${page%%:*}/quindaro2.1.gz
+  while IFS= read -r heading; do
+    zcat "$manpage" | grep -qxF ".SH ${heading^^}" || fail "$manpage has no section '${heading^^}'"
+  done < <(QUINDARO2_LANG=$language QT_QPA_PLATFORM=offscreen "$prefix/bin/quindaro2" --help 2>/dev/null |
+    sed -n 's/^\([^ ].*\)\(:\|：\)$/\1/p')
   manpage=$prefix/share/man/${page%%:*}/quindaro2-cli.1.gz
   for command in $(sed -n 's/^  \([a-z][a-z0-9-]*\)  .*/\1/p' <<<"$usage"); do
     zcat "$manpage" | grep -qx "\\.SS $command" || fail "$manpage has no section for '$command'"
