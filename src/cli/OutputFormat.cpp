@@ -13,14 +13,28 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(OutputFormat)
 };
 
+// Control characters show as \xNN, as in every line the tool prints.
 QString CsvField(const QString& text)
 {
-    static const QString special = QStringLiteral(",\"\r\n");
-    for (const QChar c : text) {
-        if (special.contains(c))
-            return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    const QString safe = TerminalSafe(text);
+    if (safe.contains(u',') || safe.contains(u'"'))
+        return u'"' + QString(safe).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    return safe;
+}
+
+// The serializer escapes C0 controls only; DEL and C1 controls must not reach
+// a terminal either, and inside a JSON string \u00NN keeps their value.
+QString JsonTerminalSafe(const QString& json)
+{
+    QString safe;
+    safe.reserve(json.size());
+    for (const QChar c : json) {
+        if (c.unicode() >= 0x7F && c.unicode() <= 0x9F)
+            safe += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            safe += c;
     }
-    return text;
+    return safe;
 }
 
 QString CsvLine(const QStringList& fields)
@@ -62,7 +76,7 @@ std::optional<OutputFormat> RequireFormat(const QString& command, const Argument
 
 void PrintJson(Io& io, const QJsonObject& document)
 {
-    io.printText(QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact)) + u'\n');
+    io.printText(JsonTerminalSafe(QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact))) + u'\n');
 }
 
 void PrintCsv(Io& io, const CsvTable& table)

@@ -26,7 +26,8 @@ std::optional<OutputFormat> RequireFormat(const QString& command, const Argument
 // What 'help formats' shows: every key and column, and an example.
 QString FormatsHelp();
 
-// The document on standard output as one line of UTF-8.
+// The document on standard output as one line of UTF-8; no control
+// character is written as it is.
 void PrintJson(Io& io, const QJsonObject& document);
 
 // A table for CSV: the column names, then the rows, each as long as the names.
@@ -36,8 +37,8 @@ struct CsvTable {
 };
 
 // The table on standard output: comma-separated lines ending in LF, for the
-// tools scripts use; a field holding a comma, a quote or a line break is
-// quoted, its quotes doubled.
+// tools scripts use. Control characters show as \xNN (so no field holds a
+// line break); a field holding a comma or a quote is quoted, its quotes doubled.
 void PrintCsv(Io& io, const CsvTable& table);
 
 // Bytes as scripts read them: lower-case hex, two digits a byte.

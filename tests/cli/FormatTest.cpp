@@ -690,8 +690,29 @@ TEST(CsvTest, QuotesWhatWouldSplitAField)
                         {QStringLiteral("two\nlines"), QString()},
                         {QStringLiteral("cr\r"), QStringLiteral("\"")}}});
     outStream.flush();
-    EXPECT_EQ(out, QStringLiteral("a,b\nplain,名　前\n\"x,y\",\"say \"\"hi\"\"\"\n\"two\nlines\",\n\"cr\r\",\"\"\"\"\n"));
+    EXPECT_EQ(out, QStringLiteral("a,b\nplain,名　前\n\"x,y\",\"say \"\"hi\"\"\"\ntwo\\x0alines,\ncr\\x0d,\"\"\"\"\n"));
     EXPECT_TRUE(err.isEmpty());
+}
+
+// A text from a file name may hold any character: the line holds none that
+// acts on a terminal, and reads back as the same text.
+TEST(JsonTest, NoControlCharacterReachesTheTerminal)
+{
+    const QString name = QStringLiteral("a\x1b[31m\x7f\u009b\u0085b\n");
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    cli::Io io(outStream, errStream);
+    cli::PrintJson(io, {{QStringLiteral("file"), name}});
+    outStream.flush();
+    ASSERT_TRUE(out.endsWith(u'\n'));
+    for (const QChar c : out.chopped(1))
+        EXPECT_FALSE(c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F)) << int(c.unicode());
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << out.toStdString();
+    EXPECT_EQ(document.object()[QStringLiteral("file")].toString(), name);
 }
 
 } // namespace
