@@ -2,7 +2,8 @@
 # Writes the manual page of quindaro2-cli from the tool's own help texts, so
 # that the page cannot drift from the tool: the commands come from the usage,
 # each command's section from "quindaro2-cli COMMAND --help", and a command
-# whose help lists sub-commands gets a section for each of them too. LANGUAGE
+# whose help lists sub-commands gets a section for each of them too; the
+# keys of --format json and csv come from "quindaro2-cli help formats". LANGUAGE
 # (en or ja) is the language the tool is run in and the page is written in.
 #
 #   cli-manpage.sh CLI OUT VERSION SUMMARY LANGUAGE
@@ -17,96 +18,15 @@ summary=$4
 language=$5
 program=quindaro2-cli
 export LC_ALL=C.UTF-8 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} QUINDARO2_LANG=$language
+# shellcheck source=manpage-roff.sh
+source "$(dirname "${BASH_SOURCE[0]}")/manpage-roff.sh"
 
 # The page's own headings, in the language of the help texts.
 case $language in
-  ja) headings=("名前" "書式" "説明" "コマンド" "ユーザーコマンド") ;;
-  en) headings=(NAME SYNOPSIS DESCRIPTION COMMANDS "User Commands") ;;
+  ja) headings=("名前" "書式" "説明" "コマンド" "ユーザーコマンド" "出力の形式" "関連項目") ;;
+  en) headings=(NAME SYNOPSIS DESCRIPTION COMMANDS "User Commands" "OUTPUT FORMATS" "SEE ALSO") ;;
   *) echo "no manual page headings for the language '$language'" >&2; exit 1 ;;
 esac
-
-# roff TEXT: TEXT safe as roff input text.
-roff() {
-  sed -e 's/\\/\\e/g' -e 's/-/\\-/g' -e "s/^[.']/\\\\\\&&/" <<<"$1"
-}
-
-# synopsis_line TEXT: options bold, upper-case placeholders italic.
-synopsis_line() {
-  roff "$1" | sed \
-    -e 's/\(\\-\\-[a-z0-9]*\(\\-[a-z0-9]*\)*\)/\\fB\1\\fR/g' \
-    -e 's/\b\([A-Z][A-Z]*\)\b/\\fI\1\\fR/g'
-}
-
-# usage_lines HELP: the first paragraph of a help text as one line each
-# usage, without the words in front of the program's name. A line that names
-# the program, first or after such words, starts a usage; other lines go on
-# with the one before.
-usage_lines() {
-  local line joined=""
-  while IFS= read -r line; do
-    [ -z "$line" ] && break
-    if [[ $line == *"$program "* && ($line != " "* || ${line#"${line%%[! ]*}"} == "$program "*) ]]; then
-      [ -n "$joined" ] && echo "$joined"
-      joined=${line#*"$program "}
-    else
-      line=${line#"${line%%[! ]*}"}
-      joined+=" $line"
-    fi
-  done <<<"$1"
-  [ -n "$joined" ] && echo "$joined"
-}
-
-# synopsis HELP: the usage of a help text as .SY blocks.
-synopsis() {
-  local line
-  while IFS= read -r line; do
-    [ -n "$line" ] || continue
-    echo ".SY $(roff "$program")"
-    synopsis_line "$line"
-    echo ".YS"
-  done < <(usage_lines "$1")
-}
-
-# body HELP: everything after the usage paragraph. Lines "  WORD  text" are
-# items (.TP), deeper-indented lines continue the item, other lines are
-# paragraphs; each source line is kept as a line. A placeholder in capitals
-# may fill the option's column up to one blank before the text.
-body() {
-  local line state=start tag
-  local item='^  ((-[^ ]+)( [^ ]+)?|[a-z][a-z0-9-]*)  +(.*)$'
-  local placeholder='^  ((-[^ ]+)( [A-Z][A-Z0-9]*)) (.*)$'
-  local bare='^  ((-[^ ]+)( [^ ]+)?)$'
-  while IFS= read -r line; do
-    if [ "$state" = start ]; then
-      [ -z "$line" ] && state=between
-      continue
-    fi
-    if [ -z "$line" ]; then
-      state=between
-    elif [[ $line =~ $item || $line =~ $placeholder || $line =~ $bare ]]; then
-      tag=${BASH_REMATCH[1]}
-      echo ".TP"
-      if [[ $tag == -* ]]; then
-        echo "\\fB$(roff "${BASH_REMATCH[2]}")\\fR${BASH_REMATCH[3]:+ \\fI$(roff "${BASH_REMATCH[3]# }")\\fR}"
-      else
-        echo "\\fB$(roff "$tag")\\fR"
-      fi
-      [ -n "${BASH_REMATCH[4]:-}" ] && roff "${BASH_REMATCH[4]}"
-      state=item
-    elif [ "$state" = item ] && [[ $line == "   "* ]]; then
-      echo ".br"
-      roff "${line#"${line%%[! ]*}"}"
-    else
-      if [ "$state" = text ]; then
-        echo ".br"
-      else
-        echo ".PP"
-      fi
-      roff "${line#"${line%%[! ]*}"}"
-      state=text
-    fi
-  done <<<"$1"
-}
 
 # The words of the items of a help text that are not options.
 words() {
@@ -137,6 +57,8 @@ for command in "${commands[@]}"; do
   done < <(words "$help")
 done
 
+formats=$("$cli" help formats) || { echo "'$cli help formats' failed" >&2; exit 1; }
+
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
   date=$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%d)
 else
@@ -162,5 +84,9 @@ fi
     synopsis "${helps[i]}"
     body "${helps[i]}"
   done
+  echo ".SH ${headings[5]}"
+  body "$formats"
+  echo ".SH ${headings[6]}"
+  echo ".BR quindaro2 (1)"
 } >"$out.tmp"
 mv "$out.tmp" "$out"

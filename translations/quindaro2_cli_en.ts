@@ -4,12 +4,13 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="25"/>
+        <location filename="../src/cli/Cli.cpp" line="26"/>
         <source>使い方: quindaro2-cli &lt;コマンド&gt; [オプション] [引数]
 
 コマンド:
 %1
-&apos;quindaro2-cli &lt;コマンド&gt; --help&apos; でコマンドの使い方を表示します。
+&apos;quindaro2-cli &lt;コマンド&gt; --help&apos; でコマンドの使い方を、&apos;quindaro2-cli help formats&apos;
+で --format json と csv の形を表示します。
 版 E は %2 または %3（ROM を読むコマンドでは auto で ROM から推定）。
 チーム T は 0 から数える番号か、その版で一つしかないチームコード（G、Bu など）。
 終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値
@@ -18,7 +19,8 @@
 
 Commands:
 %1
-&apos;quindaro2-cli &lt;command&gt; --help&apos; shows the usage of a command.
+&apos;quindaro2-cli &lt;command&gt; --help&apos; shows the usage of a command, &apos;quindaro2-cli help
+formats&apos; the forms of --format json and csv.
 Edition E is %2 or %3; commands that read a ROM also take auto.
 Team T is a number from 0, or a team code unique in the edition (G, Bu, ...).
 Exit codes: 0 success, 1 a file cannot be read or written, 2 a usage error or
@@ -26,17 +28,17 @@ a refused value
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="45"/>
+        <location filename="../src/cli/Cli.cpp" line="49"/>
         <source>%1 は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。別の名前のファイルを使わないよう、何もしません</source>
         <translation>%1 holds bytes that are no text (a name that is not UTF-8). Nothing is done, so that no file of another name is used</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="52"/>
+        <location filename="../src/cli/Cli.cpp" line="56"/>
         <source>標準出力に書き込めません（%1）</source>
         <translation>Cannot write to standard output (%1)</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="79"/>
+        <location filename="../src/cli/Cli.cpp" line="83"/>
         <source>不明なコマンドです：%1</source>
         <translation>Unknown command: %1</translation>
     </message>
@@ -129,22 +131,22 @@ a refused value
         <translation>%1 is given twice</translation>
     </message>
     <message>
-        <location filename="../src/cli/CommandLine.cpp" line="135"/>
+        <location filename="../src/cli/CommandLine.cpp" line="143"/>
         <source>%1年版のチーム番号は 0～%2 です（%3）：%4</source>
         <translation>Team numbers of the %1 edition are 0–%2 (%3): %4</translation>
     </message>
     <message>
-        <location filename="../src/cli/CommandLine.cpp" line="149"/>
+        <location filename="../src/cli/CommandLine.cpp" line="157"/>
         <source>%1年版にチームコード「%2」はありません（%3）</source>
         <translation>The %1 edition has no team code &quot;%2&quot; (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CommandLine.cpp" line="154"/>
+        <location filename="../src/cli/CommandLine.cpp" line="162"/>
         <source>チームコード「%1」は%2年版に%3つあります（番号 %4）。番号で指定してください</source>
         <translation>The %2 edition has %3 teams with the code &quot;%1&quot; (numbers %4). Give the team by its number</translation>
     </message>
     <message>
-        <location filename="../src/cli/CommandLine.cpp" line="156"/>
+        <location filename="../src/cli/CommandLine.cpp" line="164"/>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -208,13 +210,13 @@ file is not overwritten.
 <context>
     <name>DetectCommand</name>
     <message>
-        <location filename="../src/cli/DetectCommand.cpp" line="20"/>
+        <location filename="../src/cli/DetectCommand.cpp" line="21"/>
         <source>ROM がどの版かを推定する</source>
         <translation>Detect the edition of a ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/DetectCommand.cpp" line="24"/>
-        <source>使い方: quindaro2-cli detect ROM
+        <location filename="../src/cli/DetectCommand.cpp" line="25"/>
+        <source>使い方: quindaro2-cli detect ROM [--format text|json|csv]
 
 ROM がどの版かを、各版の配置でどれだけもっともらしく読めるかから推定します。
 1行目は推定した版の年、決められないときは unknown です。続けて各版を
@@ -226,9 +228,9 @@ ROM がどの版かを、各版の配置でどれだけもっともらしく読�
 NES の印のないファイルと、ヘッダーの示す大きさより短いファイルは推定しません。
 ファイルの大きさだけで決めることはありません。
 
-終了コード: 0 推定できた、1 ファイルを読めない、2 推定できない
+
 </source>
-        <translation>Usage: quindaro2-cli detect ROM
+        <translation>Usage: quindaro2-cli detect ROM [--format text|json|csv]
 
 Detects the edition of ROM from how plausibly it reads in each edition&apos;s layout.
 The first line is the year of the edition, or unknown when none is clear. Then
@@ -241,16 +243,24 @@ edition is chosen only when the best score is at least %1 and at least %2
 above the second. Files without the NES mark and files shorter than their
 header declares are not judged. The size of a file alone never decides.
 
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DetectCommand.cpp" line="40"/>
+        <source>
+終了コード: 0 推定できた、1 ファイルを読めない、2 推定できない
+</source>
+        <translation>
 Exit codes: 0 detected, 1 the file cannot be read, 2 not detected
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/DetectCommand.cpp" line="46"/>
+        <location filename="../src/cli/DetectCommand.cpp" line="48"/>
         <source>ROM のファイル名が1つ必要です</source>
         <translation>Give one file name, ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/DetectCommand.cpp" line="55"/>
+        <location filename="../src/cli/DetectCommand.cpp" line="70"/>
         <source>推定できません：%1</source>
         <translation>Cannot detect the edition: %1</translation>
     </message>
@@ -315,15 +325,209 @@ export. When OUT is -, writes to standard output.
     </message>
 </context>
 <context>
+    <name>FormatsHelp</name>
+    <message>
+        <location filename="../src/cli/FormatsHelp.cpp" line="31"/>
+        <source>使い方: quindaro2-cli help formats
+
+show、detect、import --dry-run、patch apply --dry-run は、--format json で JSON を、
+--format csv で CSV（UTF-8、コンマ区切り、LF で改行、最初の行は列の名前）を標準出力に
+書きます。メッセージは標準エラーに出ます。キー、列の名前、値のうちの語は英語で、
+どの言語でも同じです。名前などのテキストはゲームのもので、表のとおりです。数値の列の
+セルは数です。バイトは小文字の16進数（1バイト2桁）です。ないものは null です。
+a.b[].c はオブジェクト a の配列 b の各要素のキー c、GRID は batter、pitcher、
+manager（監督のいる版だけ）のどれかです。
+
+show --format json: 1チーム
+  edition                            版の年
+  team.index                         チームの番号（0 から）
+  team.code                          チームコード
+  team.colors.helmet                 帽子の色コード（0～63）
+  team.colors.uniform                ユニフォームの色コード
+  team.figures.battingAverage        平均打率（表示のとおりのテキスト）
+  team.figures.homeRuns              総本塁打（テキスト）
+  team.figures.running               平均走力（テキスト）
+  team.figures.earnedRunAverage      平均防御率（テキスト）
+  team.grids.GRID.recordSize         1人のレコードのバイト数
+  team.grids.GRID.columns[].heading  列の見出し
+  team.grids.GRID.columns[].field    列の中身を表す語（下の一覧）
+  team.grids.GRID.rows[].row         行の番号（1 から。set の --row）
+  team.grids.GRID.rows[].cells[]     列の順のセル
+  team.grids.GRID.rows[].bytes       ROM に記録されているとおりのレコード
+show --format csv: 1セル1行
+    team,code,grid,row,column,field,heading,text,bytes
+field の語: name、battingSide、pitchingForm、battingAverage、homeRuns、shownAverage、
+shownHomeRuns、running、position、fielding、arm、earnedRunAverage、fastSpeed、
+averageSpeed、slowSpeed、stamina、rightBreak、leftBreak、fork、popularity、type、
+uniformNumber、uniform
+
+detect --format json: 版の推定
+  edition                            推定した版の年。推定できないときは null
+  margin                             1位と2位の点数の差
+  scores[].edition                   版の年（点数の高い順）
+  scores[].score                     その版の点数（0～100）
+  reasons[]                          推定できない理由（推定できたときは空）: noNesMark
+                                     （NES の印がない）、cutFile（ヘッダーの示す大きさ
+                                     より短い）、lowScore（最高点が %1 未満）、tooClose
+                                     （2位との差が %2 未満）
+  size                               ファイルのバイト数
+  declaredSize                       ヘッダーの示す大きさ。示していなければ null
+detect --format csv: 点数の高い順
+    edition,score
+
+import --dry-run --format json: 取り込みで変わるセル
+  edition                            版の年
+  accepted                           すべてのセルを受け付けたなら true
+  teams[]                            テキストにあるチームの番号
+  changes[].team                     チームの番号
+  changes[].code                     チームコード
+  changes[].grid                     batter か pitcher
+  changes[].row                      行の番号（1 から）
+  changes[].player                   取り込んだ後の名前
+  changes[].field                    列の中身を表す語
+  changes[].heading                  列の見出し
+  changes[].before                   前の値（出力のとおり）
+  changes[].after                    後の値
+  changes[].bytesBefore              前のレコード
+  changes[].bytesAfter               後のレコード
+  problems[].file                    受け付けられなかったファイル（理由は標準エラーに
+                                     出ます）
+  problems[].line                    その行（1 から。ファイル全体なら 0）
+  problems[].heading                 その列の見出し（行やファイル全体なら空）
+  problems[].text                    そこにあるテキスト
+import --dry-run --format csv: 1セル1行
+    team,code,grid,row,player,field,heading,before,after
+
+patch apply --dry-run --format json: パッチで変わるバイト
+  kind                               ips か bps。どちらでもなければ null
+  fits                               この ROM に当てられるなら true
+  verified                           ROM と結果をチェックサムで確かめたなら true
+  rom.size                           ROM のバイト数
+  rom.crc32                          ROM の CRC32（16進数8桁）
+  result.size                        当てた結果のバイト数（当てられないときは
+                                     result が null）
+  result.crc32                       結果の CRC32
+  changes[].offset                   変わる範囲の位置（ファイルの先頭から数え、
+                                     ヘッダーを含む）
+  changes[].length                   その範囲のバイト数
+  changes[].before                   ROM のバイト（ROM が途中で終わればその分短い）
+  changes[].after                    結果のバイト（結果が途中で終わればその分短い）
+patch apply --dry-run --format csv: 変わる範囲ごとに1行
+    offset,length,before,after
+
+例: 0 が 1000 バイト並ぶだけのファイル zeros.bin の推定
+    $ quindaro2-cli detect --format json zeros.bin
+</source>
+        <translation>Usage: quindaro2-cli help formats
+
+show, detect, import --dry-run and patch apply --dry-run write JSON with
+--format json, and CSV with --format csv (UTF-8, comma-separated, LF line ends,
+the column names on the first line), on standard output. Messages go to
+standard error. Keys, column names and the words among the values are English,
+the same in every language. Names and other texts are the game&apos;s, as the grids
+show them; the cells of number columns are numbers. Bytes are lower-case hex,
+two digits a byte. What is not there is null. a.b[].c is key c of each element
+of array b of object a; GRID is batter, pitcher or manager (only in editions
+with managers).
+
+show --format json: one team
+  edition                            the edition&apos;s year
+  team.index                         the team&apos;s number, from 0
+  team.code                          the team&apos;s code
+  team.colors.helmet                 the cap colour code (0-63)
+  team.colors.uniform                the uniform colour code
+  team.figures.battingAverage        the mean batting average (text, as shown)
+  team.figures.homeRuns              the home-run total (text)
+  team.figures.running               the mean running (text)
+  team.figures.earnedRunAverage      the mean earned-run average (text)
+  team.grids.GRID.recordSize         the bytes of one record
+  team.grids.GRID.columns[].heading  the column&apos;s heading
+  team.grids.GRID.columns[].field    a word for what the column holds (see below)
+  team.grids.GRID.rows[].row         the row&apos;s number, from 1 (set&apos;s --row)
+  team.grids.GRID.rows[].cells[]     the cells in column order
+  team.grids.GRID.rows[].bytes       the record as the ROM stores it
+show --format csv: one line a cell
+    team,code,grid,row,column,field,heading,text,bytes
+The words of field: name, battingSide, pitchingForm, battingAverage, homeRuns,
+shownAverage, shownHomeRuns, running, position, fielding, arm,
+earnedRunAverage, fastSpeed, averageSpeed, slowSpeed, stamina, rightBreak,
+leftBreak, fork, popularity, type, uniformNumber, uniform
+
+detect --format json: the edition&apos;s guess
+  edition                            the year of the edition guessed; null when
+                                     none is clear
+  margin                             the first score less the second
+  scores[].edition                   an edition&apos;s year, the highest score first
+  scores[].score                     its score (0-100)
+  reasons[]                          why no edition is clear (empty when one is):
+                                     noNesMark (no NES mark), cutFile (shorter
+                                     than its header declares), lowScore (the
+                                     best score is below %1), tooClose (the
+                                     second is less than %2 behind)
+  size                               the file&apos;s size in bytes
+  declaredSize                       the size its header declares; null when
+                                     it declares none
+detect --format csv: the highest score first
+    edition,score
+
+import --dry-run --format json: the cells the import changes
+  edition                            the edition&apos;s year
+  accepted                           true when every cell was accepted
+  teams[]                            the numbers of the teams in the texts
+  changes[].team                     the team&apos;s number
+  changes[].code                     the team&apos;s code
+  changes[].grid                     batter or pitcher
+  changes[].row                      the row&apos;s number, from 1
+  changes[].player                   the name after the import
+  changes[].field                    a word for what the column holds
+  changes[].heading                  the column&apos;s heading
+  changes[].before                   the value before (as exported)
+  changes[].after                    the value after
+  changes[].bytesBefore              the record before
+  changes[].bytesAfter               the record after
+  problems[].file                    a file with a refusal (the reasons go to
+                                     standard error)
+  problems[].line                    its line, from 1 (0 for the whole file)
+  problems[].heading                 the column&apos;s heading (empty for a whole
+                                     line or file)
+  problems[].text                    the text there
+import --dry-run --format csv: one line a cell
+    team,code,grid,row,player,field,heading,before,after
+
+patch apply --dry-run --format json: the bytes the patch changes
+  kind                               ips or bps; null for neither
+  fits                               true when it can be applied to this ROM
+  verified                           true when checksums checked the ROM and the
+                                     result
+  rom.size                           the ROM&apos;s size in bytes
+  rom.crc32                          the ROM&apos;s CRC32 (8 hex digits)
+  result.size                        the result&apos;s size (result is null when
+                                     the patch cannot be applied)
+  result.crc32                       the result&apos;s CRC32
+  changes[].offset                   where a changed run starts, counted from
+                                     the file&apos;s first byte, header included
+  changes[].length                   the run&apos;s bytes
+  changes[].before                   the ROM&apos;s bytes (shorter where it ends)
+  changes[].after                    the result&apos;s bytes (shorter where it ends)
+patch apply --dry-run --format csv: one line a run
+    offset,length,before,after
+
+Example: the guess for zeros.bin, a file of 1000 zero bytes
+    $ quindaro2-cli detect --format json zeros.bin
+</translation>
+    </message>
+</context>
+<context>
     <name>ImportCommand</name>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="24"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="25"/>
         <source>出力したテキスト（表計算ソフトで編集したもの）を ROM に取り込む</source>
         <translation>Import exported text (edited in a spreadsheet) into a ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="29"/>
-        <source>使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]
+        <location filename="../src/cli/ImportCommand.cpp" line="30"/>
+        <source>使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT]
+                             [--dry-run [--format text|json|csv]]
 
 export で書いたテキストを ROM に戻します。CSV は全チームの1ファイルでも、
 チームごとのファイル（順は問いません）でもかまいません。ファイルにないチームは
@@ -337,7 +541,8 @@ Shift-JIS と UTF-8（BOM の有無を問わず）、CR LF・LF・CR の行末�
 監督とチームの色は変わりません。
 
 </source>
-        <translation>Usage: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]
+        <translation>Usage: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT]
+                             [--dry-run [--format text|json|csv]]
 
 Puts text written by export back into ROM. CSV may be one file of all teams or
 files of single teams, in any order. Teams that are in no file stay as they are.
@@ -354,7 +559,7 @@ and team colours do not change.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="43"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="45"/>
         <source>  --output OUT  ROM のコピーに取り込んだファイルを OUT に作ります（ROM は変わりま
                 せん）。省略すると ROM そのものに書きます
 </source>
@@ -363,7 +568,7 @@ and team colours do not change.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="46"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="48"/>
         <source>  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、
                 列、前 → 後）
 </source>
@@ -372,48 +577,54 @@ and team colours do not change.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="63"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="66"/>
         <source>ROM と1つ以上の CSV が必要です</source>
         <translation>Give ROM and at least one CSV</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="69"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="72"/>
         <source>--patch と --output は一緒に使えません</source>
         <translation>--patch and --output cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="75"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="78"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="78"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="81"/>
         <source>%1 のファイル名が空です</source>
         <translation>The file name of %1 is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="101"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="90"/>
+        <source>--format は --dry-run と一緒に使います</source>
+        <translation>--format goes with --dry-run</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="111"/>
         <source>%1 はそのままです</source>
         <translation>%1 is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="104"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="114"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="159"/>
         <source>--dry-run のため何も書き込んでいません</source>
         <translation>Nothing was written (--dry-run)</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="108"/>
-        <location filename="../src/cli/ImportCommand.cpp" line="124"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="118"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="169"/>
         <source>注意：%1</source>
         <translation>Note: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="110"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="120"/>
         <source>%1 にパッチを書き込みました</source>
         <translation>Wrote the patch %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="110"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="120"/>
         <source>%1 に保存しました</source>
         <translation>Saved %1</translation>
     </message>
@@ -432,16 +643,35 @@ and team colours do not change.
     </message>
 </context>
 <context>
+    <name>OutputFormat</name>
+    <message>
+        <location filename="../src/cli/OutputFormat.cpp" line="57"/>
+        <source>  --format F    出力の形式: text（既定）、json、csv。json と csv はどの言語でも
+                同じで、その形は &apos;quindaro2-cli help formats&apos; で表示します
+</source>
+        <translation>  --format F    the output&apos;s form: text (the default), json or csv; json and csv
+                are the same in every language: &apos;quindaro2-cli help formats&apos;
+                shows them
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/OutputFormat.cpp" line="73"/>
+        <source>形式は text、json、csv のどれかです：%1</source>
+        <translation>The format is text, json or csv: %1</translation>
+    </message>
+</context>
+<context>
     <name>PatchCommand</name>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="25"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="26"/>
         <source>IPS・BPS パッチを作る、当てる</source>
         <translation>Make and apply IPS and BPS patches</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="29"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="30"/>
         <source>使い方: quindaro2-cli patch create ORIGINAL MODIFIED OUT
         quindaro2-cli patch apply ROM PATCH OUT
+        quindaro2-cli patch apply --dry-run ROM PATCH [--format text|json|csv]
 
   create  ORIGINAL から MODIFIED への変更を、OUT の拡張子（.ips か .bps）の形式の
           パッチにします。どんな2つのファイルにも使えます。
@@ -451,9 +681,11 @@ and team colours do not change.
           手段がありません。
 
 OUT には読み込むファイルを使えません。
+
 </source>
         <translation>Usage: quindaro2-cli patch create ORIGINAL MODIFIED OUT
        quindaro2-cli patch apply ROM PATCH OUT
+       quindaro2-cli patch apply --dry-run ROM PATCH [--format text|json|csv]
 
   create  make OUT, a patch of the changes from ORIGINAL to MODIFIED, in the
           form its extension names (.ips or .bps); works for any two files
@@ -464,30 +696,57 @@ OUT には読み込むファイルを使えません。
           checking.
 
 OUT cannot be a file that is read.
+
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="48"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="43"/>
+        <source>  --dry-run     apply で何も書かずに、パッチがこの ROM に当てられるかどうかと、
+                変わるバイト（オフセット、バイト数、前 → 後）を表示します
+</source>
+        <translation>  --dry-run     with apply, write nothing: say whether the patch can be applied
+                to this ROM, and which bytes it changes (offset, count, before →
+                after)
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="61"/>
+        <source>--dry-run は patch apply --dry-run ROM PATCH の形で使います</source>
+        <translation>Use --dry-run as patch apply --dry-run ROM PATCH</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="65"/>
+        <source>--format は --dry-run と一緒に使います</source>
+        <translation>--format goes with --dry-run</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="67"/>
         <source>patch create ORIGINAL MODIFIED OUT か patch apply ROM PATCH OUT の形で指定してください</source>
         <translation>Give patch create ORIGINAL MODIFIED OUT or patch apply ROM PATCH OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="50"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="69"/>
         <source>OUT のファイル名が空です</source>
         <translation>The file name OUT is empty</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="79"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="99"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="127"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="83"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="100"/>
+        <source>--dry-run のため何も書き込んでいません</source>
+        <translation>Nothing was written (--dry-run)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchCommand.cpp" line="131"/>
         <source>BPS パッチを当てて %1 に書き込みました（元の ROM と結果のチェックサムは一致しています）</source>
         <translation>Applied the BPS patch and wrote %1 (the checksums of the original ROM and of the result match)</translation>
     </message>
     <message>
-        <location filename="../src/cli/PatchCommand.cpp" line="85"/>
+        <location filename="../src/cli/PatchCommand.cpp" line="133"/>
         <source>IPS パッチを当てて %1 に書き込みました。IPS パッチには元の ROM を確かめる手段がないため、正しい ROM に当てたかどうかは確かめられていません</source>
         <translation>Applied the IPS patch and wrote %1. An IPS patch has no means of checking the original ROM, so it is not known whether it was applied to the right ROM</translation>
     </message>
@@ -531,6 +790,34 @@ OUT cannot be a file that is read.
     </message>
 </context>
 <context>
+    <name>PatchPreview</name>
+    <message>
+        <location filename="../src/cli/PatchPreview.cpp" line="34"/>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchPreview.cpp" line="96"/>
+        <source>BPS パッチはこの ROM に合います（元の ROM と結果のチェックサムは一致しています）</source>
+        <translation>The BPS patch fits this ROM (the checksums of the original ROM and of the result match)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchPreview.cpp" line="97"/>
+        <source>IPS パッチは当てられますが、元の ROM を確かめる手段がないため、この ROM のためのパッチかどうかは確かめられません</source>
+        <translation>The IPS patch can be applied, but an IPS patch has no means of checking the original ROM, so whether it was made for this ROM is not known</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchPreview.cpp" line="99"/>
+        <source>変わるのは %1 か所、%2 バイトです（大きさ %3 → %4 バイト）</source>
+        <translation>It changes %2 bytes in %1 runs (size %3 → %4 bytes)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/PatchPreview.cpp" line="105"/>
+        <source>  0x%1  %2 バイト  %3 → %4</source>
+        <translation>  0x%1  %2 bytes  %3 → %4</translation>
+    </message>
+</context>
+<context>
     <name>SetCommand</name>
     <message>
         <location filename="../src/cli/SetCommand.cpp" line="172"/>
@@ -555,7 +842,7 @@ OUT cannot be a file that is read.
     <message>
         <location filename="../src/cli/SetCommand.cpp" line="63"/>
         <source>使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager
-                          --row R --column C VALUE ROM [--output OUT]
+                          --row R --column C VALUE ROM [--output OUT | --patch OUT]
 
 エディタの編集ダイアログと同じ範囲・選択肢・名前の規則で1つのセルを VALUE に
 変え、そのチームを保存と同じように書き戻します。受け付けられない値のときは
@@ -564,7 +851,7 @@ OUT cannot be a file that is read.
 
 </source>
         <translation>Usage: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager
-                         --row R --column C VALUE ROM [--output OUT]
+                         --row R --column C VALUE ROM [--output OUT | --patch OUT]
 
 Changes one cell to VALUE under the ranges, choices and name rules of the
 editor&apos;s edit dialogs, and writes the team back as a save does. A value that
@@ -656,20 +943,20 @@ seconds.
 <context>
     <name>ShowCommand</name>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="25"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="27"/>
         <source>1チームの表、チームの数値と色を表示する</source>
         <translation>Show one team&apos;s grids, figures and colours</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="29"/>
-        <source>使い方: quindaro2-cli show --edition E --team T ROM
+        <location filename="../src/cli/ShowCommand.cpp" line="31"/>
+        <source>使い方: quindaro2-cli show --edition E --team T ROM [--format text|json|csv]
 
 エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、
 チームの4つの数値と2つの色コードを表示します。警告と読み込めなかった
 データは標準エラーに出ます。
 
 </source>
-        <translation>Usage: quindaro2-cli show --edition E --team T ROM
+        <translation>Usage: quindaro2-cli show --edition E --team T ROM [--format text|json|csv]
 
 Shows the batter, pitcher and manager grids of one team as the editor shows
 them, with the team&apos;s four figures and two colour codes. Warnings and data
@@ -678,22 +965,22 @@ that could not be read go to standard error.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="48"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="56"/>
         <source>ROM のファイル名が1つ必要です</source>
         <translation>Give one file name, ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="63"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="82"/>
         <source>%1年版  チーム %2（%3）</source>
         <translation>%1 edition  team %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="64"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="83"/>
         <source>平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4</source>
         <translation>Avg. batting: %1  Total home runs: %2  Avg. running: %3  Avg. ERA: %4</translation>
     </message>
     <message>
-        <location filename="../src/cli/ShowCommand.cpp" line="66"/>
+        <location filename="../src/cli/ShowCommand.cpp" line="85"/>
         <source>帽子の色：%1  ユニフォームの色：%2</source>
         <translation>Cap colour: %1  Uniform colour: %2</translation>
     </message>

@@ -252,37 +252,37 @@
         <translation>The file lacks the mark of an NES ROM image (&quot;NES&quot; at its start)</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="40"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="41"/>
         <source>ファイル（%1 バイト）がヘッダーの示す大きさ（%2 バイト）より短く、途中で切れています</source>
         <translation>The file (%1 bytes) is shorter than its header declares (%2 bytes): it is cut off</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="51"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="53"/>
         <source>どの版としても読めません（最高は %1年版の %2）</source>
         <translation>It reads as no edition (the best is the %1 edition with %2)</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="53"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="57"/>
         <source>%1年版（%2）と %3年版（%4）の区別がつきません</source>
         <translation>The %1 edition (%2) and the %3 edition (%4) cannot be told apart</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="70"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="74"/>
         <source>比べる版がありません</source>
         <translation>There are no editions to compare</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="103"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="112"/>
         <source>推定：%1年版</source>
         <translation>Probably the %1 edition</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="103"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="112"/>
         <source>推定できません</source>
         <translation>Edition not detected</translation>
     </message>
     <message>
-        <location filename="../src/core/detect/EditionDetection.cpp" line="108"/>
+        <location filename="../src/core/detect/EditionDetection.cpp" line="117"/>
         <source>推定は%1年版です。選んだ版と違います</source>
         <translation>The guess is the %1 edition. It differs from the chosen one</translation>
     </message>
@@ -694,7 +694,7 @@
 <context>
     <name>Patch</name>
     <message>
-        <location filename="../src/core/patch/Patch.cpp" line="43"/>
+        <location filename="../src/core/patch/Patch.cpp" line="50"/>
         <source>パッチの形式が分かりません（IPS でも BPS でもありません）</source>
         <translation>Unknown patch format (neither IPS nor BPS)</translation>
     </message>

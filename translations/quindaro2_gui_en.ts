@@ -41,6 +41,48 @@
   -h, --help    this help
 </translation>
     </message>
+    <message>
+        <location filename="../src/gui/app/EditorCommandLine.cpp" line="78"/>
+        <source>
+野球ゲームの NES ROM イメージの選手データを編集します。ROM を開いて版を選び、
+チームを選んで、バッター・ピッチャー・監督・チームの色を変え、ROM そのものか
+そのコピーに保存します。全チームの選手データをコンマ区切りのテキストに出力し、
+表計算ソフトで直したものを取り込めます。スクリプトからは quindaro2-cli を使います。
+
+ファイル:
+  ~/.config/quindaro2/QUINDARO2.conf
+                最近開いた ROM とその版、最後のフォルダー、ウィンドウの大きさと
+                位置、出力の選択（XDG_CONFIG_HOME があればその下）
+  ~/.local/share/quindaro2/QUINDARO2/samples
+                「サンプルROMを開く」で作るサンプルROM。30日書き込まれなかったものは
+                起動のときに消します（XDG_DATA_HOME があればその下）
+
+環境変数:
+  QUINDARO2_LANG  en なら英語、ja なら日本語で表示します。ないときは、システムの
+                言語が日本語なら日本語、ほかは英語です
+</source>
+        <translation>
+Edits the player data in NES ROM images of a baseball game. Open a ROM, say
+which edition it is, pick a team, change its batters, pitchers, manager and
+colours, and save them into the ROM or a copy. All teams&apos; players export as
+comma-separated text, and text edited in a spreadsheet imports back. Scripts
+use quindaro2-cli.
+
+Files:
+  ~/.config/quindaro2/QUINDARO2.conf
+                the recent ROMs with their editions, the last folder, the
+                window&apos;s size and place, the export choices (under
+                XDG_CONFIG_HOME when it is set)
+  ~/.local/share/quindaro2/QUINDARO2/samples
+                the sample ROMs &quot;Open Sample ROM...&quot; makes; those not written
+                for 30 days are removed at start (under XDG_DATA_HOME when it
+                is set)
+
+Environment:
+  QUINDARO2_LANG  en for English, ja for Japanese; without it, Japanese when
+                the system&apos;s language is Japanese, English otherwise
+</translation>
+    </message>
 </context>
 <context>
     <name>GuardedApplication</name>
@@ -273,132 +315,132 @@ Do you want to replace it?</translation>
 <context>
     <name>quindaro2::THistoryForm</name>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="23"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="21"/>
         <source>・編集の取り消しとやり直し</source>
         <translation>• Undo and redo of every edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="24"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="22"/>
         <source>・ROMの版を推定して提案</source>
         <translation>• Guesses and proposes a ROM&apos;s edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="25"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="23"/>
         <source>・出力した選手データを表計算ソフトで直して取り込み</source>
         <translation>• Imports player data edited in a spreadsheet</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="26"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="24"/>
         <source>・IPS・BPS パッチとして保存</source>
         <translation>• Saves edits as an IPS or BPS patch</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="27"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="25"/>
         <source>・各版のサンプルROMを開く</source>
         <translation>• Opens a sample ROM of any edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="28"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="26"/>
         <source>・最近開いたファイルと設定を記憶</source>
         <translation>• Remembers recent files and settings</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="29"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="27"/>
         <source>・英語の画面</source>
         <translation>• English user interface</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="30"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="28"/>
         <source>・保存でファイルの権限、所有者、リンクを保つ</source>
         <translation>• Saving keeps a file&apos;s mode, owner and links</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="31"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="29"/>
         <source>・ほかのプログラムが変更したチームは上書きの前に確認</source>
         <translation>• Asks before overwriting a team changed elsewhere</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="36"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="34"/>
         <source>・最初の公開版</source>
         <translation>• First public release</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="37"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="35"/>
         <source>・86～94の各版のROMを開いて編集</source>
         <translation>• Opens and edits ROMs of editions 86 to 94</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="38"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="36"/>
         <source>・バッター、ピッチャー、監督を表で表示</source>
         <translation>• Batters, pitchers and managers in tables</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="39"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="37"/>
         <source>・名前、打席、投法、能力値の編集</source>
         <translation>• Edits names, batting sides, forms, ratings</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="40"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="38"/>
         <source>・守備位置、背番号、ユニフォームの編集</source>
         <translation>• Edits positions, numbers and uniforms</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="41"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="39"/>
         <source>・帽子とユニフォームの色の変更</source>
         <translation>• Changes cap and uniform colours</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="42"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="40"/>
         <source>・行のドラッグで選手を並べ替え</source>
         <translation>• Reorders players by dragging rows</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="43"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="41"/>
         <source>・チームの平均打率、総本塁打などを表示</source>
         <translation>• Shows team averages and home runs</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="44"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="42"/>
         <source>・保存は一括置き換え（失敗しても元のまま）</source>
         <translation>• Saves in one step (unchanged on failure)</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="45"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="43"/>
         <source>・別の名前での保存</source>
         <translation>• Saves under another name</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="46"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="44"/>
         <source>・チーム切り替え時に未保存の変更を確認</source>
         <translation>• Asks about unsaved edits on a team switch</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="47"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="45"/>
         <source>・全チームの選手データをコンマ区切りで出力</source>
         <translation>• Exports all players as comma-separated text</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="48"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="46"/>
         <source>・出力先は1ファイルかチームごとを選択</source>
         <translation>• Exports to one file or one file per team</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="69"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="65"/>
         <source>履歴</source>
         <translation>History</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="72"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="68"/>
         <source>更新履歴</source>
         <translation>Release History</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="86"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="82"/>
         <source>QUINDARO2 更新履歴</source>
         <translation>QUINDARO2 release history</translation>
     </message>
     <message>
-        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="88"/>
+        <location filename="../src/gui/dialogs/THistoryForm.cpp" line="84"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>

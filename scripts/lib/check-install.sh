@@ -5,11 +5,14 @@
 #   - every file of the installation is there, in both;
 #   - the desktop entry and the metainfo validate and name each other, the
 #     icon and the executables that are installed;
-#   - the bitmaps have their sizes, the English and the Japanese manual page
-#     render and name every command, the completion follows the tool's help
-#     in both languages;
+#   - the bitmaps have their sizes, the English and the Japanese manual pages
+#     of both programs render, the tool's name every command, the completion
+#     follows the tool's help in both languages;
 #   - the installed quindaro2-cli runs;
-#   - the package has its file name and the run-time dependencies.
+#   - the package has its file name and the run-time dependencies, its
+#     changelog holds every release the metainfo lists, and lintian
+#     --pedantic finds no tag in it, not even an informational one, that
+#     packaging/quindaro2.lintian-overrides does not explain.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -25,9 +28,14 @@ expected=(
   share/icons/hicolor/48x48/apps/quindaro2.png
   share/icons/hicolor/256x256/apps/quindaro2.png
   "share/metainfo/$metainfo"
-  share/man/man1/quindaro2-cli.1
-  share/man/ja/man1/quindaro2-cli.1
+  share/man/man1/quindaro2.1.gz
+  share/man/ja/man1/quindaro2.1.gz
+  share/man/man1/quindaro2-cli.1.gz
+  share/man/ja/man1/quindaro2-cli.1.gz
   share/bash-completion/completions/quindaro2-cli
+  share/doc/quindaro2/copyright
+  share/doc/quindaro2/changelog.Debian.gz
+  share/lintian/overrides/quindaro2
 )
 
 work=$(mktemp -d)
@@ -86,13 +94,24 @@ cli=$prefix/bin/quindaro2-cli
 usage=$("$cli" --help) || fail "the installed quindaro2-cli --help failed"
 # Each page in its language: the name section under its heading in that language.
 for page in "man1:NAME" "ja/man1:名前"; do
-  manpage=$prefix/share/man/${page%%:*}/quindaro2-cli.1
-  grep -qx "\\.SH ${page#*:}" "$manpage" || fail "$manpage has no section '${page#*:}'"
-  # Japanese lines have no place to break; every other roff warning counts.
-  warnings=$(LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -Wbreak -z "$manpage" 2>&1)
-  [ -z "$warnings" ] || fail "$manpage does not render cleanly: $warnings"
+  for program in quindaro2 quindaro2-cli; do
+    manpage=$prefix/share/man/${page%%:*}/$program.1.gz
+    zcat "$manpage" | grep -qx "\\.SH ${page#*:}" || fail "$manpage has no section '${page#*:}'"
+    # Japanese lines have no place to break; every other roff warning counts.
+    warnings=$(zcat "$manpage" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -Wbreak -z 2>&1)
+    [ -z "$warnings" ] || fail "$manpage does not render cleanly: $warnings"
+  done
+  # The editor's page has a section for each heading of its help ("Files:").
+  language=en
+  [ "${page%%:*}" = man1 ] || language=ja
+  manpage=$prefix/share/man/${page%%:*}/quindaro2.1.gz
+  while IFS= read -r heading; do
+    zcat "$manpage" | grep -qxF ".SH ${heading^^}" || fail "$manpage has no section '${heading^^}'"
+  done < <(QUINDARO2_LANG=$language QT_QPA_PLATFORM=offscreen "$prefix/bin/quindaro2" --help 2>/dev/null |
+    sed -n 's/^\([^ ].*\)\(:\|：\)$/\1/p')
+  manpage=$prefix/share/man/${page%%:*}/quindaro2-cli.1.gz
   for command in $(sed -n 's/^  \([a-z][a-z0-9-]*\)  .*/\1/p' <<<"$usage"); do
-    grep -qx "\\.SS $command" "$manpage" || fail "$manpage has no section for '$command'"
+    zcat "$manpage" | grep -qx "\\.SS $command" || fail "$manpage has no section for '$command'"
   done
 done
 for language in en ja; do
@@ -104,7 +123,8 @@ done
 # 2. The Debian package.
 arch=$(dpkg --print-architecture)
 "$QUINDARO2_ROOT/scripts/package" "$work/package" >/dev/null
-deb=$work/package/quindaro2_${version}_$arch.deb
+revision=$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_RELEASE "\(.*\)")$/\1/p' "$(quindaro2_build_dir package)/CPackConfig.cmake")
+deb=$work/package/quindaro2_${version}-${revision}_$arch.deb
 if [ -f "$deb" ]; then
   contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
   for file in "${expected[@]}"; do
@@ -114,6 +134,18 @@ if [ -f "$deb" ]; then
   for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-ipafont-gothic qt6-translations-l10n; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package: $depends"
   done
+  dpkg-deb -x "$deb" "$work/unpacked"
+  changelog=$work/unpacked/usr/share/doc/quindaro2/changelog.Debian.gz
+  [ "$(dpkg-parsechangelog -l "$changelog" -S Version 2>&1)" = "$version-$revision" ] ||
+    fail "the package's changelog does not start with $version-$revision: $(dpkg-parsechangelog -l "$changelog" 2>&1 | head -n 3)"
+  releases=$(dpkg-parsechangelog -l "$changelog" --format rfc822 --all | sed -n 's/^Version: //p' | tr '\n' ' ')
+  metainfo_releases=$(grep -o '<release version="[^"]*"' "$QUINDARO2_ROOT/packaging/$metainfo" |
+    sed "s/.*\"\(.*\)\"/\1-$revision/" | tr '\n' ' ')
+  [ "$releases" = "$metainfo_releases" ] ||
+    fail "the package's changelog lists '$releases', the metainfo '$metainfo_releases'"
+  # Every tag down to the pedantic ones fails unless an override gives its reason.
+  lintian --display-info --pedantic --fail-on error,warning,info,pedantic "$deb" >&2 ||
+    fail "lintian finds tags in $(basename "$deb")"
 else
   fail "no package $(basename "$deb"); made: $(ls "$work/package")"
 fi

@@ -8,7 +8,7 @@ QUINDARO2_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # icon, the checks of the installed files and the Debian package.
 QUINDARO2_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev file
+  librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev file lintian
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev

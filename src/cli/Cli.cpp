@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "cli/Command.h"
+#include "cli/FormatsHelp.h"
 #include "core/edition/Edition.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,8 @@ QString UsageText()
                     "コマンド:\n"
                     "%1"
                     "\n"
-                    "'quindaro2-cli <コマンド> --help' でコマンドの使い方を表示します。\n"
+                    "'quindaro2-cli <コマンド> --help' でコマンドの使い方を、'quindaro2-cli help formats'\n"
+                    "で --format json と csv の形を表示します。\n"
                     "版 E は %2 または %3（ROM を読むコマンドでは auto で ROM から推定）。\n"
                     "チーム T は 0 から数える番号か、その版で一つしかないチームコード（G、Bu など）。\n"
                     "終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値\n")
@@ -36,6 +38,8 @@ QString UsageText()
 
 QString CommandHelp(const QString& name)
 {
+    if (name == QStringLiteral("formats"))
+        return FormatsHelp();
     const Command* command = FindCommand(name);
     return command ? command->help() : QString();
 }

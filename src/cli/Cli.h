@@ -11,7 +11,8 @@ namespace quindaro2::cli {
 // go to `out`, messages to `err`. Returns the exit code.
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-// The tool's usage text, and the help of one command (empty for an unknown one).
+// The tool's usage text, and the help of one command or of the topic
+// "formats" (empty for anything else).
 QString UsageText();
 QString CommandHelp(const QString& command);
 

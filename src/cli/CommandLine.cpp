@@ -115,13 +115,21 @@ std::optional<int> ParseIndex(const QString& text)
 
 std::optional<RecordKind> ParseGrid(const QString& name)
 {
-    if (name == QStringLiteral("batter"))
-        return RecordKind::Batter;
-    if (name == QStringLiteral("pitcher"))
-        return RecordKind::Pitcher;
-    if (name == QStringLiteral("manager"))
-        return RecordKind::Manager;
+    for (const RecordKind kind : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+        if (name == GridWord(kind))
+            return kind;
+    }
     return std::nullopt;
+}
+
+QString GridWord(RecordKind grid)
+{
+    switch (grid) {
+    case RecordKind::Batter: return QStringLiteral("batter");
+    case RecordKind::Pitcher: return QStringLiteral("pitcher");
+    case RecordKind::Manager: return QStringLiteral("manager");
+    }
+    return {};
 }
 
 TeamChoice ParseTeam(int edition, const QString& text)

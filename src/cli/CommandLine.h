@@ -49,5 +49,7 @@ std::optional<int> ParseIndex(const QString& text);
 
 // The grid named "batter", "pitcher" or "manager"; none for anything else.
 std::optional<RecordKind> ParseGrid(const QString& name);
+// The grid's name as ParseGrid reads it.
+QString GridWord(RecordKind grid);
 
 } // namespace quindaro2::cli

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 
+#include "cli/ImportOutput.h"
 #include "cli/PatchOutput.h"
 
 #include "core/import/ImportIntoRom.h"
@@ -26,7 +27,8 @@ public:
 
     QString help() const override
     {
-        return Text::tr("使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT] [--dry-run]\n"
+        return Text::tr("使い方: quindaro2-cli import --edition E ROM CSV... [--output OUT | --patch OUT]\n"
+                        "                             [--dry-run [--format text|json|csv]]\n"
                         "\n"
                         "export で書いたテキストを ROM に戻します。CSV は全チームの1ファイルでも、\n"
                         "チームごとのファイル（順は問いません）でもかまいません。ファイルにないチームは\n"
@@ -44,14 +46,15 @@ public:
                        "                せん）。省略すると ROM そのものに書きます\n")
             + PatchOptionHelp()
             + Text::tr("  --dry-run     何も書かずに、変わるセルを表示します（チーム、何人目、名前、\n"
-                       "                列、前 → 後）\n");
+                       "                列、前 → 後）\n")
+            + FormatHelp();
     }
 
     std::vector<QCommandLineOption> options() const override
     {
         return {EditionOption(), QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("OUT")),
                 QCommandLineOption(QStringLiteral("patch"), QString(), QStringLiteral("OUT")),
-                QCommandLineOption(QStringLiteral("dry-run"))};
+                QCommandLineOption(QStringLiteral("dry-run")), FormatOption()};
     }
 
     int run(const Arguments& arguments, Io& io) const override
@@ -80,6 +83,13 @@ public:
             if (const std::optional<int> refused = RefuseRomAsOutput(io, target.path, rom))
                 return *refused;
         const bool dryRun = arguments.isSet(QStringLiteral("--dry-run"));
+        const std::optional<OutputFormat> format = RequireFormat(name(), arguments, io);
+        if (!format)
+            return kExitUsage;
+        if (*format != OutputFormat::Text && !dryRun)
+            return io.usageError(name(), Text::tr("--format は --dry-run と一緒に使います"));
+        if (*format != OutputFormat::Text)
+            return dryRunFor(*edition, rom, texts, target, *format, io);
 
         const auto resolve = [&](const RomImage& image) { return ResolveEdition(*edition, image, io); };
         const ImportRun run = ImportIntoRomFile(rom, resolve, texts, target, [&](int year, const PlayerImport& import) {
@@ -115,6 +125,41 @@ public:
     }
 
 private:
+    // A dry run for scripts: the document on standard output, the messages on standard error.
+    static int dryRunFor(const EditionChoice& edition, const QString& rom, const QStringList& texts,
+                         const ImportTarget& target, OutputFormat format, Io& io)
+    {
+        RomImage original;
+        const auto resolve = [&](const RomImage& image) {
+            original = image;  // the records before, for the bytes the document shows
+            return ResolveEdition(edition, image, io);
+        };
+        const ImportRun run = ImportIntoRomFile(rom, resolve, texts, target, [](int, const PlayerImport&) { return false; });
+        switch (run.outcome) {
+        case ImportRun::Outcome::Failed:
+            return io.fileError(run.error);
+        case ImportRun::Outcome::NoEdition:
+            return kExitUsage;
+        case ImportRun::Outcome::Refused:
+        case ImportRun::Outcome::Unchanged:
+        case ImportRun::Outcome::Declined:
+        case ImportRun::Outcome::Written:
+            break;
+        }
+        if (format == OutputFormat::Json)
+            PrintJson(io, ImportJson(run, original));
+        else
+            PrintCsv(io, ImportCsv(run));
+        if (run.outcome == ImportRun::Outcome::Refused) {
+            for (const QString& line : ImportDetails(run.edition, run.import))
+                io.note(line);
+            return io.refused(ImportSummary(run.edition, run.import));
+        }
+        io.note(ImportSummary(run.edition, run.import));
+        io.note(Text::tr("--dry-run のため何も書き込んでいません"));
+        return kExitOk;
+    }
+
     static void printChanges(int edition, const PlayerImport& import, Io& io)
     {
         io.print(ImportSummary(edition, import));

@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include "cli/PatchOutput.h"
+#include "cli/PatchPreview.h"
 #include "core/file/FileWriter.h"
 #include "core/file/RomFile.h"
 #include "core/patch/Patch.h"
@@ -28,6 +29,7 @@ public:
     {
         return Text::tr("使い方: quindaro2-cli patch create ORIGINAL MODIFIED OUT\n"
                         "        quindaro2-cli patch apply ROM PATCH OUT\n"
+                        "        quindaro2-cli patch apply --dry-run ROM PATCH [--format text|json|csv]\n"
                         "\n"
                         "  create  ORIGINAL から MODIFIED への変更を、OUT の拡張子（.ips か .bps）の形式の\n"
                         "          パッチにします。どんな2つのファイルにも使えます。\n"
@@ -36,14 +38,31 @@ public:
                         "          別の ROM のためのパッチは何も書かずに断ります。IPS パッチには確かめる\n"
                         "          手段がありません。\n"
                         "\n"
-                        "OUT には読み込むファイルを使えません。\n");
+                        "OUT には読み込むファイルを使えません。\n"
+                        "\n")
+            + Text::tr("  --dry-run     apply で何も書かずに、パッチがこの ROM に当てられるかどうかと、\n"
+                       "                変わるバイト（オフセット、バイト数、前 → 後）を表示します\n")
+            + FormatHelp();
     }
 
-    std::vector<QCommandLineOption> options() const override { return {}; }
+    std::vector<QCommandLineOption> options() const override
+    {
+        return {QCommandLineOption(QStringLiteral("dry-run")), FormatOption()};
+    }
 
     int run(const Arguments& arguments, Io& io) const override
     {
         const QStringList& files = arguments.positionals();
+        const std::optional<OutputFormat> format = RequireFormat(name(), arguments, io);
+        if (!format)
+            return kExitUsage;
+        if (arguments.isSet(QStringLiteral("--dry-run"))) {
+            if (files.size() != 3 || files[0] != QStringLiteral("apply"))
+                return io.usageError(name(), Text::tr("--dry-run は patch apply --dry-run ROM PATCH の形で使います"));
+            return preview(files[1], files[2], *format, io);
+        }
+        if (*format != OutputFormat::Text)
+            return io.usageError(name(), Text::tr("--format は --dry-run と一緒に使います"));
         if (files.size() != 4 || (files[0] != QStringLiteral("create") && files[0] != QStringLiteral("apply")))
             return io.usageError(name(), Text::tr("patch create ORIGINAL MODIFIED OUT か patch apply ROM PATCH OUT の形で指定してください"));
         if (files[3].isEmpty())
@@ -53,6 +72,35 @@ public:
     }
 
 private:
+    static int preview(const QString& rom, const QString& patchFile, OutputFormat format, Io& io)
+    {
+        const Result<QByteArray> source = ReadWholeFile(rom, kLargestPatch);
+        if (!source)
+            return io.fileError(source.reason());
+        const Result<QByteArray> patch = ReadWholeFile(patchFile, kLargestPatch);
+        if (!patch)
+            return io.fileError(patch.reason());
+        const PatchPreview preview = PatchPreview::Of(source.value(), patch.value());
+        switch (format) {
+        case OutputFormat::Json:
+            PrintJson(io, PatchPreviewJson(preview));
+            break;
+        case OutputFormat::Csv:
+            PrintCsv(io, PatchPreviewCsv(preview));
+            break;
+        case OutputFormat::Text:
+            if (preview.applied) {
+                for (const QString& line : PatchPreviewLines(preview))
+                    io.print(line);
+            }
+            break;
+        }
+        if (!preview.applied)
+            return io.refused(Text::tr("%1：%2").arg(patchFile, preview.refusal));
+        io.note(Text::tr("--dry-run のため何も書き込んでいません"));
+        return kExitOk;
+    }
+
     int create(const QString& original, const QString& modified, const QString& out, Io& io) const
     {
         const Result<QByteArray> before = ReadWholeFile(original, kLargestPatch);

@@ -61,7 +61,7 @@ public:
     QString help() const override
     {
         return Text::tr("使い方: quindaro2-cli set --edition E --team T --grid batter|pitcher|manager\n"
-                        "                          --row R --column C VALUE ROM [--output OUT]\n"
+                        "                          --row R --column C VALUE ROM [--output OUT | --patch OUT]\n"
                         "\n"
                         "エディタの編集ダイアログと同じ範囲・選択肢・名前の規則で1つのセルを VALUE に\n"
                         "変え、そのチームを保存と同じように書き戻します。受け付けられない値のときは\n"

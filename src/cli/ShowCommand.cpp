@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "cli/OutputFormat.h"
+#include "cli/TeamRows.h"
 #include "cli/TerminalText.h"
 #include "core/edit/NesPalette.h"
 #include "core/edition/EditionProfile.h"
@@ -26,16 +28,19 @@ public:
 
     QString help() const override
     {
-        return Text::tr("使い方: quindaro2-cli show --edition E --team T ROM\n"
+        return Text::tr("使い方: quindaro2-cli show --edition E --team T ROM [--format text|json|csv]\n"
                         "\n"
                         "エディタが表示するとおりに、1チームのバッター・ピッチャー・監督の表、\n"
                         "チームの4つの数値と2つの色コードを表示します。警告と読み込めなかった\n"
                         "データは標準エラーに出ます。\n"
                         "\n")
-            + EditionOrAutoHelp() + TeamHelp();
+            + EditionOrAutoHelp() + TeamHelp() + FormatHelp();
     }
 
-    std::vector<QCommandLineOption> options() const override { return {EditionOption(), TeamOption()}; }
+    std::vector<QCommandLineOption> options() const override
+    {
+        return {EditionOption(), TeamOption(), FormatOption()};
+    }
 
     int run(const Arguments& arguments, Io& io) const override
     {
@@ -43,6 +48,9 @@ public:
         if (!choice)
             return kExitUsage;
         if (!CheckTeamChoice(name(), arguments, *choice, io))
+            return kExitUsage;
+        const std::optional<OutputFormat> format = RequireFormat(name(), arguments, io);
+        if (!format)
             return kExitUsage;
         if (arguments.positionals().size() != 1)
             return io.usageError(name(), Text::tr("ROM のファイル名が1つ必要です"));
@@ -59,6 +67,17 @@ public:
 
         const TeamView team = FillTeam(*FindProfile(*edition), image.value(), *teamIndex);
         const bool complete = ReportFill(io, team, rom);
+        const int code = complete ? kExitOk : kExitFileError;
+        if (*format == OutputFormat::Json) {
+            PrintJson(io, {{QStringLiteral("edition"), *edition},
+                           {QStringLiteral("team"), TeamJson(ReadTeamRows(*edition, team, image.value()))}});
+            return code;
+        }
+        if (*format == OutputFormat::Csv) {
+            const TeamRows rows = ReadTeamRows(*edition, team, image.value());
+            PrintCsv(io, TeamsCsv({&rows, 1}));
+            return code;
+        }
         const TeamStatistics& figures = team.statistics;
         io.print(Text::tr("%1年版  チーム %2（%3）").arg(*edition).arg(*teamIndex).arg(TeamLabel(*edition, *teamIndex)));
         io.print(Text::tr("平均打率：%1  総本塁打：%2  平均走力：%3  平均防御率：%4")
@@ -74,7 +93,7 @@ public:
             for (const QString& text : FormatGrid(grid))
                 io.print(text);
         }
-        return complete ? kExitOk : kExitFileError;
+        return code;
     }
 };
 

@@ -30,37 +30,41 @@ QString ScoreText(double score)
     return QString::number(score, 'f', 1);
 }
 
-// Why the file's own header stands against any verdict; empty when it does not.
-QString HeaderDoubt(const RomImage& image)
+// What the file's own header stands against any verdict.
+std::vector<DoubtReason> HeaderDoubts(const RomImage& image)
 {
     const NesHeader header = ReadNesHeader(image.bytes());
     if (!header.marked)
-        return Text::tr("NES の ROM イメージの印（先頭の「NES」）がありません");
+        return {{DetectionDoubt::NotMarked, Text::tr("NES の ROM イメージの印（先頭の「NES」）がありません")}};
     if (header.declaredSize && image.size() < *header.declaredSize)
-        return Text::tr("ファイル（%1 バイト）がヘッダーの示す大きさ（%2 バイト）より短く、途中で切れています")
-            .arg(image.size())
-            .arg(*header.declaredSize);
+        return {{DetectionDoubt::CutShort,
+                 Text::tr("ファイル（%1 バイト）がヘッダーの示す大きさ（%2 バイト）より短く、途中で切れています")
+                     .arg(image.size())
+                     .arg(*header.declaredSize)}};
     return {};
 }
 
-QString ScoreDoubt(const Detection& detection)
+std::vector<DoubtReason> ScoreDoubts(const Detection& detection)
 {
     const EditionScore& first = detection.ranking[0];
     const EditionScore& second = detection.ranking[1];
+    std::vector<DoubtReason> doubts;
     if (first.score < kLeastScore)
-        return Text::tr("どの版としても読めません（最高は %1年版の %2）").arg(first.edition).arg(ScoreText(first.score));
+        doubts.push_back({DetectionDoubt::LowScore, Text::tr("どの版としても読めません（最高は %1年版の %2）")
+                                                        .arg(first.edition)
+                                                        .arg(ScoreText(first.score))});
     if (detection.margin < kClearMargin)
-        return Text::tr("%1年版（%2）と %3年版（%4）の区別がつきません")
-            .arg(first.edition)
-            .arg(ScoreText(first.score))
-            .arg(second.edition)
-            .arg(ScoreText(second.score));
-    return {};
+        doubts.push_back({DetectionDoubt::TooClose, Text::tr("%1年版（%2）と %3年版（%4）の区別がつきません")
+                                                        .arg(first.edition)
+                                                        .arg(ScoreText(first.score))
+                                                        .arg(second.edition)
+                                                        .arg(ScoreText(second.score))});
+    return doubts;
 }
 
 } // namespace
 
-Detection JudgeScores(std::vector<EditionScore> scores, const QString& headerDoubt)
+Detection JudgeScores(std::vector<EditionScore> scores, std::vector<DoubtReason> headerDoubts)
 {
     Detection detection;
     detection.ranking = std::move(scores);
@@ -71,11 +75,15 @@ Detection JudgeScores(std::vector<EditionScore> scores, const QString& headerDou
         return detection;
     }
     detection.margin = Tenths(detection.ranking[0].score - detection.ranking[1].score);
-    detection.doubt = headerDoubt;
-    if (detection.doubt.isEmpty())
-        detection.doubt = ScoreDoubt(detection);
-    if (detection.doubt.isEmpty())
+    std::vector<DoubtReason> doubts = std::move(headerDoubts);
+    for (DoubtReason& doubt : ScoreDoubts(detection))
+        doubts.push_back(std::move(doubt));
+    for (const DoubtReason& doubt : doubts)
+        detection.doubts.push_back(doubt.kind);
+    if (doubts.empty())
         detection.edition = detection.ranking[0].edition;
+    else
+        detection.doubt = doubts.front().text;
     return detection;
 }
 
@@ -84,7 +92,7 @@ Detection DetectEdition(const RomImage& image)
     std::vector<EditionScore> scores;
     for (const EditionProfile& profile : Profiles())
         scores.push_back({profile.year, Tenths(WeighEdition(image, profile).percent())});
-    return JudgeScores(std::move(scores), HeaderDoubt(image));
+    return JudgeScores(std::move(scores), HeaderDoubts(image));
 }
 
 Detection DetectEditionOfFile(const QString& path)
@@ -92,6 +100,7 @@ Detection DetectEditionOfFile(const QString& path)
     const Result<RomImage> image = ReadRomFile(path);
     if (!image) {
         Detection unread = DetectEdition(RomImage());
+        unread.doubts = {DetectionDoubt::Unreadable};
         unread.doubt = image.reason();
         return unread;
     }

@@ -16,13 +16,29 @@ struct EditionScore {
     double score = 0;
 };
 
+// A reason no edition is clearly the one.
+enum class DetectionDoubt {
+    NotMarked,   // no NES mark at the start
+    CutShort,    // shorter than its header declares
+    LowScore,    // no edition reaches kLeastScore
+    TooClose,    // the second is within kClearMargin of the first
+    Unreadable,  // the file could not be read
+};
+
 // The guess of an image's edition. The user still confirms it: nothing in a
 // ROM states its edition, and some editions keep most data at the same places.
 struct Detection {
     std::vector<EditionScore> ranking;  // every edition, the most plausible first
     std::optional<int> edition;         // none: no edition is clearly the one
     double margin = 0;                  // the first score less the second
-    QString doubt;                      // why there is no edition; empty when there is one
+    std::vector<DetectionDoubt> doubts; // every reason there is no edition; empty when there is one
+    QString doubt;                      // the first reason, as the user reads it
+};
+
+// A reason against a verdict, as the user reads it.
+struct DoubtReason {
+    DetectionDoubt kind;
+    QString text;
 };
 
 // The scores the verdict needs: the best at least kLeastScore, and ahead of
@@ -31,10 +47,10 @@ inline constexpr double kLeastScore = 75.0;
 inline constexpr double kClearMargin = 1.0;
 
 // The verdict on the editions' scores (in tenths): the ranking, best first;
-// the margin; and the best edition when no `headerDoubt` stands against it,
+// the margin; and the best edition when no header doubt stands against it,
 // it scores at least kLeastScore and it leads the second by at least
 // kClearMargin. Fewer than two scores give no verdict.
-Detection JudgeScores(std::vector<EditionScore> scores, const QString& headerDoubt = {});
+Detection JudgeScores(std::vector<EditionScore> scores, std::vector<DoubtReason> headerDoubts = {});
 
 // Ranks the editions by how plausibly the image decodes under each one's
 // profile. The verdict stays open for a file that is not marked as an NES

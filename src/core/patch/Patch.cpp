@@ -24,6 +24,15 @@ std::optional<PatchKind> PatchKindOfFileName(const QString& name)
     return std::nullopt;
 }
 
+std::optional<PatchKind> PatchKindOfBytes(const QByteArray& patch)
+{
+    if (patch.startsWith("PATCH"))
+        return PatchKind::Ips;
+    if (patch.startsWith("BPS1"))
+        return PatchKind::Bps;
+    return std::nullopt;
+}
+
 Result<QByteArray> CreatePatch(PatchKind kind, const QByteArray& original, const QByteArray& modified)
 {
     return kind == PatchKind::Ips ? CreateIpsPatch(original, modified) : CreateBpsPatch(original, modified);
@@ -36,11 +45,12 @@ Result<AppliedPatch> ApplyPatch(const QByteArray& rom, const QByteArray& patch)
             return Result<AppliedPatch>::Failed(target.reason());
         return AppliedPatch{std::move(target).value(), kind, verified};
     };
-    if (patch.startsWith("PATCH"))
+    const std::optional<PatchKind> kind = PatchKindOfBytes(patch);
+    if (!kind)
+        return Result<AppliedPatch>::Failed(Text::tr("パッチの形式が分かりません（IPS でも BPS でもありません）"));
+    if (*kind == PatchKind::Ips)
         return applied(ApplyIpsPatch(rom, patch), PatchKind::Ips, false);
-    if (patch.startsWith("BPS1"))
-        return applied(ApplyBpsPatch(rom, patch), PatchKind::Bps, true);
-    return Result<AppliedPatch>::Failed(Text::tr("パッチの形式が分かりません（IPS でも BPS でもありません）"));
+    return applied(ApplyBpsPatch(rom, patch), PatchKind::Bps, true);
 }
 
 } // namespace quindaro2

@@ -14,6 +14,9 @@ enum class PatchKind { Ips, Bps };
 // The kind a file name asks for by its extension (".ips", ".bps", any case).
 std::optional<PatchKind> PatchKindOfFileName(const QString& name);
 
+// The kind a patch's first bytes mark it as; none for neither.
+std::optional<PatchKind> PatchKindOfBytes(const QByteArray& patch);
+
 Result<QByteArray> CreatePatch(PatchKind kind, const QByteArray& original, const QByteArray& modified);
 
 struct AppliedPatch {

@@ -72,4 +72,26 @@ QString EditorUsage()
         .arg(ShortEditionSpan(), EditionSpan());
 }
 
+QString EditorHelp()
+{
+    return EditorUsage()
+        + Texts::tr("\n"
+                    "野球ゲームの NES ROM イメージの選手データを編集します。ROM を開いて版を選び、\n"
+                    "チームを選んで、バッター・ピッチャー・監督・チームの色を変え、ROM そのものか\n"
+                    "そのコピーに保存します。全チームの選手データをコンマ区切りのテキストに出力し、\n"
+                    "表計算ソフトで直したものを取り込めます。スクリプトからは quindaro2-cli を使います。\n"
+                    "\n"
+                    "ファイル:\n"
+                    "  ~/.config/quindaro2/QUINDARO2.conf\n"
+                    "                最近開いた ROM とその版、最後のフォルダー、ウィンドウの大きさと\n"
+                    "                位置、出力の選択（XDG_CONFIG_HOME があればその下）\n"
+                    "  ~/.local/share/quindaro2/QUINDARO2/samples\n"
+                    "                「サンプルROMを開く」で作るサンプルROM。30日書き込まれなかったものは\n"
+                    "                起動のときに消します（XDG_DATA_HOME があればその下）\n"
+                    "\n"
+                    "環境変数:\n"
+                    "  QUINDARO2_LANG  en なら英語、ja なら日本語で表示します。ないときは、システムの\n"
+                    "                言語が日本語なら日本語、ほかは英語です\n");
+}
+
 } // namespace quindaro2

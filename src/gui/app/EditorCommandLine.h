@@ -18,7 +18,10 @@ struct EditorStart {
 // `arguments` as the program got them, its own name first.
 EditorStart ParseEditorCommandLine(const QStringList& arguments);
 
-// The help text of --help, and of a command line that cannot be followed.
+// The usage, shown with a command line that cannot be followed.
 QString EditorUsage();
+// The help of --help: the usage, what the editor is, the files it keeps
+// and the environment it reads, under headings the manual page takes.
+QString EditorHelp();
 
 } // namespace quindaro2

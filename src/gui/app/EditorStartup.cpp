@@ -36,7 +36,7 @@ int RunEditor(int argc, char* argv[], const std::function<void(TMainForm&)>& sta
 
     const EditorStart start = ParseEditorCommandLine(QApplication::arguments());
     if (start.help) {
-        std::fputs(EditorUsage().toLocal8Bit().constData(), stdout);
+        std::fputs(EditorHelp().toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (!start.error.isEmpty()) {

@@ -11,10 +11,8 @@
 
 namespace quindaro2 {
 
-namespace {
-
-// Newest release first. The notes are translated like the rest of the window.
-QList<THistoryForm::Release> Releases()
+// The notes are translated like the rest of the window.
+QList<THistoryForm::Release> THistoryForm::Releases()
 {
     return {
         {QStringLiteral("0.2.0"),
@@ -49,8 +47,6 @@ QList<THistoryForm::Release> Releases()
          }},
     };
 }
-
-} // namespace
 
 QStringList THistoryForm::NoteLines(const QString& title, const QList<Release>& releases)
 {

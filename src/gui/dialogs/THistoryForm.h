@@ -23,6 +23,9 @@ public:
 
     explicit THistoryForm(QWidget* parent = nullptr);
 
+    // Every release, newest first, in the user's language.
+    static QList<Release> Releases();
+
     // The lines of the list: the title, then per release a line with its
     // version and date and one line per change; an empty line between releases.
     static QStringList NoteLines(const QString& title, const QList<Release>& releases);

@@ -71,6 +71,7 @@ TEST_P(DemoDetectionTest, RecognisesEverySampleOfTheEdition)
             const Detection detection = DetectEdition(RomImage(DemoRomImage(edition, {seed, seed > 0, trainer})));
             EXPECT_EQ(detection.edition, edition) << Describe(detection).toStdString();
             EXPECT_TRUE(detection.doubt.isEmpty());
+            EXPECT_TRUE(detection.doubts.empty());
             EXPECT_DOUBLE_EQ(detection.ranking[0].score, 100.0);
             EXPECT_GE(detection.margin, kClearMargin);
         }
@@ -103,6 +104,7 @@ struct UnknownCase {
     std::string name;
     QByteArray bytes;
     const char* doubt;  // part of the reason
+    DetectionDoubt first;
 };
 
 void PrintTo(const UnknownCase& c, std::ostream* out)
@@ -114,24 +116,24 @@ std::vector<UnknownCase> UnknownCases()
 {
     const QString text = QStringLiteral("名前,打席,打率\r\nROM ではなく、ただのテキストです。\r\n").repeated(4000);
     std::vector<UnknownCase> cases{
-        {"RandomOfTheSampleSize", RandomBytes(kDemoRomSize, 1), "印"},
-        {"RandomOfTheSampleSizeAfterAHeader", WithHeader(RandomBytes(kDemoRomSize, 2)), "どの版としても"},
-        {"ZerosOfTheSampleSize", QByteArray(kDemoRomSize, '\0'), "印"},
-        {"ZerosAfterAHeader", WithHeader(QByteArray(kDemoRomSize, '\0')), "どの版としても"},
-        {"OnesAfterAHeader", WithHeader(QByteArray(kDemoRomSize, '\xFF')), "どの版としても"},
-        {"Text", text.toUtf8(), "印"},
-        {"TextAfterAHeader", WithHeader(text.toUtf8()), "どの版としても"},
-        {"Empty", QByteArray(), "印"},
+        {"RandomOfTheSampleSize", RandomBytes(kDemoRomSize, 1), "印", DetectionDoubt::NotMarked},
+        {"RandomOfTheSampleSizeAfterAHeader", WithHeader(RandomBytes(kDemoRomSize, 2)), "どの版としても", DetectionDoubt::LowScore},
+        {"ZerosOfTheSampleSize", QByteArray(kDemoRomSize, '\0'), "印", DetectionDoubt::NotMarked},
+        {"ZerosAfterAHeader", WithHeader(QByteArray(kDemoRomSize, '\0')), "どの版としても", DetectionDoubt::LowScore},
+        {"OnesAfterAHeader", WithHeader(QByteArray(kDemoRomSize, '\xFF')), "どの版としても", DetectionDoubt::LowScore},
+        {"Text", text.toUtf8(), "印", DetectionDoubt::NotMarked},
+        {"TextAfterAHeader", WithHeader(text.toUtf8()), "どの版としても", DetectionDoubt::LowScore},
+        {"Empty", QByteArray(), "印", DetectionDoubt::NotMarked},
     };
     for (int edition = kFirstEdition; edition <= kLastEdition; ++edition) {
         const std::string year = std::to_string(edition);
         const auto seed = static_cast<std::uint32_t>(edition);
-        cases.push_back({"RandomOfTheSizeOf" + year, RandomBytes(Extent(edition), seed), "印"});
+        cases.push_back({"RandomOfTheSizeOf" + year, RandomBytes(Extent(edition), seed), "印", DetectionDoubt::NotMarked});
         cases.push_back({"RandomOfTheSizeOf" + year + "AfterAHeader", WithHeader(RandomBytes(Extent(edition), seed)),
-                         "どの版としても"});
+                         "どの版としても", DetectionDoubt::LowScore});
         const QByteArray sample = DemoRomImage(edition, {seed, true, false});
-        cases.push_back({"HalfOf" + year, sample.left(sample.size() / 2), "途中で切れています"});
-        cases.push_back({"HeaderlessSampleOf" + year, sample.mid(16), "印"});
+        cases.push_back({"HalfOf" + year, sample.left(sample.size() / 2), "途中で切れています", DetectionDoubt::CutShort});
+        cases.push_back({"HeaderlessSampleOf" + year, sample.mid(16), "印", DetectionDoubt::NotMarked});
     }
     return cases;
 }
@@ -144,7 +146,36 @@ TEST_P(UnknownTest, HasNoEditionAndSaysWhy)
     const Detection detection = DetectEdition(RomImage(c.bytes));
     EXPECT_FALSE(detection.edition) << Describe(detection).toStdString();
     EXPECT_TRUE(detection.doubt.contains(QString::fromUtf8(c.doubt))) << detection.doubt.toStdString();
+    ASSERT_FALSE(detection.doubts.empty());
+    EXPECT_EQ(detection.doubts.front(), c.first) << "the text tells the first reason";
     EXPECT_EQ(detection.ranking.size(), static_cast<std::size_t>(kEditionCount));
+}
+
+// Each reason that holds is listed, the header's before the scores'.
+TEST(Detection, ListsEveryReasonThatHolds)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        std::vector<DetectionDoubt> doubts;
+    };
+    const QByteArray sample = DemoRomImage(1990, {3, true, false});
+    const std::vector<Case> cases{
+        {"ZerosWithoutHeader", QByteArray(kDemoRomSize, '\0'),
+         {DetectionDoubt::NotMarked, DetectionDoubt::LowScore, DetectionDoubt::TooClose}},
+        {"ZerosAfterAHeader", WithHeader(QByteArray(kDemoRomSize, '\0')),
+         {DetectionDoubt::LowScore, DetectionDoubt::TooClose}},
+        {"HeaderlessSample", sample.mid(16),
+         {DetectionDoubt::NotMarked, DetectionDoubt::LowScore, DetectionDoubt::TooClose}},
+        {"MarkRubbedOut", QByteArray(sample).replace(0, 1, "X"), {DetectionDoubt::NotMarked}},
+        {"SampleCutByOneByte", sample.chopped(1), {DetectionDoubt::CutShort}},
+        {"Sample", sample, {}},
+    };
+    for (const Case& c : cases) {
+        const Detection detection = DetectEdition(RomImage(c.bytes));
+        EXPECT_EQ(detection.doubts, c.doubts) << c.name << ": " << Describe(detection).toStdString();
+        EXPECT_EQ(detection.edition.has_value(), c.doubts.empty()) << c.name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, UnknownTest, ::testing::ValuesIn(UnknownCases()),
@@ -183,6 +214,7 @@ TEST(Detection, EditionsThatNoByteTellsApartStayOpen)
     EXPECT_FALSE(detection.edition);
     EXPECT_EQ((std::set<int>{detection.ranking[0].edition, detection.ranking[1].edition}), (std::set<int>{1993, 1994}));
     EXPECT_DOUBLE_EQ(detection.margin, 0.0);
+    EXPECT_EQ(detection.doubts, std::vector<DetectionDoubt>{DetectionDoubt::TooClose});
     EXPECT_TRUE(detection.doubt.contains(QStringLiteral("1993年版"))) << detection.doubt.toStdString();
     EXPECT_TRUE(detection.doubt.contains(QStringLiteral("1994年版"))) << detection.doubt.toStdString();
 }
@@ -228,7 +260,10 @@ class VerdictTest : public ::testing::TestWithParam<VerdictCase> {};
 TEST_P(VerdictTest, AtTheBounds)
 {
     const VerdictCase& c = GetParam();
-    const Detection detection = JudgeScores(c.scores, QString::fromUtf8(c.headerDoubt));
+    std::vector<DoubtReason> header;
+    if (*c.headerDoubt)
+        header.push_back({DetectionDoubt::NotMarked, QString::fromUtf8(c.headerDoubt)});
+    const Detection detection = JudgeScores(c.scores, header);
     EXPECT_EQ(detection.edition, c.edition) << Describe(detection).toStdString();
     EXPECT_DOUBLE_EQ(detection.margin, c.margin);
     if (c.doubt)
@@ -270,6 +305,7 @@ TEST(Detection, OfAFile)
     const Detection unread = DetectEditionOfFile(missing);
     EXPECT_FALSE(unread.edition);
     EXPECT_TRUE(unread.doubt.contains(missing)) << unread.doubt.toStdString();
+    EXPECT_EQ(unread.doubts, std::vector<DetectionDoubt>{DetectionDoubt::Unreadable});
     EXPECT_EQ(unread.ranking.size(), static_cast<std::size_t>(kEditionCount));
 }
 

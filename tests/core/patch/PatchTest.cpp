@@ -33,6 +33,17 @@ TEST(PatchKindTest, FromFileName)
         EXPECT_EQ(PatchKindOfFileName(QString::fromUtf8(name)), kind) << name;
 }
 
+TEST(PatchKindTest, FromFirstBytes)
+{
+    const std::pair<QByteArray, std::optional<PatchKind>> cases[] = {
+        {"PATCHEOF", PatchKind::Ips}, {"PATCH", PatchKind::Ips},     {"BPS1", PatchKind::Bps},
+        {"BPS1\x00\x01", PatchKind::Bps}, {"PATC", std::nullopt}, {"BPS2", std::nullopt},
+        {"bps1", std::nullopt},       {"", std::nullopt},            {" PATCH", std::nullopt},
+    };
+    for (const auto& [bytes, kind] : cases)
+        EXPECT_EQ(PatchKindOfBytes(bytes), kind) << bytes.toStdString();
+}
+
 struct RoundTripCase {
     const char* name;
     qsizetype originalSize;

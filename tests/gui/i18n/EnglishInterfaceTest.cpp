@@ -309,7 +309,7 @@ TEST_F(EnglishTest, CommandLineHelpAndRefusals)
     const auto withoutEditions = [](QString text) {
         return text.remove(EditionSpan()).remove(ShortEditionSpan());
     };
-    QStringList texts{withoutEditions(EditorUsage())};
+    QStringList texts{withoutEditions(EditorUsage()), withoutEditions(EditorHelp())};
     for (const QStringList& arguments : std::vector<QStringList>{
              {QStringLiteral("--bogus")},
              {QStringLiteral("a.nes"), QStringLiteral("b.nes")},
