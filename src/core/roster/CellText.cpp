@@ -14,34 +14,35 @@ struct Parsed {
     bool overflowed = false;  // the digits do not fit 32 bits
 };
 
-// The digit's value, or -1; full-width digits (０～９) count when `wide`.
-int DigitValue(QChar c, bool wide)
+// The digit's value, or -1; full-width digits (０～９) count too.
+int DigitValue(QChar c)
 {
     if (c >= u'0' && c <= u'9')
         return c.unicode() - u'0';
-    if (wide && c >= u'０' && c <= u'９')
+    if (c >= u'０' && c <= u'９')
         return c.unicode() - u'０';
     return -1;
 }
 
 // The full-width forms of ASCII lie from U+FF01 on, in ASCII's order.
-bool IsSign(QChar c, char16_t sign, bool wide)
+bool IsSign(QChar c, char16_t sign)
 {
-    return c == sign || (wide && c.unicode() == sign - u'!' + u'！');
+    return c == sign || c.unicode() == sign - u'!' + u'！';
 }
 
-Parsed ParseSignedDigits(const QString& text, qsizetype position, bool wide)
+Parsed ParseSignedDigits(const QString& text)
 {
     Parsed parsed;
+    qsizetype position = 0;
     bool negative = false;
-    if (position < text.size() && (IsSign(text[position], u'+', wide) || IsSign(text[position], u'-', wide))) {
-        negative = IsSign(text[position], u'-', wide);
+    if (position < text.size() && (IsSign(text[position], u'+') || IsSign(text[position], u'-'))) {
+        negative = IsSign(text[position], u'-');
         ++position;
     }
     constexpr std::int64_t limit = std::numeric_limits<int>::max();
     std::int64_t magnitude = 0;
-    while (position < text.size() && DigitValue(text[position], wide) >= 0) {
-        magnitude = std::min(magnitude * 10 + DigitValue(text[position], wide), limit + 2);
+    while (position < text.size() && DigitValue(text[position]) >= 0) {
+        magnitude = std::min(magnitude * 10 + DigitValue(text[position]), limit + 2);
         parsed.hasDigits = true;
         ++position;
     }
@@ -54,19 +55,10 @@ Parsed ParseSignedDigits(const QString& text, qsizetype position, bool wide)
 
 } // namespace
 
-int LeadingInteger(const QString& text)
-{
-    qsizetype position = 0;
-    while (position < text.size() && text[position].isSpace())
-        ++position;
-    const Parsed parsed = ParseSignedDigits(text, position, false);
-    return parsed.hasDigits ? parsed.value : 0;
-}
-
 std::optional<int> StrictInteger(const QString& text)
 {
     // Spreadsheets and input methods give full-width digits and signs.
-    const Parsed parsed = ParseSignedDigits(text, 0, true);
+    const Parsed parsed = ParseSignedDigits(text);
     if (!parsed.hasDigits || parsed.overflowed || parsed.end != text.size())
         return std::nullopt;
     return parsed.value;

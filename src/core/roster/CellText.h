@@ -6,11 +6,6 @@
 
 namespace quindaro2 {
 
-// The leading integer of a cell: leading white space skipped, an optional sign,
-// then digits up to the first other character; 0 when there are none. Never
-// fails; values beyond 32 bits saturate.
-int LeadingInteger(const QString& text);
-
 // The cell as a whole number, or none when any of it is not: the empty text,
 // blanks, or a trailing character all fail. Full-width digits and signs
 // ("４５", "－３") are the digits and signs they look like.
