@@ -6,6 +6,7 @@
 #include "core/session/MainWindowPrompts.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@ class QTabWidget;
 
 namespace quindaro2 {
 
+class CellTypingEditor;
 class QtMainWindowPrompts;
 class RecentFilesMenu;
 class RosterGridView;
@@ -69,6 +71,7 @@ public:
     QAction* MenuOpen = nullptr;
     QAction* MenuSample = nullptr;
     QAction* MenuSave = nullptr;
+    QAction* MenuSaveAs = nullptr;
     QAction* MenuExit = nullptr;
     QAction* MenuImport = nullptr;
     QAction* MenuPatch = nullptr;
@@ -116,10 +119,15 @@ private:
     void rememberOpenedRom();
     void showRecentFiles();
     RosterGridView* gridView(RecordKind grid);
+    // Typing, copy, paste and row keys of a grid.
+    void connectGridKeys(RosterGridView* view, RecordKind grid);
+    void startTyping(RecordKind grid, int column, int row, const QString& text);
+    void closeTyping();
 
     std::unique_ptr<QtMainWindowPrompts> ownPrompts_;
     MainWindowPrompts& prompts_;
     EditorSession* session_ = nullptr;
+    QPointer<CellTypingEditor> typing_;
 };
 
 } // namespace quindaro2
