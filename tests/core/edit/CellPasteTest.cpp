@@ -1,5 +1,7 @@
 #include "core/edit/CellPaste.h"
 
+#include "core/edit/CellEdit.h"
+
 #include "core/edition/EditionProfile.h"
 #include "core/roster/GridFill.h"
 #include "support/PlausibleRom.h"
@@ -102,6 +104,21 @@ TEST(CellPaste, CellsOfOneRowMakeOneChangeAndUnchangedTextsKeepTheBytes)
     ASSERT_TRUE(same.ok()) << RefusalLines(same, 5).toStdString();
     ASSERT_TRUE(document.apply(same.step));
     EXPECT_EQ(document.image().bytes(), document.fileImage().bytes());
+}
+
+// Blanks that only pad a name do not count towards its length; the stored
+// name keeps the edition's padding, and a name too long without them is refused.
+TEST(NamePadding, TrailingBlanksDoNotCountTowardsTheLength)
+{
+    for (int edition : {1986, 1993}) {
+        Document document(edition);
+        const QString padded = QStringLiteral("みなみ　　　　");
+        const Result<Change> change = EditCell(document, 0, RecordKind::Batter, 1, 1, padded);
+        ASSERT_TRUE(change) << change.reason().toStdString();
+        ASSERT_TRUE(document.apply({QString(), {change.value()}}));
+        EXPECT_EQ(QString(Grid(document, 0, RecordKind::Batter).cell(1, 1)).remove(u'　'), QStringLiteral("みなみ")) << edition;
+        EXPECT_FALSE(EditCell(document, 0, RecordKind::Batter, 1, 1, QStringLiteral("みなみみなみ　")));
+    }
 }
 
 } // namespace
