@@ -8,6 +8,8 @@
 #include "core/session/EditorSession.h"
 #include "gui/app/CellTypingEditor.h"
 #include "gui/app/EditorSettings.h"
+#include "gui/app/EmulatorDialog.h"
+#include "core/session/EmulatorTry.h"
 #include "gui/app/QtMainWindowPrompts.h"
 #include "gui/app/RecentFilesMenu.h"
 #include "gui/app/RosterGridView.h"
@@ -140,6 +142,9 @@ void TMainForm::createMenus()
     MenuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     MenuPatch = file->addAction(tr("パッチとして保存(&P)..."), this, &TMainForm::MenuPatchClick);
     MenuImport = file->addAction(tr("選手データ取込(&I)..."), this, &TMainForm::MenuImportClick);
+    MenuTry = file->addAction(tr("エミュレータで試す(&T)"), this, &TMainForm::MenuTryClick);
+    MenuTry->setShortcut(Qt::Key_F5);
+    MenuEmulator = file->addAction(tr("エミュレータの設定(&M)..."), this, &TMainForm::MenuEmulatorClick);
     MenuExit = file->addAction(tr("終了(&X)"), this, &TMainForm::MenuExitClick);
     MenuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     RecentFiles = new RecentFilesMenu(*file, MenuExit, this);
@@ -391,6 +396,28 @@ void TMainForm::MenuSaveClick()
     session_->Save();
 }
 
+void TMainForm::MenuEmulatorClick()
+{
+    EmulatorDialog(this).edit();
+}
+
+void TMainForm::MenuTryClick()
+{
+    const RomDocument* document = session_->document();
+    if (!document)
+        return;
+    if (EmulatorDialog::savedProgram().isEmpty() && !EmulatorDialog(this).edit())
+        return;
+    if (!tries_)
+        tries_ = std::make_unique<EmulatorTries>();
+    const Status started = tries_->tryDocument(*document, EmulatorDialog::savedProgram(), EmulatorDialog::savedArguments());
+    if (!started) {
+        prompts_.Warn(tr("エミュレータで試せませんでした．\n%1").arg(started.reason()));
+        return;
+    }
+    statusBar()->showMessage(tr("エミュレータを起動しました（編集中のデータのコピーで試しています）．"), 5000);
+}
+
 void TMainForm::MenuExitClick()
 {
     close();
@@ -509,7 +536,7 @@ void TMainForm::showChangedCell(RecordKind grid, int column, int row)
 void TMainForm::enableRomCommands()
 {
     const bool open = session_->isOpen();
-    for (QAction* command : {MenuSave, MenuSaveAs, MenuPatch, MenuImport, MenuOutput})
+    for (QAction* command : {MenuSave, MenuSaveAs, MenuTry, MenuPatch, MenuImport, MenuOutput})
         command->setEnabled(open);
     for (QPushButton* button : {HelmetButton, UniformButton})
         button->setEnabled(open);

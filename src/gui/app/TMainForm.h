@@ -20,6 +20,7 @@ class QTabWidget;
 namespace quindaro2 {
 
 class CellTypingEditor;
+class EmulatorTries;
 class QtMainWindowPrompts;
 class RecentFilesMenu;
 class RosterGridView;
@@ -53,6 +54,10 @@ public:
     void MenuSampleClick();
     void MenuSaveClick();
     void MenuExitClick();
+    // Starts the emulator on a fresh copy of the document as it is now; the
+    // settings dialog comes first while no emulator is set.
+    void MenuTryClick();
+    void MenuEmulatorClick();
     void MenuImportClick();
     void MenuPatchClick();
     void MenuOutputClick();
@@ -73,6 +78,8 @@ public:
     QAction* MenuSave = nullptr;
     QAction* MenuSaveAs = nullptr;
     QAction* MenuExit = nullptr;
+    QAction* MenuTry = nullptr;
+    QAction* MenuEmulator = nullptr;
     QAction* MenuImport = nullptr;
     QAction* MenuPatch = nullptr;
     QAction* MenuOutput = nullptr;
@@ -128,6 +135,7 @@ private:
     MainWindowPrompts& prompts_;
     EditorSession* session_ = nullptr;
     QPointer<CellTypingEditor> typing_;
+    std::unique_ptr<EmulatorTries> tries_;
 };
 
 } // namespace quindaro2
