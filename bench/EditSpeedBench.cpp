@@ -38,8 +38,9 @@ void BM_TypedValueCommitted(benchmark::State& state)
     }
 }
 
-// A block of 20 rows of 10 cells copied from one team and pasted onto
-// another: the batters' rows, then the pitchers' for the rest, each part
+// A block of up to 20 rows of 10 cells copied from one team and pasted onto
+// another: the batters' rows, then the pitchers' for the rest (the early
+// editions hold 16 or 18 in all; the counter says how many), each part
 // validated as a whole and applied as one step, and the team shown again.
 void BM_PasteBlock(benchmark::State& state)
 {
