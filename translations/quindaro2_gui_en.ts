@@ -589,7 +589,7 @@ Write these changes to the ROM file?</translation>
     <message>
         <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
         <source>エミュレータの設定(&amp;M)...</source>
-        <translation>E&amp;mulator Settings...</translation>
+        <translation>&amp;Emulator Settings...</translation>
     </message>
     <message>
         <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
