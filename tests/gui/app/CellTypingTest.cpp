@@ -168,6 +168,27 @@ TEST_F(CellTypingTest, CopyAndPasteOfBlocks)
     EXPECT_FALSE(form.isWindowModified());
 }
 
+// The desktop's keys reach their commands from the grid: Ctrl+O asks for a
+// ROM, Ctrl+S and Ctrl+Shift+S for the file to save into, Ctrl+Q leaves.
+TEST_F(CellTypingTest, DesktopShortcutsReachTheirCommands)
+{
+    openShown(1993);
+    struct Case {
+        QKeyCombination keys;
+        const char* asked;
+    };
+    for (const Case& c : {Case{Qt::CTRL | Qt::Key_O, "rom"}, Case{Qt::CTRL | Qt::Key_S, "target"},
+                          Case{Qt::CTRL | Qt::SHIFT | Qt::Key_S, "target"}}) {
+        prompts.asked.clear();
+        prompts.romFile.reset();
+        form.BatterGrid->setFocus();
+        QTest::keyClick(form.BatterGrid, c.keys.key(), c.keys.keyboardModifiers());
+        EXPECT_EQ(prompts.asked, QStringList{QString::fromLatin1(c.asked)}) << c.asked;
+    }
+    QTest::keyClick(form.BatterGrid, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form.isVisible());
+}
+
 TEST_F(CellTypingTest, HeadingsSayTheirRange)
 {
     openShown(1993);
