@@ -112,12 +112,17 @@
         <translation>%1, row %2: the data could not be read from the ROM file (%3)</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="231"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="173"/>
+        <source>%1の %2 行目に変えるセルがありません</source>
+        <translation>Row %2 of the %1 has no cell to change</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edit/CellEdit.cpp" line="245"/>
         <source>チームの色を読み込めません（%1）</source>
         <translation>Cannot read the team colours (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="250"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="264"/>
         <source>%1 %2 は %3 として記録されます</source>
         <translation>%1 %2 is stored as %3</translation>
     </message>
@@ -133,24 +138,42 @@
         <translation>&quot;, &quot;</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="189"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="203"/>
         <source>%1の %2 行目を %3 行目へは動かせません</source>
         <translation>%1: row %2 cannot be moved to row %3</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="191"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="205"/>
         <source>%1の %2 行目はそこにあります</source>
         <translation>%1: row %2 is already there</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="214"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="228"/>
         <source>%1の %2 行目を %3 行目へは動かせません：%4</source>
         <translation>Row %2 of %1 cannot be moved to row %3: %4</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/CellEdit.cpp" line="227"/>
+        <location filename="../src/core/edit/CellEdit.cpp" line="241"/>
         <source>色コード %1 はパレットにありません（0～%2）</source>
         <translation>Colour code %1 is not in the palette (0–%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CellPaste</name>
+    <message>
+        <location filename="../src/core/edit/CellPaste.cpp" line="47"/>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edit/CellPaste.cpp" line="83"/>
+        <source>ほか %1 件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edit/CellPaste.cpp" line="86"/>
+        <source>%1 行 %2 列「%3」：%4</source>
+        <translation>row %1, column %2 &quot;%3&quot;: %4</translation>
     </message>
 </context>
 <context>
@@ -215,6 +238,55 @@
         <location filename="../src/core/edition/PitcherColumns.cpp" line="11"/>
         <source>(8-10)<byte value="xd"/>（他の値でも動作可能)</source>
         <translation>(8-10;<byte value="xd"/>other values work too)</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnTip</name>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="18"/>
+        <source>選手の名前．ローマ字でも入力できます</source>
+        <translation>The player's name. Romaji can be typed too</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="19"/>
+        <source>試合で使われる打率（打つ力）</source>
+        <translation>The average used in play (batting strength)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="20"/>
+        <source>画面に表示されるだけの打率（実打率とは別）</source>
+        <translation>The average only shown on screen (apart from the actual average)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="21"/>
+        <source>試合で使われる本塁打の力</source>
+        <translation>The home-run power used in play</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="22"/>
+        <source>画面に表示されるだけの本塁打数（実本塁打とは別）</source>
+        <translation>The home runs only shown on screen (apart from the actual home runs)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="23"/>
+        <source>100 倍した値で入力します（270 は 2.70）</source>
+        <translation>Entered times 100 (270 means 2.70)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="37"/>
+        <source>選べるもの：%1</source>
+        <extracomment>Between the texts offered.</extracomment>
+        <translation>Choices: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="37"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/core/edition/ColumnTip.cpp" line="39"/>
+        <source>範囲：%1～%2</source>
+        <translation>Range: %1 to %2</translation>
     </message>
 </context>
 <context>
@@ -298,26 +370,26 @@
 <context>
     <name>EditorSession</name>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="97"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="99"/>
         <source>ROMファイルを開けません．
 %1</source>
         <translation>Cannot open the ROM file.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="108"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="110"/>
         <source>%1 を開けません．
 %2</source>
         <translation>Cannot open %1.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="182"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="192"/>
         <source>ほか %1 件</source>
         <translation>and %1 more</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="183"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="193"/>
         <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
 
 </source>
@@ -326,36 +398,36 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="197"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="207"/>
         <source>%1 に保存しました．</source>
         <translation>Saved to %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="215"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="225"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="219"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="229"/>
         <source>パッチを書き込めませんでした．
 %1</source>
         <translation>Could not write the patch.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="222"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="232"/>
         <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
         <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="250"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="260"/>
         <source>選手データを出力できませんでした．
 %1</source>
         <translation>Could not export the player data.
 %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/session/EditorSession.cpp" line="254"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="264"/>
         <source>選手データを %n 個のファイルに出力しました．</source>
         <translation>
             <numerusform>Exported the player data to %n file.</numerusform>
@@ -363,16 +435,66 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="284"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="294"/>
         <source>選手データを取り込めませんでした．
 %1</source>
         <translation>Could not import the player data.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="295"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="305"/>
         <source>選手データを取り込んで %1 に保存しました．</source>
         <translation>Imported the player data and saved %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="334"/>
+        <source>ROMが開かれていません</source>
+        <translation>No ROM is open</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EditorSession.cpp" line="357"/>
+        <source>貼り付けられないセルがあるため、何も変えていません．
+
+</source>
+        <translation>Some cells cannot be pasted, so nothing was changed.
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/core/session/EditorSession.cpp" line="367"/>
+        <source>%n 行を貼り付けました．</source>
+        <translation>
+            <numerusform>Pasted %n row.</numerusform>
+            <numerusform>Pasted %n rows.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>EmulatorTry</name>
+    <message>
+        <location filename="../src/core/session/EmulatorTry.cpp" line="41"/>
+        <source>引数の引用符 &quot; が閉じていません：%1</source>
+        <translation>A quote &quot; in the arguments is not closed: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EmulatorTry.cpp" line="52"/>
+        <source>エミュレータのプログラムが設定されていません</source>
+        <translation>No emulator program is set</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EmulatorTry.cpp" line="75"/>
+        <source>試し用のフォルダを作れません：%1</source>
+        <translation>Cannot make the folder for tries: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EmulatorTry.cpp" line="83"/>
+        <source>試し用のコピーを書き込めません：%1</source>
+        <translation>Cannot write the copy to try: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/EmulatorTry.cpp" line="89"/>
+        <source>エミュレータ %1 を起動できません：%2</source>
+        <translation>Cannot start the emulator %1: %2</translation>
     </message>
 </context>
 <context>
@@ -681,12 +803,12 @@
 <context>
     <name>NameProblem</name>
     <message>
-        <location filename="../src/core/edit/NameProblem.cpp" line="31"/>
+        <location filename="../src/core/edit/NameProblem.cpp" line="35"/>
         <source>名前「%1」は長すぎます（%2年版の名前は %3 文字まで）</source>
         <translation>The name &quot;%1&quot; is too long (names of the %2 edition have at most %3 characters)</translation>
     </message>
     <message>
-        <location filename="../src/core/edit/NameProblem.cpp" line="34"/>
+        <location filename="../src/core/edit/NameProblem.cpp" line="38"/>
         <source>名前「%1」の「%2」は%3年版の名前に使えません。使える文字：%4</source>
         <translation>&quot;%2&quot; in the name &quot;%1&quot; cannot be used in names of the %3 edition. Usable characters: &quot;%4&quot;</translation>
     </message>

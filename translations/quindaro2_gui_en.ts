@@ -269,6 +269,57 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>quindaro2::CellTypingEditor</name>
+    <message>
+        <location filename="../src/gui/app/CellTypingEditor.cpp" line="80"/>
+        <source>%1：範囲 %2～%3&#x3000;%4</source>
+        <translation>%1: range %2 to %3  %4</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/CellTypingEditor.cpp" line="85"/>
+        <source>%1：↑↓で選んで Enter で確定、Esc で取り消し</source>
+        <translation>%1: choose with Up and Down, Enter to commit, Esc to cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/CellTypingEditor.cpp" line="89"/>
+        <source>%1：ローマ字はかなになります．Enter で確定、Esc で取り消し</source>
+        <translation>%1: romaji become kana. Enter to commit, Esc to cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::EmulatorDialog</name>
+    <message>
+        <location filename="../src/gui/app/EmulatorDialog.cpp" line="23"/>
+        <source>エミュレータの設定</source>
+        <translation>Emulator Settings</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EmulatorDialog.cpp" line="30"/>
+        <source>参照(&amp;B)...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EmulatorDialog.cpp" line="32"/>
+        <source>エミュレータのプログラム</source>
+        <translation>Emulator program</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EmulatorDialog.cpp" line="41"/>
+        <source>プログラム(&amp;P)：</source>
+        <translation>&amp;Program:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EmulatorDialog.cpp" line="42"/>
+        <source>引数(&amp;A)：</source>
+        <translation>&amp;Arguments:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/EmulatorDialog.cpp" line="43"/>
+        <source>%f は試し用のROMのコピーになります（ROMファイルそのものは渡しません）．</source>
+        <translation>%f becomes a copy of the ROM to try (never the ROM file itself).</translation>
+    </message>
+</context>
+<context>
     <name>quindaro2::RecentFilesMenu</name>
     <message>
         <location filename="../src/gui/app/RecentFilesMenu.cpp" line="47"/>
@@ -307,7 +358,12 @@ Do you want to replace it?</translation>
         <translation>Choose a Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/edit/TColorForm.cpp" line="48"/>
+        <location filename="../src/gui/edit/TColorForm.cpp" line="49"/>
+        <source>パレット</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TColorForm.cpp" line="51"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -491,149 +547,176 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="129"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="134"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="130"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="132"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="134"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="139"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="141"/>
+        <source>名前を付けて保存...(&amp;A)</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="136"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
+        <source>エミュレータで試す(&amp;T)</source>
+        <translation>&amp;Try in Emulator</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
+        <source>エミュレータの設定(&amp;M)...</source>
+        <translation>&amp;Emulator Settings...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="156"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="158"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="159"/>
         <source>ヘルプ(&amp;M)...</source>
         <translation>He&amp;lp...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="164"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="153"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="165"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="169"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="181"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="170"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="182"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="183"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="184"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="178"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="190"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="190"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="202"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="192"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="204"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="315"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="381"/>
         <source>帽子の色 %1</source>
         <translation>Cap colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="316"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="382"/>
         <source>ユニフォームの色 %1</source>
         <translation>Uniform colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="373"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="415"/>
+        <source>エミュレータで試せませんでした．
+%1</source>
+        <translation>Could not try in the emulator.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="418"/>
+        <source>エミュレータを起動しました（編集中のデータのコピーで試しています）．</source>
+        <translation>The emulator was started (on a copy of the data as edited).</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="461"/>
         <source>%1年版</source>
         <translation>%1 edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="374"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="462"/>
         <source>ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く</source>
         <translation>To open a ROM press F1 (File → Open); for a sample, File → Open Sample ROM</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="324"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="264"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="328"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="424"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="512"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="477"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="565"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="488"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="576"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>
@@ -641,22 +724,27 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TNameForm</name>
     <message>
-        <location filename="../src/gui/edit/TNameForm.cpp" line="46"/>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="49"/>
         <source>選手名の入力</source>
         <translation>Enter Player Name</translation>
     </message>
     <message>
-        <location filename="../src/gui/edit/TNameForm.cpp" line="69"/>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="72"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/gui/edit/TNameForm.cpp" line="71"/>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="74"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/gui/edit/TNameForm.cpp" line="152"/>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="81"/>
+        <source>1行で(&amp;L)：</source>
+        <translation>In one &amp;line:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/edit/TNameForm.cpp" line="176"/>
         <source>警告</source>
         <translation>Warning</translation>
     </message>

@@ -162,23 +162,37 @@ Result<CellEditor> CellEditorOf(const RomDocument& document, int team, RecordKin
 
 Result<Change> EditCell(const RomDocument& document, int team, RecordKind grid, int column, int row, const QString& text)
 {
+    return EditRowCells(document, team, grid, row, {{column, text}});
+}
+
+Result<Change> EditRowCells(const RomDocument& document, int team, RecordKind grid, int row,
+                            const std::vector<std::pair<int, QString>>& edits)
+{
     const EditionProfile& profile = document.profile();
-    const Result<const ColumnDescriptor*> found = DataColumn(profile, team, grid, column, row);
-    if (!found)
-        return Refused(found.reason());
-    const Result<QString> accepted = AcceptedText(profile, *found.value(), text);
-    if (!accepted)
-        return Refused(accepted.reason());
+    if (edits.empty())
+        return Refused(Text::tr("%1の %2 行目に変えるセルがありません").arg(GridName(grid)).arg(row));
+    std::vector<std::pair<int, QString>> accepted;
+    for (const auto& [column, text] : edits) {
+        const Result<const ColumnDescriptor*> found = DataColumn(profile, team, grid, column, row);
+        if (!found)
+            return Refused(found.reason());
+        Result<QString> taken = AcceptedText(profile, *found.value(), text);
+        if (!taken)
+            return Refused(taken.reason());
+        accepted.emplace_back(column, std::move(taken).value());
+    }
     const Result<Slot> slot = ReadSlot(document, team, grid, row - 1);
     if (!slot)
         return Refused(slot.reason());
 
     QStringList cells = RecordCells(profile, grid, slot->current);
-    cells[column - 1] = accepted.value();
+    for (const auto& [column, text] : accepted)
+        cells[column - 1] = text;
     const Result<Record> rebuilt = WriteBackRecord(profile, grid, slot->stored, cells);
     if (!rebuilt)
         return Refused(rebuilt.reason());
-    return Change{team, CellChange{grid, column, row, accepted.value()}, {RecordRun(slot.value(), rebuilt.value())}};
+    const auto& [column, text] = accepted.front();
+    return Change{team, CellChange{grid, column, row, text}, {RecordRun(slot.value(), rebuilt.value())}};
 }
 
 Result<Change> MoveRow(const RomDocument& document, int team, RecordKind grid, int from, int to)

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+#include <vector>
+
 namespace quindaro2 {
 
 // What editing one cell asks the user: which dialog, and what it shows.
@@ -37,6 +40,12 @@ Result<CellEditor> CellEditorOf(const RomDocument& document, int team, RecordKin
 // so a cell that reads as the file's bytes keeps them.
 Result<Change> EditCell(const RomDocument& document, int team, RecordKind grid, int column, int row,
                         const QString& text);
+
+// Several cells of one row edited at once (a paste): each (column, text) is
+// validated as EditCell validates it, and the record is rebuilt once, so
+// that the change is one run of the record.
+Result<Change> EditRowCells(const RomDocument& document, int team, RecordKind grid, int row,
+                            const std::vector<std::pair<int, QString>>& cells);
 
 // A batter or pitcher row moved to another place (a drag): every record from
 // the one place to the other is rewritten, each from its own slot's bytes.

@@ -27,7 +27,11 @@ QString UsableCharacters(int edition)
 QString NameProblem(int edition, const QString& name)
 {
     const int length = NameLength(edition);
-    if (name.size() > length)
+    // Blanks that only pad the name do not count: the stored name is padded anyway.
+    qsizetype used = name.size();
+    while (used > 0 && (name[used - 1] == u'　' || name[used - 1] == u' '))
+        --used;
+    if (used > length)
         return Text::tr("名前「%1」は長すぎます（%2年版の名前は %3 文字まで）").arg(name, QString::number(edition), QString::number(length));
     for (const QChar c : name) {
         if (!HasCode(edition, c))

@@ -2,7 +2,9 @@
 
 #include "core/detect/EditionDetection.h"
 #include "core/edit/CellEdit.h"
+#include "core/edit/CellPaste.h"
 #include "core/edit/EditCommands.h"
+#include "core/edition/ColumnTip.h"
 #include "core/edition/Edition.h"
 #include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
@@ -156,6 +158,14 @@ void EditorSession::showTeamView(bool reset)
 {
     const auto compute = [this] {
         view_ = document_ ? FillTeam(document_->profile(), document_->image(), team_) : TeamView();
+        for (RecordKind grid : {RecordKind::Batter, RecordKind::Pitcher, RecordKind::Manager}) {
+            QStringList tips;
+            if (document_) {
+                for (const ColumnDescriptor& column : document_->profile().columns(grid))
+                    tips << ColumnTip(column);
+            }
+            model(grid).setHeaderTips(tips);
+        }
     };
     if (reset) {
         // Each model is reset around the new view, so that no view reads a grid of another shape.
@@ -316,6 +326,46 @@ void EditorSession::MoveRow(RecordKind grid, int from, int to)
         return;
     }
     makeStep(change.value());
+}
+
+QString EditorSession::EnterCell(RecordKind grid, int column, int row, const QString& text)
+{
+    if (!document_)
+        return Text::tr("ROMが開かれていません");
+    const Result<Change> change = quindaro2::EditCell(*document_, team_, grid, column, row, text);
+    if (!change)
+        return change.reason();
+    const QString note = StoredNote(document_->profile(), change.value());
+    if (const Status made = document_->apply({ChangeName(document_->profile(), change.value()), {change.value()}}); !made)
+        return made.reason();
+    if (!note.isEmpty())
+        Q_EMIT message(note, kLongMessage);
+    return {};
+}
+
+QString EditorSession::CopyCells(RecordKind grid, int firstColumn, int firstRow, int lastColumn, int lastRow) const
+{
+    return CellBlockText(view_.grid(grid), firstColumn, firstRow, lastColumn, lastRow);
+}
+
+bool EditorSession::Paste(RecordKind grid, int column, int row, const QString& text)
+{
+    if (!document_)
+        return false;
+    const PastePlan plan = PlanPaste(*document_, team_, grid, column, row, text);
+    if (!plan.refused.empty()) {
+        prompts_.Warn(Text::tr("貼り付けられないセルがあるため、何も変えていません．\n\n")
+                      + RefusalLines(plan, kMaxProblemsListed));
+        return false;
+    }
+    if (plan.step.changes.empty())
+        return false;
+    if (const Status made = document_->apply(plan.step); !made) {
+        prompts_.Warn(made.reason());
+        return false;
+    }
+    Q_EMIT message(Text::tr("%n 行を貼り付けました．", nullptr, static_cast<int>(plan.step.changes.size())), kShortMessage);
+    return true;
 }
 
 void EditorSession::PickColor(TeamColor color)

@@ -64,6 +64,15 @@ public:
     // The edit commands of the grids and the colour buttons.
     void EditCell(RecordKind grid, int column, int row);
     void MoveRow(RecordKind grid, int from, int to);
+    // A text typed into a cell, through the one validation: empty when it
+    // was taken as one step, otherwise why it was refused (nothing changed).
+    QString EnterCell(RecordKind grid, int column, int row, const QString& text);
+    // The shown team's cells from (firstColumn, firstRow) to (lastColumn,
+    // lastRow) as tab-separated text.
+    QString CopyCells(RecordKind grid, int firstColumn, int firstRow, int lastColumn, int lastRow) const;
+    // A tab-separated block pasted with its first cell at (column, row): all
+    // cells as one step, or none with the refused cells listed in a warning.
+    bool Paste(RecordKind grid, int column, int row, const QString& text);
     void PickColor(TeamColor color);
     void Undo();
     void Redo();

@@ -27,6 +27,8 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (role == Qt::TextAlignmentRole && orientation == Qt::Vertical)
         return QVariant::fromValue(Qt::AlignCenter);
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return tips_.value(section);
     if (role != Qt::DisplayRole)
         return {};
     return orientation == Qt::Horizontal ? grid_.cell(section + 1, 0) : grid_.cell(0, section + 1);

@@ -3,6 +3,7 @@
 #include "core/roster/TextGrid.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <functional>
 
@@ -25,6 +26,9 @@ public:
 
     // Runs `replace`, which gives the grid another shape or another team.
     void reset(const std::function<void()>& replace);
+    // The tooltips of the column headings, first data column first.
+    void setHeaderTips(QStringList tips) { tips_ = std::move(tips); }
+
     // Every cell may read otherwise; the shape is the same.
     void refresh();
 
@@ -34,6 +38,7 @@ public:
 
 private:
     const TextGrid& grid_;
+    QStringList tips_;
 };
 
 } // namespace quindaro2

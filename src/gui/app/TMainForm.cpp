@@ -6,7 +6,10 @@
 #include "core/roster/GridName.h"
 #include "core/sample/SampleFolder.h"
 #include "core/session/EditorSession.h"
+#include "gui/app/CellTypingEditor.h"
 #include "gui/app/EditorSettings.h"
+#include "gui/app/EmulatorDialog.h"
+#include "core/session/EmulatorTry.h"
 #include "gui/app/QtMainWindowPrompts.h"
 #include "gui/app/RecentFilesMenu.h"
 #include "gui/app/RosterGridView.h"
@@ -14,7 +17,9 @@
 #include "gui/edit/NesColor.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -128,13 +133,20 @@ void TMainForm::createMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
     MenuOpen = file->addAction(tr("開く...(&O)"), this, &TMainForm::MenuOpenClick);
-    MenuOpen->setShortcut(Qt::Key_F1);
+    MenuOpen->setShortcuts({QKeySequence(Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_O)});
     MenuSample = file->addAction(tr("サンプルROMを開く(&D)..."), this, &TMainForm::MenuSampleClick);
     file->addSeparator();
     MenuSave = file->addAction(tr("保存...(&S)"), this, &TMainForm::MenuSaveClick);
+    MenuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuSaveAs = file->addAction(tr("名前を付けて保存...(&A)"), this, &TMainForm::MenuSaveClick);
+    MenuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     MenuPatch = file->addAction(tr("パッチとして保存(&P)..."), this, &TMainForm::MenuPatchClick);
     MenuImport = file->addAction(tr("選手データ取込(&I)..."), this, &TMainForm::MenuImportClick);
+    MenuTry = file->addAction(tr("エミュレータで試す(&T)"), this, &TMainForm::MenuTryClick);
+    MenuTry->setShortcut(Qt::Key_F5);
+    MenuEmulator = file->addAction(tr("エミュレータの設定(&M)..."), this, &TMainForm::MenuEmulatorClick);
     MenuExit = file->addAction(tr("終了(&X)"), this, &TMainForm::MenuExitClick);
+    MenuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     RecentFiles = new RecentFilesMenu(*file, MenuExit, this);
     connect(RecentFiles, &RecentFilesMenu::chosen, this, &TMainForm::OpenRecentFile);
 
@@ -232,7 +244,59 @@ QWidget* TMainForm::createDataPage()
     connect(VisorGrid, &RosterGridView::editRequested, this, &TMainForm::VisorGridClick);
     connect(BatterGrid, &RosterGridView::rowDragged, this, &TMainForm::BatterGridRowMove);
     connect(PitcherGrid, &RosterGridView::rowDragged, this, &TMainForm::PitcherGridRowMove);
+    connectGridKeys(BatterGrid, RecordKind::Batter);
+    connectGridKeys(PitcherGrid, RecordKind::Pitcher);
+    connectGridKeys(VisorGrid, RecordKind::Manager);
     return DataPage;
+}
+
+void TMainForm::connectGridKeys(RosterGridView* view, RecordKind grid)
+{
+    connect(view, &RosterGridView::typingStarted, this,
+            [this, grid](int column, int row, const QString& text) { startTyping(grid, column, row, text); });
+    connect(view, &RosterGridView::copyRequested, this, [this, grid](int left, int top, int right, int bottom) {
+        if (session_->isOpen())
+            QGuiApplication::clipboard()->setText(session_->CopyCells(grid, left, top, right, bottom));
+    });
+    connect(view, &RosterGridView::pasteRequested, this, [this, grid](int column, int row) {
+        closeTyping();
+        session_->Paste(grid, column, row, QGuiApplication::clipboard()->text());
+    });
+}
+
+void TMainForm::startTyping(RecordKind grid, int column, int row, const QString& text)
+{
+    const RomDocument* document = session_->document();
+    if (!document)
+        return;
+    const Result<CellEditor> editor = CellEditorOf(*document, session_->team(), grid, column, row);
+    if (!editor) {
+        statusBar()->showMessage(editor.reason());
+        return;
+    }
+    closeTyping();
+    RosterGridView* view = gridView(grid);
+    const QRect cell = view->visualRect(view->model()->index(row - 1, column - 1));
+    typing_ = new CellTypingEditor(view->viewport(), cell, editor.value(), document->profile().names, text,
+                                   [this, grid, column, row](const QString& typed) {
+                                       return session_->EnterCell(grid, column, row, typed);
+                                   });
+    connect(typing_, &CellTypingEditor::message, statusBar(), [this](const QString& line) { statusBar()->showMessage(line); });
+    connect(typing_, &CellTypingEditor::closed, view, [this, view, column, row](bool committed, bool next) {
+        if (!committed)
+            statusBar()->clearMessage();
+        const int nextColumn = next && column < view->model()->columnCount() ? column : column - 1;
+        view->setCurrentIndex(view->model()->index(row - 1, nextColumn));
+        view->setFocus();
+    });
+    statusBar()->showMessage(typing_->hint());
+}
+
+void TMainForm::closeTyping()
+{
+    if (typing_)
+        typing_->deleteLater();
+    typing_ = nullptr;
 }
 
 void TMainForm::MenuOpenClick()
@@ -271,6 +335,7 @@ std::optional<int> TMainForm::rememberedEdition(const QString& path) const
 
 void TMainForm::showOpened()
 {
+    closeTyping();
     const RomDocument& document = *session_->document();
     const EditionProfile& profile = document.profile();
     // What the status bar said was of the ROM shown before.
@@ -293,6 +358,7 @@ void TMainForm::showOpened()
 
 void TMainForm::TeamBoxChange(int index)
 {
+    closeTyping();
     if (!session_->ShowTeam(index)) {
         const QSignalBlocker blocker(TeamBox);
         TeamBox->setCurrentIndex(session_->team());
@@ -328,6 +394,28 @@ void TMainForm::showCaption()
 void TMainForm::MenuSaveClick()
 {
     session_->Save();
+}
+
+void TMainForm::MenuEmulatorClick()
+{
+    EmulatorDialog(this).edit();
+}
+
+void TMainForm::MenuTryClick()
+{
+    const RomDocument* document = session_->document();
+    if (!document)
+        return;
+    if (EmulatorDialog::savedProgram().isEmpty() && !EmulatorDialog(this).edit())
+        return;
+    if (!tries_)
+        tries_ = std::make_unique<EmulatorTries>();
+    const Status started = tries_->tryDocument(*document, EmulatorDialog::savedProgram(), EmulatorDialog::savedArguments());
+    if (!started) {
+        prompts_.Warn(tr("エミュレータで試せませんでした．\n%1").arg(started.reason()));
+        return;
+    }
+    statusBar()->showMessage(tr("エミュレータを起動しました（編集中のデータのコピーで試しています）．"), 5000);
 }
 
 void TMainForm::MenuExitClick()
@@ -448,7 +536,7 @@ void TMainForm::showChangedCell(RecordKind grid, int column, int row)
 void TMainForm::enableRomCommands()
 {
     const bool open = session_->isOpen();
-    for (QAction* command : {MenuSave, MenuPatch, MenuImport, MenuOutput})
+    for (QAction* command : {MenuSave, MenuSaveAs, MenuTry, MenuPatch, MenuImport, MenuOutput})
         command->setEnabled(open);
     for (QPushButton* button : {HelmetButton, UniformButton})
         button->setEnabled(open);

@@ -6,6 +6,7 @@
 #include "core/session/MainWindowPrompts.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <optional>
@@ -18,6 +19,8 @@ class QTabWidget;
 
 namespace quindaro2 {
 
+class CellTypingEditor;
+class EmulatorTries;
 class QtMainWindowPrompts;
 class RecentFilesMenu;
 class RosterGridView;
@@ -51,6 +54,10 @@ public:
     void MenuSampleClick();
     void MenuSaveClick();
     void MenuExitClick();
+    // Starts the emulator on a fresh copy of the document as it is now; the
+    // settings dialog comes first while no emulator is set.
+    void MenuTryClick();
+    void MenuEmulatorClick();
     void MenuImportClick();
     void MenuPatchClick();
     void MenuOutputClick();
@@ -69,7 +76,10 @@ public:
     QAction* MenuOpen = nullptr;
     QAction* MenuSample = nullptr;
     QAction* MenuSave = nullptr;
+    QAction* MenuSaveAs = nullptr;
     QAction* MenuExit = nullptr;
+    QAction* MenuTry = nullptr;
+    QAction* MenuEmulator = nullptr;
     QAction* MenuImport = nullptr;
     QAction* MenuPatch = nullptr;
     QAction* MenuOutput = nullptr;
@@ -116,10 +126,16 @@ private:
     void rememberOpenedRom();
     void showRecentFiles();
     RosterGridView* gridView(RecordKind grid);
+    // Typing, copy, paste and row keys of a grid.
+    void connectGridKeys(RosterGridView* view, RecordKind grid);
+    void startTyping(RecordKind grid, int column, int row, const QString& text);
+    void closeTyping();
 
     std::unique_ptr<QtMainWindowPrompts> ownPrompts_;
     MainWindowPrompts& prompts_;
     EditorSession* session_ = nullptr;
+    QPointer<CellTypingEditor> typing_;
+    std::unique_ptr<EmulatorTries> tries_;
 };
 
 } // namespace quindaro2

@@ -44,6 +44,9 @@ TColorForm::TColorForm(QWidget* parent) : QDialog(parent)
     ColorSelectBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ColorSelectBox->setGeometry(0, 0, 257, 108);
     ColorSelectBox->installEventFilter(this);
+    // The palette takes the keys: arrows move the frame, Enter picks.
+    ColorSelectBox->setFocusPolicy(Qt::StrongFocus);
+    ColorSelectBox->setAccessibleName(tr("パレット"));
 
     Button1 = new QPushButton(tr("Cancel"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -52,6 +55,45 @@ TColorForm::TColorForm(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(257, 108);
+    setTabOrder(ColorSelectBox, Button1);
+    ColorSelectBox->setFocus();
+    showFrame();
+}
+
+void TColorForm::showFrame()
+{
+    QImage picture = PalettePicture();
+    if (ColorSelectBox->hasFocus()) {
+        const int left = selectedColumn_ * kCell;
+        const int top = selectedRow_ * kCell;
+        for (int i = 0; i < kCell; ++i) {
+            for (const auto& [x, y] : {std::pair{left + i, top}, std::pair{left + i, top + kCell - 1},
+                                       std::pair{left, top + i}, std::pair{left + kCell - 1, top + i}}) {
+                if (x < picture.width() && y < picture.height())
+                    picture.setPixel(x, y, qRgb(0xFF, 0xFF, 0x00));
+            }
+        }
+    }
+    ColorSelectBox->setPixmap(QPixmap::fromImage(picture));
+}
+
+bool TColorForm::moveFrame(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: selectedColumn_ = (selectedColumn_ + kColumns - 1) % kColumns; break;
+    case Qt::Key_Right: selectedColumn_ = (selectedColumn_ + 1) % kColumns; break;
+    case Qt::Key_Up: selectedRow_ = (selectedRow_ + kRows - 1) % kRows; break;
+    case Qt::Key_Down: selectedRow_ = (selectedRow_ + 1) % kRows; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (IsPickable(SelectedCode()))
+            accept();
+        return true;
+    default: return false;
+    }
+    showFrame();
+    return true;
 }
 
 bool TColorForm::IsPickable(int code)
@@ -114,6 +156,11 @@ bool TColorForm::eventFilter(QObject* watched, QEvent* event)
         ColoBoxMouseDown(press->button(), press->modifiers(), at.x(), at.y());
         return true;
     }
+    if (watched == ColorSelectBox && event->type() == QEvent::KeyPress
+        && moveFrame(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    if (watched == ColorSelectBox && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        showFrame();
     return QDialog::eventFilter(watched, event);
 }
 

@@ -8,7 +8,8 @@ class QPushButton;
 
 namespace quindaro2 {
 
-// The palette picker: a click on a cell that can be picked closes it with OK.
+// The palette picker: a click on a cell that can be picked closes it with OK;
+// from the keyboard, the arrows move a frame and Enter picks.
 class TColorForm : public QDialog {
     Q_OBJECT
 
@@ -37,6 +38,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The picture with a frame round the selected cell while the palette has the focus.
+    void showFrame();
+    // An arrow key moves the frame, Enter or Space picks its cell; false for other keys.
+    bool moveFrame(int key);
+
     int selectedColumn_ = 0;
     int selectedRow_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "gui/edit/TNameForm.h"
 
+#include "core/edit/RomajiInput.h"
 #include "core/edition/EditionProfile.h"
 #include "core/rom/NameCodec.h"
 #include "gui/dialogs/JapaneseFont.h"
@@ -7,6 +8,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,6 +27,7 @@ constexpr int kMargin = 8;
 constexpr int kGap = 7;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
+constexpr int kLineHeight = 26;
 
 // A box must show two full-width characters next to its arrow: typing two
 // characters into one box is allowed and should stay readable.
@@ -75,20 +78,35 @@ TNameForm::TNameForm(QWidget* parent) : QDialog(parent)
     connect(OkButton, &QPushButton::clicked, this, &TNameForm::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    auto* lineLabel = new QLabel(tr("1行で(&L)："), this);
+    NameLine = new QLineEdit(this);
+    NameLine->setObjectName(QStringLiteral("NameLine"));
+    lineLabel->setBuddy(NameLine);
+    lineHint_ = new QLabel(this);
+    connect(NameLine, &QLineEdit::textEdited, this, &TNameForm::lineEdited);
+    for (QComboBox* combo : boxes)
+        connect(combo, &QComboBox::editTextChanged, this, &TNameForm::boxEdited);
+
     // The design places the boxes 49 pixels wide, 7 apart; wider boxes keep
-    // the gaps and push the buttons and the window edge to the right.
+    // the gaps and push the buttons and the window edge to the right. The
+    // line sits above them.
     const QSize box = BoxSize(*First);
+    const int labelWidth = lineLabel->sizeHint().width();
+    lineLabel->setGeometry(kMargin, kMargin, labelWidth, kLineHeight - 4);
+    const int top = kMargin + kLineHeight;
     int left = kMargin;
     for (QComboBox* combo : boxes) {
-        combo->setGeometry(left, kMargin, box.width(), box.height());
+        combo->setGeometry(left, top, box.width(), box.height());
         left += box.width() + kGap;
     }
+    NameLine->setGeometry(kMargin + labelWidth + 4, kMargin, left - kGap - kMargin - labelWidth - 4, kLineHeight - 4);
+    lineHint_->setGeometry(kMargin, top + box.height() + 4, left - kMargin, kLineHeight - 4);
     OkButton->setGeometry(left, 8, kButtonWidth, kButtonHeight);
     CancelButton->setGeometry(left, 40, kButtonWidth, kButtonHeight);
-    setFixedSize(left + kButtonWidth + kGap, 72);
+    setFixedSize(left + kButtonWidth + kGap, std::max(72, top + box.height() + kLineHeight + 4));
 
     QWidget* previous = First;
-    for (QWidget* next : std::initializer_list<QWidget*>{Second, Third, Fourth, Fifth, OkButton, CancelButton}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{Second, Third, Fourth, Fifth, OkButton, CancelButton, NameLine}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -121,6 +139,8 @@ std::optional<QString> TNameForm::EditName(int edition, const QString& name, con
         box->setEditText(used && index < name.size() ? name.mid(index, 1) : QString());
     }
     Fifth->setEnabled(fiveCharacters);
+    edition_ = edition;
+    boxEdited();
     First->setFocus();
     First->lineEdit()->selectAll();
 
@@ -142,6 +162,10 @@ QString TNameForm::JoinedName() const
 
 void TNameForm::OkButtonClick()
 {
+    // Letters still typing in the line end as the converter ends them ("n" as ん).
+    if (const EditionProfile* profile = FindProfile(edition_);
+        profile && lineLast_ && !ConvertNameInput(profile->names, NameLine->text(), false).pending.isEmpty())
+        lineEdited(ConvertNameInput(profile->names, NameLine->text(), true).text);
     const QString refusal = check_ ? check_(JoinedName()) : QString();
     if (refusal.isEmpty()) {
         accept();
@@ -152,6 +176,37 @@ void TNameForm::OkButtonClick()
     QMessageBox::warning(this, tr("警告"), refusal);
     if (focus)
         focus->setFocus();
+}
+
+// The line's kana go one to a box; boxes past the name get the padding blank.
+void TNameForm::lineEdited(const QString& typed)
+{
+    const EditionProfile* profile = FindProfile(edition_);
+    if (!profile)
+        return;
+    const NameInput input = ConvertNameInput(profile->names, typed, false);
+    const QString shown = input.text + input.pending;
+    if (NameLine->text() != shown)
+        NameLine->setText(shown);
+    lineHint_->setText(input.problem);
+    lineLast_ = true;
+    following_ = true;
+    const std::array<QComboBox*, 5> boxes = Boxes();
+    const qsizetype used = fiveCharacters_ ? 5 : 4;
+    for (qsizetype k = 0; k < used; ++k)
+        boxes[static_cast<std::size_t>(k)]->setEditText(k < input.text.size() ? input.text.mid(k, 1) : QStringLiteral("　"));
+    following_ = false;
+}
+
+void TNameForm::boxEdited()
+{
+    if (following_ || !NameLine)
+        return;
+    lineLast_ = false;
+    QString name = JoinedName();
+    while (name.endsWith(u'　'))
+        name.chop(1);
+    NameLine->setText(name);
 }
 
 void TNameForm::keyPressEvent(QKeyEvent* event)

@@ -10,6 +10,8 @@
 #include <optional>
 
 class QComboBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace quindaro2 {
@@ -31,6 +33,9 @@ public:
     // The characters the boxes offer for an edition, one entry per line.
     static QStringList NameEntryCharacters(int edition);
 
+    // The name in one line: romaji become kana as typed; the boxes follow it
+    // and it follows the boxes.
+    QLineEdit* NameLine = nullptr;
     QComboBox* First = nullptr;
     QComboBox* Second = nullptr;
     QComboBox* Third = nullptr;
@@ -46,7 +51,13 @@ private:
     std::array<QComboBox*, 5> Boxes() const { return {First, Second, Third, Fourth, Fifth}; }
     QString JoinedName() const;
     void OkButtonClick();
+    void lineEdited(const QString& typed);
+    void boxEdited();
 
+    QLabel* lineHint_ = nullptr;
+    int edition_ = 1986;
+    bool following_ = false;
+    bool lineLast_ = false;  // the line, not a box, was edited last
     bool fiveCharacters_ = true;
     AnswerCheck check_;
 };

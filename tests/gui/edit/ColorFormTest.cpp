@@ -169,6 +169,40 @@ TEST(ColorForm, ClicksBelowThePictureAndCancelKeepTheLastCell)
     EXPECT_EQ(form.SelectedRow(), 4);
 }
 
+// From the keyboard: the palette has the focus, the arrows move a frame
+// round the cell (wrapping at the edges), Enter picks only a cell that can
+// be picked, Escape cancels.
+TEST(ColorForm, ArrowsMoveTheFrameAndEnterPicks)
+{
+    TColorForm form;
+    QImage framed;
+    EXPECT_EQ(RunModal(
+                  form,
+                  [&] {
+                      ASSERT_TRUE(form.ColorSelectBox->hasFocus());
+                      for (Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
+                          QTest::keyClick(form.ColorSelectBox, key);
+                      framed = form.ColorSelectBox->pixmap().toImage();
+                      QTest::keyClick(form.ColorSelectBox, Qt::Key_Return);
+                  },
+                  [&] { return form.exec(); }),
+              QDialog::Accepted);
+    EXPECT_EQ(form.SelectedCode(), 0x10);
+    EXPECT_NE(framed.pixel(0, 16), TColorForm::PalettePicture().pixel(0, 16)) << "the frame shows";
+
+    EXPECT_EQ(RunModal(
+                  form,
+                  [&] {
+                      for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left})
+                          QTest::keyClick(form.ColorSelectBox, key);
+                      QTest::keyClick(form.ColorSelectBox, Qt::Key_Return);
+                      EXPECT_TRUE(form.isVisible()) << "0x1D cannot be picked";
+                      QTest::keyClick(form.ColorSelectBox, Qt::Key_Escape);
+                  },
+                  [&] { return form.exec(); }),
+              QDialog::Rejected);
+}
+
 TEST(ColorForm, WindowShowsThePictureUnscaledAtItsCorner)
 {
     TColorForm form;

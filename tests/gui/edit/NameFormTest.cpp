@@ -17,6 +17,8 @@
 namespace quindaro2 {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 using testing::RunModal;
 
 void Retype(QComboBox* box, const QString& text)
@@ -304,6 +306,41 @@ TEST(NameForm, TabVisitsBoxesThenButtons)
     EXPECT_EQ(visited, QStringList({QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third"),
                                     QStringLiteral("Fourth"), QStringLiteral("Fifth"), QStringLiteral("OkButton"),
                                     QStringLiteral("CancelButton")}));
+}
+
+// The line above the boxes: romaji typed there become the edition's kana,
+// one to a box with the rest padded, and the line follows the boxes.
+TEST(NameForm, TheLineAndTheBoxesFollowEachOther)
+{
+    struct Case {
+        int edition;
+        const char* typed;
+        QStringList boxes;
+    };
+    for (const Case& c : {Case{1986, "gaku", {u"か"_s, u"゛"_s, u"く"_s, u"　"_s, QString()}},
+                          Case{1993, "minami", {u"み"_s, u"な"_s, u"み"_s, u"　"_s, u"　"_s}},
+                          Case{1991, "kan", {u"か"_s, u"ん"_s, u"　"_s, u"　"_s, u"　"_s}}}) {
+        TNameForm form;
+        QStringList boxes;
+        QString lineAfterBox;
+        const std::optional<QString> result = RunModal(
+            form,
+            [&] {
+                form.NameLine->setFocus();
+                form.NameLine->selectAll();
+                QTest::keyClicks(form.NameLine, QString::fromLatin1(c.typed));
+                QTest::mouseClick(form.OkButton, Qt::LeftButton);
+            },
+            [&] { return form.EditName(c.edition, u"たなかやま"_s); });
+        for (const QComboBox* box : {form.First, form.Second, form.Third, form.Fourth, form.Fifth})
+            boxes << box->currentText();
+        EXPECT_EQ(boxes, c.boxes) << c.typed;
+        ASSERT_TRUE(result) << c.typed;
+        EXPECT_EQ(*result, c.boxes.join(QString()));
+        Retype(form.First, u"ほ"_s);
+        EXPECT_TRUE(form.NameLine->text().startsWith(u"ほ"_s)) << c.typed;
+        EXPECT_FALSE(form.NameLine->text().endsWith(u"　"_s)) << c.typed;
+    }
 }
 
 } // namespace
