@@ -19,7 +19,9 @@ enum Action : quint64 { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCo
 constexpr qsizetype kWindow = 4;
 // Candidates tried per window; repetitive files would otherwise make it quadratic.
 constexpr int kMaxChain = 4;
-// Every fourth window of the original is indexed: a quarter of the work for copies of 7 bytes and more.
+// Every window of an original up to this size is indexed; of a larger one
+// every fourth, a quarter of the work for copies of 7 bytes and more.
+constexpr qsizetype kEveryWindowUpTo = qsizetype(1) << 20;
 constexpr int kSourceStep = 4;
 constexpr int kMissesBeforeSkipping = 4;
 // Unchanged bytes that end a changed stretch, and the stretch a copy needs.
@@ -140,7 +142,7 @@ public:
           sourceSize_(original.size()),
           target_(modified.constData()),
           size_(modified.size()),
-          sourceIndex_(source_, sourceSize_, kSourceStep, 22),
+          sourceIndex_(source_, sourceSize_, sourceSize_ <= kEveryWindowUpTo ? 1 : kSourceStep, 22),
           targetIndex_(target_, size_, 1, 16)
     {
         sourceIndex_.addUpTo(sourceSize_);
