@@ -224,8 +224,9 @@ private:
                 return c;
         }
         // The copy that keeps the last copy's shift, then where the window occurs anywhere.
-        considerSource(c, sourceCursor_ + (at - lastCopyEnd_), at);
-        if (at > 0)
+        if (const qsizetype sameShift = sourceCursor_ + (at - lastCopyEnd_); sameShift != at)
+            considerSource(c, sameShift, at);
+        if (at > 0 && target_[at - 1] == target_[at])
             consider(c, TargetCopy, at - 1, targetMatch(at - 1, at));
         if (at + kWindow > size_)
             return c;
