@@ -3,6 +3,7 @@
 #include "core/edition/Edition.h"
 #include "core/edition/EditionProfile.h"
 #include "core/export/PlayerExport.h"
+#include "core/export/ShiftJisTable.h"
 #include "core/roster/FieldCodec.h"
 
 #include <QStringEncoder>
@@ -79,12 +80,18 @@ void ExportVocabulary::build(int edition)
         }
     }
 
-    QStringEncoder encoder("windows-31j");
-    if (!encoder.isValid())
-        return;
-    QByteArray encoded = encoder(texts);
-    if (encoder.hasError())
-        return;
+    // The table made at build time spares the converter's start; a text it
+    // does not hold goes to the converter.
+    std::optional<QByteArray> fromTable = EncodeShiftJis(texts);
+    if (!fromTable) {
+        QStringEncoder encoder("windows-31j");
+        if (!encoder.isValid())
+            return;
+        fromTable = encoder(texts);
+        if (encoder.hasError())
+            return;
+    }
+    QByteArray encoded = std::move(*fromTable);
     std::vector<Piece> pieces;
     for (qsizetype start = 0, end = 0; (end = encoded.indexOf('\n', start)) >= 0; start = end + 1)
         pieces.push_back({start, end - start});

@@ -1,5 +1,6 @@
 #include "core/patch/BpsPatch.h"
 
+#include "core/patch/BpsEncoder.h"
 #include "core/patch/Crc32.h"
 
 #include <QByteArrayView>
@@ -22,41 +23,11 @@ constexpr qsizetype kFooterSize = 12;  // CRC-32 of the original, the result and
 constexpr qint64 kMaxTargetSize = qint64(64) * 1024 * 1024;
 constexpr quint64 kMaxRelativeOffset = quint64(1) << 40;  // far beyond any real file; keeps the sums in range
 
-// Writing a run as one byte and a copy of it pays from this length on.
-constexpr qsizetype kMinRun = 8;
-// Shorter stretches of unchanged bytes between changes are cheaper inside the written bytes.
-constexpr qsizetype kMinMatch = 4;
-
 enum Action : quint64 { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCopy = 3 };
 
 QString Damaged(const QString& detail)
 {
     return Text::tr("パッチが壊れています（%1）").arg(detail);
-}
-
-void AppendNumber(QByteArray& out, quint64 value)
-{
-    for (;;) {
-        const quint64 low = value & 0x7F;
-        value >>= 7;
-        if (value == 0) {
-            out.append(static_cast<char>(0x80 | low));
-            return;
-        }
-        out.append(static_cast<char>(low));
-        --value;  // each further byte counts from one, so every number has one spelling
-    }
-}
-
-void AppendAction(QByteArray& out, Action action, qsizetype length)
-{
-    AppendNumber(out, (static_cast<quint64>(length - 1) << 2) | action);
-}
-
-void AppendRelative(QByteArray& out, qint64 offset)
-{
-    const quint64 magnitude = static_cast<quint64>(offset < 0 ? -offset : offset);
-    AppendNumber(out, (magnitude << 1) | (offset < 0 ? 1 : 0));
 }
 
 void AppendCrc(QByteArray& out, quint32 crc)
@@ -128,67 +99,11 @@ Result<QByteArray> CreateBpsPatch(const QByteArray& original, const QByteArray& 
         return Result<QByteArray>::Failed(Text::tr("変更後のファイルが大きすぎて BPS パッチにできません（64 MiB まで）"));
 
     QByteArray out(kMagic, kMagicSize);
-    AppendNumber(out, static_cast<quint64>(original.size()));
-    AppendNumber(out, static_cast<quint64>(modified.size()));
-    AppendNumber(out, 0);  // no metadata
+    AppendBpsNumber(out, static_cast<quint64>(original.size()));
+    AppendBpsNumber(out, static_cast<quint64>(modified.size()));
+    AppendBpsNumber(out, 0);  // no metadata
 
-    const qsizetype size = modified.size();
-    const qsizetype common = std::min(original.size(), size);
-    const auto matchLength = [&](qsizetype at) {
-        qsizetype end = at;
-        while (end < common && original[end] == modified[end])
-            ++end;
-        return end - at;
-    };
-    const auto runLength = [&](qsizetype at) {
-        qsizetype end = at + 1;
-        while (end < size && modified[end] == modified[at])
-            ++end;
-        return end - at;
-    };
-
-    qsizetype literalStart = -1;
-    const auto flushLiteral = [&](qsizetype end) {
-        if (literalStart < 0)
-            return;
-        AppendAction(out, TargetRead, end - literalStart);
-        out.append(modified.constData() + literalStart, end - literalStart);
-        literalStart = -1;
-    };
-
-    qsizetype targetCursor = 0;
-    qsizetype at = 0;
-    while (at < size) {
-        const qsizetype match = matchLength(at);
-        if (match > 0 && (match >= kMinMatch || literalStart < 0)) {
-            flushLiteral(at);
-            AppendAction(out, SourceRead, match);
-            at += match;
-            continue;
-        }
-        const qsizetype run = runLength(at);
-        if (run >= kMinRun) {
-            // Copy from the byte before; write the run's first byte unless that one already matches.
-            qsizetype copyStart = at;
-            if (at == 0 || modified[at - 1] != modified[at]) {
-                if (literalStart < 0)
-                    literalStart = at;
-                ++copyStart;
-            }
-            flushLiteral(copyStart);
-            const qsizetype from = copyStart - 1;
-            const qsizetype length = at + run - copyStart;
-            AppendAction(out, TargetCopy, length);
-            AppendRelative(out, from - targetCursor);
-            targetCursor = from + length;
-            at += run;
-            continue;
-        }
-        if (literalStart < 0)
-            literalStart = at;
-        ++at;
-    }
-    flushLiteral(size);
+    AppendBpsActions(out, original, modified);
 
     AppendCrc(out, Crc32(original));
     AppendCrc(out, Crc32(modified));

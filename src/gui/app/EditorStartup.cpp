@@ -46,12 +46,13 @@ int RunEditor(int argc, char* argv[], const std::function<void(TMainForm&)>& sta
     }
 
     QApplication::setFont(JapaneseFont(12));
-    RemoveOldSamples(EditorSettings::samplesFolder(), QDateTime::currentDateTime());
 
     TMainForm window;
     window.show();
     // The ROM opens once the window is up, so that its questions have a window to sit on.
+    // Old samples go first, still before anything can be opened, but after the first paint.
     QTimer::singleShot(0, &window, [&] {
+        RemoveOldSamples(EditorSettings::samplesFolder(), QDateTime::currentDateTime());
         if (!start.rom.isEmpty())
             window.OpenStartFile(start.rom, start.edition);
         if (started)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string_view>
+
 namespace quindaro2 {
 namespace {
 
@@ -49,6 +52,118 @@ TEST(BpsPatchTest, ByteLayout)
         const Result<QByteArray> patch = CreateBpsPatch(c.original, c.modified);
         ASSERT_TRUE(patch) << c.name;
         EXPECT_EQ(patch.value(), Bps(c.original, c.modified, c.bodyHex)) << c.name;
+    }
+}
+
+// Bytes from a small alphabet: windows repeat often, as in code and tables.
+QByteArray Repetitive(std::mt19937& rng, qsizetype size)
+{
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(rng() % 3 == 0 ? 0 : rng() % 5);
+    return bytes;
+}
+
+// Blocks of the original moved elsewhere, blocks of new bytes repeated, runs and single bytes changed.
+QByteArray Shuffled(std::mt19937& rng, const QByteArray& original, qsizetype size)
+{
+    QByteArray bytes = original.left(size);
+    bytes.append(test::RandomBytes(rng, size - bytes.size()));
+    for (int i = 0; i < 6 && size > 0; ++i) {
+        const qsizetype length = 1 + rng() % std::min<qsizetype>(size, 600);
+        const qsizetype to = rng() % (size - length + 1);
+        switch (rng() % 4) {
+        case 0:
+            if (original.size() >= length)
+                bytes.replace(to, length, original.mid(rng() % (original.size() - length + 1), length));
+            break;
+        case 1: {
+            const qsizetype from = rng() % (size - length + 1);
+            bytes.replace(to, length, bytes.mid(from, length));
+            break;
+        }
+        case 2: bytes.replace(to, length, QByteArray(length, static_cast<char>(rng()))); break;
+        default: bytes[to] = static_cast<char>(bytes[to] ^ (1 + rng() % 255)); break;
+        }
+    }
+    return bytes;
+}
+
+TEST(BpsPatchTest, RandomPairsRoundTripByteForByte)
+{
+    const std::pair<qsizetype, qsizetype> sizes[] = {{0, 0}, {0, 7}, {5, 0}, {3, 4}, {4, 3}, {9, 9},
+                                                     {700, 700}, {5000, 3000}, {3000, 5000}, {20000, 20000}};
+    std::mt19937 rng(28);
+    for (const auto& [originalSize, modifiedSize] : sizes) {
+        for (int round = 0; round < 12; ++round) {
+            const QByteArray original = round % 2 ? Repetitive(rng, originalSize) : test::RandomBytes(rng, originalSize);
+            const QByteArray modified = Shuffled(rng, original, modifiedSize);
+            const Result<QByteArray> patch = CreateBpsPatch(original, modified);
+            ASSERT_TRUE(patch);
+            const Result<QByteArray> applied = ApplyBpsPatch(original, patch.value());
+            ASSERT_TRUE(applied) << originalSize << " -> " << modifiedSize << ", round " << round << ": "
+                                 << applied.reason().toStdString();
+            ASSERT_EQ(applied.value(), modified) << originalSize << " -> " << modifiedSize << ", round " << round;
+        }
+    }
+}
+
+struct CopyCase {
+    const char* name;
+    std::function<QByteArray(const QByteArray& original, const QByteArray& fresh)> modified;
+    qsizetype atMost;  // bytes of patch beyond the fresh bytes it must carry
+};
+
+// Moved and repeated blocks cost a few bytes each, not their length.
+TEST(BpsPatchTest, MovedAndRepeatedBlocksAreCopied)
+{
+    std::mt19937 rng(5);
+    const QByteArray original = test::RandomBytes(rng, 65536);
+    const QByteArray fresh = test::RandomBytes(rng, 1000);
+    const CopyCase cases[] = {
+        {"block moved forward", [](const QByteArray& o, const QByteArray&) { return o.mid(4096) + o.left(4096); }, 40},
+        {"block moved back", [](const QByteArray& o, const QByteArray&) { return o.right(100) + o.left(65436); }, 40},
+        {"records rotated",
+         [](const QByteArray& o, const QByteArray&) {
+             QByteArray m = o;
+             for (qsizetype table = 0; table < 8; ++table)
+                 m.replace(table * 4000 + 18, 18 * 29, o.mid(table * 4000, 18 * 29)).replace(table * 4000, 18, o.mid(table * 4000 + 18 * 29, 18));
+             return m;
+         },
+         8 * 12},
+        {"new block written twice",
+         [](const QByteArray& o, const QByteArray& f) { return QByteArray(o).replace(100, 1000, f).replace(30000, 1000, f); }, 60},
+        {"new block repeated end to end",
+         [](const QByteArray& o, const QByteArray& f) { return o.left(500) + f.left(7).repeated(300) + o.mid(2600); }, 40},
+    };
+    for (const CopyCase& c : cases) {
+        const QByteArray modified = c.modified(original, fresh);
+        const Result<QByteArray> patch = CreateBpsPatch(original, modified);
+        ASSERT_TRUE(patch) << c.name;
+        const qsizetype freshBytes = c.name == std::string_view("new block written twice") ? 1000 : 0;
+        EXPECT_LE(patch->size(), freshBytes + c.atMost) << c.name;
+        const Result<QByteArray> applied = ApplyBpsPatch(original, patch.value());
+        ASSERT_TRUE(applied) << c.name;
+        EXPECT_EQ(applied.value(), modified) << c.name;
+    }
+}
+
+// Scattered single changes: short unchanged gaps are cheaper inside the written bytes, longer ones read in place.
+TEST(BpsPatchTest, ScatteredChangesCostWhatTheGapsDecide)
+{
+    // The gap between changes, and the bytes each change may cost: itself and the gap written out, or
+    // itself, its header and the header of the unchanged bytes after it.
+    const std::pair<qsizetype, qsizetype> cases[] = {{1, 2}, {2, 3}, {3, 3}, {5, 3}, {20, 3}};
+    for (const auto& [gap, perChange] : cases) {
+        const QByteArray original(4000, '\0');
+        QByteArray modified = original;
+        for (qsizetype at = 0; at < modified.size(); at += gap + 1)
+            modified[at] = static_cast<char>(0x40 + at % 61);
+        const qsizetype changes = (modified.size() + gap) / (gap + 1);
+        const Result<QByteArray> patch = CreateBpsPatch(original, modified);
+        ASSERT_TRUE(patch);
+        EXPECT_LE(patch->size(), 32 + changes * perChange * 105 / 100) << "gap " << gap;
+        EXPECT_EQ(ApplyBpsPatch(original, patch.value()).value(), modified) << "gap " << gap;
     }
 }
 
