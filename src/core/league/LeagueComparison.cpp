@@ -1,0 +1,26 @@
+#include "core/league/LeagueComparison.h"
+
+#include "core/edition/EditionProfile.h"
+
+namespace quindaro2 {
+
+std::vector<LeagueDifference> CompareLeagues(const EditionProfile& profile, const LeagueTable& before,
+                                             const LeagueTable& after)
+{
+    std::vector<LeagueDifference> differences;
+    const std::size_t rows = std::min(before.rows.size(), after.rows.size());
+    for (std::size_t i = 0; i < rows; ++i) {
+        const LeagueRow& a = before.rows[i];
+        const LeagueRow& b = after.rows[i];
+        const std::span<const ColumnDescriptor> columns = profile.columns(a.grid);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const QString& old = a.cells.value(static_cast<qsizetype>(c));
+            const QString& now = b.cells.value(static_cast<qsizetype>(c));
+            if (old != now)
+                differences.push_back({a.team, a.grid, a.slot, static_cast<int>(c) + 1, columns[c].header, old, now});
+        }
+    }
+    return differences;
+}
+
+} // namespace quindaro2
