@@ -1,6 +1,7 @@
 #include "core/league/LeagueComparison.h"
 
 #include "core/edition/EditionProfile.h"
+#include "core/patch/Patch.h"
 
 namespace quindaro2 {
 
@@ -21,6 +22,14 @@ std::vector<LeagueDifference> CompareLeagues(const EditionProfile& profile, cons
         }
     }
     return differences;
+}
+
+Result<RomImage> PatchedLeague(const RomImage& rom, const QByteArray& patch)
+{
+    Result<AppliedPatch> applied = ApplyPatch(rom.bytes(), patch);
+    if (!applied)
+        return Result<RomImage>::Failed(applied.reason());
+    return RomImage(std::move(applied.value().target));
 }
 
 } // namespace quindaro2

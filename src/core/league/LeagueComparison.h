@@ -2,6 +2,9 @@
 
 #include "core/edition/EditionLayout.h"
 #include "core/league/LeagueTable.h"
+#include "core/rom/Result.h"
+
+#include <QByteArray>
 
 #include <QString>
 
@@ -28,5 +31,10 @@ struct LeagueDifference {
 // same edition, in table and column order.
 std::vector<LeagueDifference> CompareLeagues(const EditionProfile& profile, const LeagueTable& before,
                                              const LeagueTable& after);
+
+// The league the patch makes of the ROM, in memory; refused as applying it
+// to a file is (a BPS made for another ROM, a patch that reaches past what
+// it may write).
+Result<RomImage> PatchedLeague(const RomImage& rom, const QByteArray& patch);
 
 } // namespace quindaro2
