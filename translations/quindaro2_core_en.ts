@@ -312,12 +312,12 @@
 %2</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="182"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="194"/>
         <source>ほか %1 件</source>
         <translation>and %1 more</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="183"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="195"/>
         <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
 
 </source>
@@ -326,36 +326,36 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="197"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="209"/>
         <source>%1 に保存しました．</source>
         <translation>Saved to %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="215"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="227"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="219"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="231"/>
         <source>パッチを書き込めませんでした．
 %1</source>
         <translation>Could not write the patch.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="222"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="234"/>
         <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
         <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="250"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="262"/>
         <source>選手データを出力できませんでした．
 %1</source>
         <translation>Could not export the player data.
 %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/session/EditorSession.cpp" line="254"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="266"/>
         <source>選手データを %n 個のファイルに出力しました．</source>
         <translation>
             <numerusform>Exported the player data to %n file.</numerusform>
@@ -363,14 +363,14 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="284"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="296"/>
         <source>選手データを取り込めませんでした．
 %1</source>
         <translation>Could not import the player data.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="295"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="307"/>
         <source>選手データを取り込んで %1 に保存しました．</source>
         <translation>Imported the player data and saved %1.</translation>
     </message>
@@ -676,6 +676,39 @@
         <location filename="../src/core/patch/IpsPatch.cpp" line="290"/>
         <source>パッチが壊れています（IPS パッチの終わりの後に余分なデータがあります）</source>
         <translation>The patch is damaged (there are extra data after the end of the IPS patch)</translation>
+    </message>
+</context>
+<context>
+    <name>LeagueComparison</name>
+    <message>
+        <location filename="../src/core/league/LeagueComparison.cpp" line="46"/>
+        <source>%1 は ROM としては大きすぎます</source>
+        <translation>%1 is too large for a ROM</translation>
+    </message>
+</context>
+<context>
+    <name>LeagueTableModel</name>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="160"/>
+        <source>開いている ROM：%1
+比べる ROM：%2</source>
+        <translation>Opened ROM: %1
+Compared with: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="169"/>
+        <source>チーム</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="170"/>
+        <source>表</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="171"/>
+        <source>行</source>
+        <translation>Row</translation>
     </message>
 </context>
 <context>

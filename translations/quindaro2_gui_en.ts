@@ -269,6 +269,91 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>quindaro2::LeagueView</name>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="46"/>
+        <source>名前(&amp;N)：</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="48"/>
+        <source>かな、またはローマ字</source>
+        <translation>kana or romaji</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="53"/>
+        <source>チーム</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="55"/>
+        <source>表</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="56"/>
+        <source>比較...(&amp;C)</source>
+        <translation>&amp;Compare...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="57"/>
+        <source>違う選手だけ(&amp;D)</source>
+        <translation>Only &amp;differing players</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="79"/>
+        <source>リーグ</source>
+        <translation>League</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="104"/>
+        <source>全チーム</source>
+        <translation>All teams</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="105"/>
+        <source>全選手</source>
+        <translation>All players</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="126"/>
+        <source>ROM が開かれていません</source>
+        <translation>No ROM is open</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="149"/>
+        <source>%1人</source>
+        <translation>%1 players</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="151"/>
+        <source>（違うセル %1）</source>
+        <translation> (%1 cells differ)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="157"/>
+        <source>比べる ROM かパッチ</source>
+        <translation>ROM or patch to compare with</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="158"/>
+        <source>ROM とパッチ (*.nes *.ips *.bps);;すべてのファイル (*)</source>
+        <translation>ROMs and patches (*.nes *.ips *.bps);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="162"/>
+        <source>比較</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="162"/>
+        <source>比べられません．
+%1</source>
+        <translation>Cannot compare.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>quindaro2::RecentFilesMenu</name>
     <message>
         <location filename="../src/gui/app/RecentFilesMenu.cpp" line="47"/>
@@ -491,149 +576,154 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="129"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="131"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="130"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="132"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="132"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="134"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="134"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="136"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="136"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="139"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="149"/>
         <source>ヘルプ(&amp;M)...</source>
         <translation>He&amp;lp...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="153"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="169"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="170"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="174"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="178"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="180"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="190"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="192"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="192"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="194"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="315"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="239"/>
+        <source>リーグ</source>
+        <translation>League</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="335"/>
         <source>帽子の色 %1</source>
         <translation>Cap colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="316"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="336"/>
         <source>ユニフォームの色 %1</source>
         <translation>Uniform colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="373"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="393"/>
         <source>%1年版</source>
         <translation>%1 edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="374"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="394"/>
         <source>ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く</source>
         <translation>To open a ROM press F1 (File → Open); for a sample, File → Open Sample ROM</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="260"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="266"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="264"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="270"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="424"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="444"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="477"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="497"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="488"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="508"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>

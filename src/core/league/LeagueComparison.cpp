@@ -1,7 +1,10 @@
 #include "core/league/LeagueComparison.h"
 
 #include "core/edition/EditionProfile.h"
+#include "core/file/RomFile.h"
 #include "core/patch/Patch.h"
+
+#include <QCoreApplication>
 
 namespace quindaro2 {
 
@@ -30,6 +33,18 @@ Result<RomImage> PatchedLeague(const RomImage& rom, const QByteArray& patch)
     if (!applied)
         return Result<RomImage>::Failed(applied.reason());
     return RomImage(std::move(applied.value().target));
+}
+
+Result<RomImage> ReadComparedLeague(const QString& path, const RomImage& opened)
+{
+    const Result<QByteArray> bytes = ReadWholeFile(path, 4 * kLargestRom);
+    if (!bytes)
+        return Result<RomImage>::Failed(bytes.reason());
+    if (PatchKindOfBytes(bytes.value()))
+        return PatchedLeague(opened, bytes.value());
+    if (bytes->size() > kLargestRom)
+        return Result<RomImage>::Failed(QCoreApplication::translate("LeagueComparison", "%1 は ROM としては大きすぎます").arg(path));
+    return RomImage(bytes.value());
 }
 
 } // namespace quindaro2

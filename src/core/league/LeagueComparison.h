@@ -37,4 +37,9 @@ std::vector<LeagueDifference> CompareLeagues(const EditionProfile& profile, cons
 // it may write).
 Result<RomImage> PatchedLeague(const RomImage& rom, const QByteArray& patch);
 
+// The league to compare the opened ROM with, read from `path`: a ROM of the
+// same edition, or a patch (told by its first bytes) applied in memory to
+// `opened`, the bytes of the opened file.
+Result<RomImage> ReadComparedLeague(const QString& path, const RomImage& opened);
+
 } // namespace quindaro2

@@ -12,6 +12,7 @@
 #include "gui/app/RosterGridView.h"
 #include "gui/app/UndoActions.h"
 #include "gui/edit/NesColor.h"
+#include "gui/league/LeagueView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -93,6 +94,7 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
     connect(session_, &EditorSession::opened, this, &TMainForm::showOpened);
     connect(session_, &EditorSession::viewChanged, this, &TMainForm::showView);
     connect(session_, &EditorSession::changeShown, this, &TMainForm::showChangedCell);
+    connect(session_, &EditorSession::cellShown, this, &TMainForm::showChangedCell);
     connect(session_, &EditorSession::modifiedChanged, this, &QWidget::setWindowModified);
     connect(session_, &EditorSession::message, statusBar(), &QStatusBar::showMessage);
     connect(session_, &EditorSession::saved, this, [this] {
@@ -232,6 +234,10 @@ QWidget* TMainForm::createDataPage()
     connect(VisorGrid, &RosterGridView::editRequested, this, &TMainForm::VisorGridClick);
     connect(BatterGrid, &RosterGridView::rowDragged, this, &TMainForm::BatterGridRowMove);
     connect(PitcherGrid, &RosterGridView::rowDragged, this, &TMainForm::PitcherGridRowMove);
+
+    League = new LeagueView(DataPage);
+    DataPage->addTab(League, tr("リーグ"));
+    connect(League, &LeagueView::playerChosen, this, &TMainForm::showPlayer);
     return DataPage;
 }
 
@@ -285,6 +291,7 @@ void TMainForm::showOpened()
         TeamBox->setCurrentIndex(0);
     }
     DataPage->setTabEnabled(kManagerTab, profile.managers.has_value());
+    League->setDocument(&document);
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
         grid->fitColumns();
     enableRomCommands();
@@ -300,6 +307,19 @@ void TMainForm::TeamBoxChange(int index)
     }
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
         grid->fitColumns();
+}
+
+void TMainForm::showPlayer(int team, RecordKind grid, int slot)
+{
+    const bool otherTeam = team != session_->team();
+    if (!session_->ShowPlayer(team, grid, slot))
+        return;
+    if (otherTeam) {
+        const QSignalBlocker blocker(TeamBox);
+        TeamBox->setCurrentIndex(team);
+        for (RosterGridView* view : {BatterGrid, PitcherGrid, VisorGrid})
+            view->fitColumns();
+    }
 }
 
 void TMainForm::showView()

@@ -18,6 +18,7 @@ class QTabWidget;
 
 namespace quindaro2 {
 
+class LeagueView;
 class QtMainWindowPrompts;
 class RecentFilesMenu;
 class RosterGridView;
@@ -93,6 +94,7 @@ public:
     RosterGridView* BatterGrid = nullptr;
     RosterGridView* PitcherGrid = nullptr;
     RosterGridView* VisorGrid = nullptr;
+    LeagueView* League = nullptr;  // every player of the league, beside the grids
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,6 +114,7 @@ private:
     void showCaption();
     void showEdition();
     void showChangedCell(RecordKind grid, int column, int row);
+    void showPlayer(int team, RecordKind grid, int slot);
     void enableRomCommands();
     void rememberOpenedRom();
     void showRecentFiles();
