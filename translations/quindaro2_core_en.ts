@@ -956,6 +956,34 @@ Compared with: %2</translation>
     </message>
 </context>
 <context>
+    <name>TeamFiguresModel</name>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="128"/>
+        <source>チーム</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="129"/>
+        <source>平均打率</source>
+        <translation>Batting avg.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="130"/>
+        <source>総本塁打</source>
+        <translation>Home runs</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="131"/>
+        <source>平均走力</source>
+        <translation>Running avg.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="132"/>
+        <source>平均防御率</source>
+        <translation>ERA avg.</translation>
+    </message>
+</context>
+<context>
     <name>TeamSections</name>
     <message>
         <location filename="../src/core/import/TeamSections.cpp" line="52"/>

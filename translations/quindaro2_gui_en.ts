@@ -576,154 +576,159 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="131"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="132"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="132"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="133"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="134"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="136"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="139"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="139"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="149"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="149"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="150"/>
         <source>ヘルプ(&amp;M)...</source>
         <translation>He&amp;lp...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="154"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="156"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="171"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="172"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="173"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="174"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="174"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="175"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="180"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="181"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="192"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="194"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="195"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="239"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="240"/>
         <source>リーグ</source>
         <translation>League</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="335"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="243"/>
+        <source>チーム比較</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="339"/>
         <source>帽子の色 %1</source>
         <translation>Cap colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="336"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="340"/>
         <source>ユニフォームの色 %1</source>
         <translation>Uniform colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="393"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="397"/>
         <source>%1年版</source>
         <translation>%1 edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="394"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="398"/>
         <source>ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く</source>
         <translation>To open a ROM press F1 (File → Open); for a sample, File → Open Sample ROM</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="266"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="269"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="270"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="273"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="444"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="448"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="497"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="501"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="508"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="512"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>
@@ -853,6 +858,19 @@ Write these changes to the ROM file?</translation>
         <location filename="../src/gui/app/TVersionForm.cpp" line="49"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TeamsView</name>
+    <message>
+        <location filename="../src/gui/league/TeamsView.cpp" line="68"/>
+        <source>チームの比較</source>
+        <translation>Teams side by side</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/TeamsView.cpp" line="74"/>
+        <source>グラフ(&amp;G)：</source>
+        <translation>&amp;Chart:</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "gui/app/UndoActions.h"
 #include "gui/edit/NesColor.h"
 #include "gui/league/LeagueView.h"
+#include "gui/league/TeamsView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -238,6 +239,8 @@ QWidget* TMainForm::createDataPage()
     League = new LeagueView(DataPage);
     DataPage->addTab(League, tr("リーグ"));
     connect(League, &LeagueView::playerChosen, this, &TMainForm::showPlayer);
+    Teams = new TeamsView(DataPage);
+    DataPage->addTab(Teams, tr("チーム比較"));
     return DataPage;
 }
 
@@ -292,6 +295,7 @@ void TMainForm::showOpened()
     }
     DataPage->setTabEnabled(kManagerTab, profile.managers.has_value());
     League->setDocument(&document);
+    Teams->setDocument(&document);
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
         grid->fitColumns();
     enableRomCommands();

@@ -19,6 +19,7 @@ class QTabWidget;
 namespace quindaro2 {
 
 class LeagueView;
+class TeamsView;
 class QtMainWindowPrompts;
 class RecentFilesMenu;
 class RosterGridView;
@@ -95,6 +96,7 @@ public:
     RosterGridView* PitcherGrid = nullptr;
     RosterGridView* VisorGrid = nullptr;
     LeagueView* League = nullptr;  // every player of the league, beside the grids
+    TeamsView* Teams = nullptr;    // the teams side by side
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,11 @@
 #include "core/sample/DemoRom.h"
 #include "gui/app/ScriptedWindow.h"
 #include "gui/league/LeagueView.h"
+#include "gui/league/TeamsView.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -168,6 +173,33 @@ TEST_F(LeagueViewTest, ComparisonMarksTheDifferingCells)
     EXPECT_FALSE(form.League->compareWith(folder.write(QStringLiteral("bad.bps"), bps + QByteArray(40, '\0'))).ok());
     EXPECT_EQ(model().differences().size(), 1u);
     EXPECT_FALSE(form.League->compareWith(folder.path(QStringLiteral("missing.nes"))).ok());
+}
+
+// The chart draws one bar per team of the chosen figure, the shown team's
+// unsaved edit included; the table sorts by a figure's value.
+TEST_F(LeagueViewTest, TeamsSideBySideFollowTheShownTeamsEdits)
+{
+    TeamsView& teams = *form.Teams;
+    teams.FigureChoice->setCurrentIndex(1);  // home runs
+    int column = 0;
+    FindProfile(1993)->columnOfKind(RecordKind::Batter, ColumnKind::HomeRuns, &column);
+    const int old = Cell(form.BatterGrid, column, 1).toInt();
+    edit(RecordKind::Batter, column, 1, QString::number(old == 0 ? 1 : old - 1));
+    const auto bars = [&] {
+        const auto* series = qobject_cast<QBarSeries*>(teams.chart()->series().value(0));
+        return series ? series->barSets().value(0) : nullptr;
+    };
+    ASSERT_TRUE(bars());
+    ASSERT_EQ(bars()->count(), FindProfile(1993)->teamCount());
+    EXPECT_DOUBLE_EQ(bars()->at(0), form.HomerunLabel->text().toDouble());
+    for (int team = 0; team < bars()->count(); ++team)
+        EXPECT_DOUBLE_EQ(bars()->at(team), *teams.model().value(team, 2)) << team;
+
+    teams.Table->sortByColumn(2, Qt::DescendingOrder);
+    const QAbstractItemModel* shown = teams.Table->model();
+    for (int row = 1; row < shown->rowCount(); ++row)
+        EXPECT_GE(shown->index(row - 1, 2).data().toInt(), shown->index(row, 2).data().toInt()) << row;
+    EXPECT_EQ(shown->index(0, 2).data(TeamFiguresModel::RankRole).toInt(), 1);
 }
 
 } // namespace
