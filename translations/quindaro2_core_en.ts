@@ -975,12 +975,12 @@ Compared with: %2</translation>
     <message>
         <location filename="../src/core/league/TeamFiguresModel.cpp" line="131"/>
         <source>平均走力</source>
-        <translation>Running avg.</translation>
+        <translation>Avg. speed</translation>
     </message>
     <message>
         <location filename="../src/core/league/TeamFiguresModel.cpp" line="132"/>
         <source>平均防御率</source>
-        <translation>ERA avg.</translation>
+        <translation>Avg. ERA</translation>
     </message>
 </context>
 <context>
