@@ -297,48 +297,56 @@ grid, row, column heading, old value, new value. Nothing is written.
         <source>  --patch PATCH ROM にこのパッチを当てたものと比べる。別の ROM 用の BPS パッチは受け付けません
   --format F    出力の形式: text（既定）、json
 
+--format json は {&quot;edition&quot;, &quot;differences&quot;} で、differences の各要素は team、code、
+grid、row（league と同じ）、column（1 から）、heading、old（ROM のセル）、new（比べる
+ROM のセル）を持ちます。
+
 終了コード: 0 違いなし、3 違いあり、1 ファイルを読めない、2 使い方の誤りまたは受け付けられないパッチ
 </source>
         <translation>  --patch PATCH compare with ROM after this patch; a BPS patch for another ROM is
                 refused
   --format F    output format: text (default), json
 
+--format json writes {&quot;edition&quot;, &quot;differences&quot;}; each element of differences has
+team, code, grid, row (as for league), column (from 1), heading, old (the cell in
+ROM) and new (the cell in the other).
+
 Exit codes: 0 no differences, 3 differences, 1 a file cannot be read, 2 a usage
 error or a refused patch
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="57"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="61"/>
         <source>diff の形式は text か json です</source>
         <translation>The format of diff is text or json</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="61"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="65"/>
         <source>--patch と一緒には ROM のファイル名が1つ必要です</source>
         <translation>With --patch, give one file name, ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="62"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="66"/>
         <source>ROM と OTHER のファイル名が必要です</source>
         <translation>Give two file names, ROM and OTHER</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="80"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="84"/>
         <source>違いはありません</source>
         <translation>No differences</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="83"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="87"/>
         <source>%1個のセルが違います</source>
         <translation>%1 cells differ</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="105"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="109"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="128"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="132"/>
         <source>%1  %2  %3行目  %4：%5 → %6</source>
         <translation>%1  %2  row %3  %4: %5 → %6</translation>
     </message>
@@ -764,42 +772,58 @@ column&apos;s value as the editor&apos;s grids show it.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="92"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="66"/>
+        <source>
+--format json は {&quot;edition&quot;, &quot;players&quot;} で、players の各要素は team（番号）、code
+（同じコードのチームが2つあれば &quot;C (13)&quot; のように番号つき）、grid、row（1 から）と、
+項目名（name、homeRuns など）ごとのセルを持つ fields です。--format csv は選手ごとに
+1行で、列は team,code,grid,row とその版のすべての項目名です（その表にない項目は空）。
+</source>
+        <translation>
+--format json writes {&quot;edition&quot;, &quot;players&quot;}; each element of players has team (the
+number), code (with the number where two teams share it, &quot;C (13)&quot;), grid, row
+(from 1) and fields, the cells by field name (name, homeRuns, ...). --format csv
+writes one line per player with the columns team,code,grid,row and every field
+name of the edition (empty where the player&apos;s grid lacks it).
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="97"/>
         <source>表は batter、pitcher、manager のどれかです：%1</source>
         <translation>The grid is one of batter, pitcher and manager: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="96"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="101"/>
         <source>ROM のファイル名が1つ必要です</source>
         <translation>Give one file name, ROM</translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="106"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="111"/>
         <source>%1年版には監督の表がありません</source>
         <translation>The %1 edition has no manager grid</translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="119"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="124"/>
         <source>その版に %1 の列はありません。列は %2 です</source>
         <translation>The edition has no column %1; its columns are %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="197"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="202"/>
         <source>チーム</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="198"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="203"/>
         <source>表</source>
         <translation>Grid</translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="199"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="204"/>
         <source>行</source>
         <translation>Row</translation>
     </message>
     <message>
-        <location filename="../src/cli/LeagueCommand.cpp" line="215"/>
+        <location filename="../src/cli/LeagueCommand.cpp" line="220"/>
         <source>%1人</source>
         <translation>%1 players</translation>
     </message>

@@ -36,6 +36,10 @@ public:
             + Text::tr("  --patch PATCH ROM にこのパッチを当てたものと比べる。別の ROM 用の BPS パッチは受け付けません\n"
                        "  --format F    出力の形式: text（既定）、json\n"
                        "\n"
+                       "--format json は {\"edition\", \"differences\"} で、differences の各要素は team、code、\n"
+                       "grid、row（league と同じ）、column（1 から）、heading、old（ROM のセル）、new（比べる\n"
+                       "ROM のセル）を持ちます。\n"
+                       "\n"
                        "終了コード: 0 違いなし、3 違いあり、1 ファイルを読めない、2 使い方の誤りまたは受け付けられないパッチ\n");
     }
 

@@ -62,7 +62,12 @@ public:
                        "  --sort COLUMN その列の順に並べる: 列の見出しか英語の項目名（homeRuns など）。\n"
                        "                数は数として、名前はその版の文字の順に並べます\n"
                        "  --descending  大きい順に並べる\n")
-            + FormatHelp();
+            + FormatHelp()
+            + Text::tr("\n"
+                       "--format json は {\"edition\", \"players\"} で、players の各要素は team（番号）、code\n"
+                       "（同じコードのチームが2つあれば \"C (13)\" のように番号つき）、grid、row（1 から）と、\n"
+                       "項目名（name、homeRuns など）ごとのセルを持つ fields です。--format csv は選手ごとに\n"
+                       "1行で、列は team,code,grid,row とその版のすべての項目名です（その表にない項目は空）。\n");
     }
 
     std::vector<QCommandLineOption> options() const override
