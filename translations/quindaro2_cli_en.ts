@@ -13,7 +13,8 @@
 で --format json と csv の形を表示します。
 版 E は %2 または %3（ROM を読むコマンドでは auto で ROM から推定）。
 チーム T は 0 から数える番号か、その版で一つしかないチームコード（G、Bu など）。
-終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値
+終了コード: 0 成功、1 ファイルを読み書きできない、2 使い方の誤りまたは受け付けられない値、
+3 diff で違いがある
 </source>
         <translation>Usage: quindaro2-cli &lt;command&gt; [options] [arguments]
 
@@ -24,21 +25,21 @@ formats&apos; the forms of --format json and csv.
 Edition E is %2 or %3; commands that read a ROM also take auto.
 Team T is a number from 0, or a team code unique in the edition (G, Bu, ...).
 Exit codes: 0 success, 1 a file cannot be read or written, 2 a usage error or
-a refused value
+a refused value, 3 diff found differences
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="49"/>
+        <location filename="../src/cli/Cli.cpp" line="50"/>
         <source>%1 は文字として読めないバイトを含んでいます（UTF-8 ではない名前）。別の名前のファイルを使わないよう、何もしません</source>
         <translation>%1 holds bytes that are no text (a name that is not UTF-8). Nothing is done, so that no file of another name is used</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="56"/>
+        <location filename="../src/cli/Cli.cpp" line="57"/>
         <source>標準出力に書き込めません（%1）</source>
         <translation>Cannot write to standard output (%1)</translation>
     </message>
     <message>
-        <location filename="../src/cli/Cli.cpp" line="83"/>
+        <location filename="../src/cli/Cli.cpp" line="84"/>
         <source>不明なコマンドです：%1</source>
         <translation>Unknown command: %1</translation>
     </message>
@@ -51,54 +52,54 @@ a refused value
         <translation>--team is missing</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="65"/>
+        <location filename="../src/cli/Command.cpp" line="67"/>
         <source>  --edition E   版（%1 または %2）
 </source>
         <translation>  --edition E   edition (%1 or %2)
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="70"/>
+        <location filename="../src/cli/Command.cpp" line="72"/>
         <source>  --team T      チーム: 0 から数える番号、またはその版で一つしかないチームコード
 </source>
         <translation>  --team T      team: a number from 0, or a team code unique in the edition
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="76"/>
-        <location filename="../src/cli/Command.cpp" line="94"/>
+        <location filename="../src/cli/Command.cpp" line="78"/>
+        <location filename="../src/cli/Command.cpp" line="96"/>
         <source>--edition がありません</source>
         <translation>--edition is missing</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="88"/>
+        <location filename="../src/cli/Command.cpp" line="90"/>
         <source>  --edition E   版（%1 または %2）。auto なら ROM から推定します
 </source>
         <translation>  --edition E   edition (%1 or %2); auto detects it from the ROM
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="102"/>
+        <location filename="../src/cli/Command.cpp" line="104"/>
         <source>版は %1、%2 または auto で指定してください：%3</source>
         <translation>Give the edition as %1, %2 or auto: %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="115"/>
+        <location filename="../src/cli/Command.cpp" line="117"/>
         <source>版を推定できません：%1。--edition で版を指定してください</source>
         <translation>Cannot detect the edition: %1. Give it with --edition</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="120"/>
+        <location filename="../src/cli/Command.cpp" line="122"/>
         <source>%1年版と推定しました（次点 %2年版との差 %3）</source>
         <translation>Detected the %1 edition (%3 ahead of the %2 edition)</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="149"/>
+        <location filename="../src/cli/Command.cpp" line="151"/>
         <source>警告：%1</source>
         <translation>Warning: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/Command.cpp" line="151"/>
+        <location filename="../src/cli/Command.cpp" line="153"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
@@ -263,6 +264,91 @@ Exit codes: 0 detected, 1 the file cannot be read, 2 not detected
         <location filename="../src/cli/DetectCommand.cpp" line="70"/>
         <source>推定できません：%1</source>
         <translation>Cannot detect the edition: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DiffCommand</name>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="24"/>
+        <source>別の ROM かパッチと選手ごとに比べる</source>
+        <translation>compare with another ROM or a patch, player by player</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="28"/>
+        <source>使い方: quindaro2-cli diff --edition E ROM OTHER [--format text|json]
+       quindaro2-cli diff --edition E ROM --patch PATCH [--format text|json]
+
+ROM と、同じ版の別の ROM（OTHER）または ROM に IPS/BPS パッチを当てたもの（メモリの中だけ）を
+比べ、値の違うセルを1つ1行で表示します: チーム、表、行、列の見出し、元の値、新しい値。
+何も書き込みません。
+
+</source>
+        <translation>Usage: quindaro2-cli diff --edition E ROM OTHER [--format text|json]
+       quindaro2-cli diff --edition E ROM --patch PATCH [--format text|json]
+
+Compares ROM with OTHER, another ROM of the same edition, or with ROM after an
+IPS/BPS patch (in memory only), and prints one line per cell that differs: team,
+grid, row, column heading, old value, new value. Nothing is written.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="36"/>
+        <source>  --patch PATCH ROM にこのパッチを当てたものと比べる。別の ROM 用の BPS パッチは受け付けません
+  --format F    出力の形式: text（既定）、json
+
+--format json は {&quot;edition&quot;, &quot;differences&quot;} で、differences の各要素は team、code、
+grid、row（league と同じ）、column（1 から）、heading、old（ROM のセル）、new（比べる
+ROM のセル）を持ちます。
+
+終了コード: 0 違いなし、3 違いあり、1 ファイルを読めない、2 使い方の誤りまたは受け付けられないパッチ
+</source>
+        <translation>  --patch PATCH compare with ROM after this patch; a BPS patch for another ROM is
+                refused
+  --format F    output format: text (default), json
+
+--format json writes {&quot;edition&quot;, &quot;differences&quot;}; each element of differences has
+team, code, grid, row (as for league), column (from 1), heading, old (the cell in
+ROM) and new (the cell in the other).
+
+Exit codes: 0 no differences, 3 differences, 1 a file cannot be read, 2 a usage
+error or a refused patch
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="61"/>
+        <source>diff の形式は text か json です</source>
+        <translation>The format of diff is text or json</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="65"/>
+        <source>--patch と一緒には ROM のファイル名が1つ必要です</source>
+        <translation>With --patch, give one file name, ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="66"/>
+        <source>ROM と OTHER のファイル名が必要です</source>
+        <translation>Give two file names, ROM and OTHER</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="84"/>
+        <source>違いはありません</source>
+        <translation>No differences</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="87"/>
+        <source>%1個のセルが違います</source>
+        <translation>%1 cells differ</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="109"/>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="132"/>
+        <source>%1  %2  %3行目  %4：%5 → %6</source>
+        <translation>%1  %2  row %3  %4: %5 → %6</translation>
     </message>
 </context>
 <context>
@@ -640,6 +726,106 @@ and team colours do not change.
         <location filename="../src/cli/Io.cpp" line="79"/>
         <source>使い方は &apos;%1 %2--help&apos; で表示します</source>
         <translation>&apos;%1 %2--help&apos; shows the usage</translation>
+    </message>
+</context>
+<context>
+    <name>LeagueCommand</name>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="49"/>
+        <source>全チームの全選手を1つの表にして表示する</source>
+        <translation>show every player of every team in one table</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="53"/>
+        <source>使い方: quindaro2-cli league --edition E ROM [--grid batter|pitcher|manager] [--team T]
+                            [--find TEXT] [--sort COLUMN [--descending]] [--format text|json|csv]
+
+全チームの選手を1人1行で、チーム、表、行、エディタの表と同じ各列の値とともに表示します。
+
+</source>
+        <translation>Usage: quindaro2-cli league --edition E ROM [--grid batter|pitcher|manager] [--team T]
+                            [--find TEXT] [--sort COLUMN [--descending]] [--format text|json|csv]
+
+Shows every player of every team, one a line, with the team, grid, row and each
+column&apos;s value as the editor&apos;s grids show it.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="59"/>
+        <source>  --grid G      その表の選手だけ: batter、pitcher、manager
+  --team T      そのチームの選手だけ（0 から数える番号か、その版で一つしかないチームコード）
+  --find TEXT   名前にその文字を含む選手だけ。ローマ字（tanaka）はかなに変えて探します
+  --sort COLUMN その列の順に並べる: 列の見出しか英語の項目名（homeRuns など）。
+                数は数として、名前はその版の文字の順に並べます
+  --descending  大きい順に並べる
+</source>
+        <translation>  --grid G      only the players of this grid: batter, pitcher, manager
+  --team T      only the players of this team (a number from 0, or a team code
+                unique in the edition)
+  --find TEXT   only players whose name holds the text; romaji (tanaka) is
+                searched as kana
+  --sort COLUMN sort by this column: its heading or the English field name
+                (homeRuns, ...); numbers as numbers, names in the edition&apos;s
+                character order
+  --descending  largest first
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="66"/>
+        <source>
+--format json は {&quot;edition&quot;, &quot;players&quot;} で、players の各要素は team（番号）、code
+（同じコードのチームが2つあれば &quot;C (13)&quot; のように番号つき）、grid、row（1 から）と、
+項目名（name、homeRuns など）ごとのセルを持つ fields です。--format csv は選手ごとに
+1行で、列は team,code,grid,row とその版のすべての項目名です（その表にない項目は空）。
+</source>
+        <translation>
+--format json writes {&quot;edition&quot;, &quot;players&quot;}; each element of players has team (the
+number), code (with the number where two teams share it, &quot;C (13)&quot;), grid, row
+(from 1) and fields, the cells by field name (name, homeRuns, ...). --format csv
+writes one line per player with the columns team,code,grid,row and every field
+name of the edition (empty where the player&apos;s grid lacks it).
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="97"/>
+        <source>表は batter、pitcher、manager のどれかです：%1</source>
+        <translation>The grid is one of batter, pitcher and manager: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="101"/>
+        <source>ROM のファイル名が1つ必要です</source>
+        <translation>Give one file name, ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="111"/>
+        <source>%1年版には監督の表がありません</source>
+        <translation>The %1 edition has no manager grid</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="124"/>
+        <source>その版に %1 の列はありません。列は %2 です</source>
+        <translation>The edition has no column %1; its columns are %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="202"/>
+        <source>チーム</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="203"/>
+        <source>表</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="204"/>
+        <source>行</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/LeagueCommand.cpp" line="220"/>
+        <source>%1人</source>
+        <translation>%1 players</translation>
     </message>
 </context>
 <context>

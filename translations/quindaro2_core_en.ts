@@ -4,81 +4,81 @@
 <context>
     <name>BpsPatch</name>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="34"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="30"/>
         <source>パッチが壊れています（%1）</source>
         <translation>The patch is damaged (%1)</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="128"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="99"/>
         <source>変更後のファイルが大きすぎて BPS パッチにできません（64 MiB まで）</source>
         <translation>The modified file is too large for a BPS patch (64 MiB at most)</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="202"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="117"/>
         <source>BPS パッチではありません</source>
         <translation>This is not a BPS patch</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="204"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="119"/>
         <source>短すぎます</source>
         <translation>too short</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="207"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="122"/>
         <source>パッチの CRC32 が合いません</source>
         <translation>the patch&apos;s CRC32 does not match</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="214"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="129"/>
         <source>ヘッダーが読めません</source>
         <translation>unreadable header</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="217"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="132"/>
         <source>このパッチは別の ROM のためのものです（元のファイルの大きさか CRC32 が合いません）</source>
         <translation>This patch is for another ROM (the size or the CRC32 of the original file does not match)</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="219"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="134"/>
         <source>出来上がるファイルが 64 MiB を超えます</source>
         <translation>the result would exceed 64 MiB</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="221"/>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="233"/>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="246"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="136"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="148"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="161"/>
         <source>途中で切れています</source>
         <translation>cut off</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="236"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="151"/>
         <source>出来上がるファイルの大きさを超えて書き込みます</source>
         <translation>writes past the end of the result</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="241"/>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="255"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="156"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="170"/>
         <source>元のファイルの外を読みます</source>
         <translation>reads outside the original file</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="252"/>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="263"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="167"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="178"/>
         <source>コピー元の位置が読めません</source>
         <translation>unreadable copy offset</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="266"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="181"/>
         <source>まだ書かれていない位置からコピーします</source>
         <translation>copies from a part not yet written</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="277"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="192"/>
         <source>出来上がるファイルが途中までしか書かれません</source>
         <translation>leaves the result incomplete</translation>
     </message>
     <message>
-        <location filename="../src/core/patch/BpsPatch.cpp" line="279"/>
+        <location filename="../src/core/patch/BpsPatch.cpp" line="194"/>
         <source>出来上がったファイルの CRC32 が合いません</source>
         <translation>the result&apos;s CRC32 does not match</translation>
     </message>
@@ -245,7 +245,7 @@
     <message>
         <location filename="../src/core/edition/ColumnTip.cpp" line="18"/>
         <source>選手の名前．ローマ字でも入力できます</source>
-        <translation>The player's name. Romaji can be typed too</translation>
+        <translation>The player&apos;s name. Romaji can be typed too</translation>
     </message>
     <message>
         <location filename="../src/core/edition/ColumnTip.cpp" line="19"/>
@@ -384,12 +384,12 @@
 %2</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="192"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="204"/>
         <source>ほか %1 件</source>
         <translation>and %1 more</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="193"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="205"/>
         <source>ROMファイルから読み込めないデータがあります．ファイルと版の選択を確かめてください．
 
 </source>
@@ -398,36 +398,36 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="207"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="219"/>
         <source>%1 に保存しました．</source>
         <translation>Saved to %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="225"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="237"/>
         <source>パッチのファイル名は .ips か .bps で終わる必要があります：%1</source>
         <translation>A patch file name must end in .ips or .bps: %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="229"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="241"/>
         <source>パッチを書き込めませんでした．
 %1</source>
         <translation>Could not write the patch.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="232"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="244"/>
         <source>%1 にパッチを書き込みました．ROM ファイルは変わっていません．</source>
         <translation>Wrote the patch to %1. The ROM file is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="260"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="272"/>
         <source>選手データを出力できませんでした．
 %1</source>
         <translation>Could not export the player data.
 %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/session/EditorSession.cpp" line="264"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="276"/>
         <source>選手データを %n 個のファイルに出力しました．</source>
         <translation>
             <numerusform>Exported the player data to %n file.</numerusform>
@@ -435,24 +435,24 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="294"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="306"/>
         <source>選手データを取り込めませんでした．
 %1</source>
         <translation>Could not import the player data.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="305"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="317"/>
         <source>選手データを取り込んで %1 に保存しました．</source>
         <translation>Imported the player data and saved %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="334"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="346"/>
         <source>ROMが開かれていません</source>
         <translation>No ROM is open</translation>
     </message>
     <message>
-        <location filename="../src/core/session/EditorSession.cpp" line="357"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="369"/>
         <source>貼り付けられないセルがあるため、何も変えていません．
 
 </source>
@@ -461,7 +461,7 @@
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/core/session/EditorSession.cpp" line="367"/>
+        <location filename="../src/core/session/EditorSession.cpp" line="379"/>
         <source>%n 行を貼り付けました．</source>
         <translation>
             <numerusform>Pasted %n row.</numerusform>
@@ -801,6 +801,39 @@
     </message>
 </context>
 <context>
+    <name>LeagueComparison</name>
+    <message>
+        <location filename="../src/core/league/LeagueComparison.cpp" line="46"/>
+        <source>%1 は ROM としては大きすぎます</source>
+        <translation>%1 is too large for a ROM</translation>
+    </message>
+</context>
+<context>
+    <name>LeagueTableModel</name>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="160"/>
+        <source>開いている ROM：%1
+比べる ROM：%2</source>
+        <translation>Opened ROM: %1
+Compared with: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="169"/>
+        <source>チーム</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="170"/>
+        <source>表</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/LeagueTableModel.cpp" line="171"/>
+        <source>行</source>
+        <translation>Row</translation>
+    </message>
+</context>
+<context>
     <name>NameProblem</name>
     <message>
         <location filename="../src/core/edit/NameProblem.cpp" line="35"/>
@@ -1042,6 +1075,34 @@
         <location filename="../src/core/save/SaveDocument.cpp" line="78"/>
         <source>ROM と保存する内容は同じです。パッチは書きません</source>
         <translation>The ROM already holds what would be saved. No patch is written</translation>
+    </message>
+</context>
+<context>
+    <name>TeamFiguresModel</name>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="128"/>
+        <source>チーム</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="129"/>
+        <source>平均打率</source>
+        <translation>Batting avg.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="130"/>
+        <source>総本塁打</source>
+        <translation>Home runs</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="131"/>
+        <source>平均走力</source>
+        <translation>Avg. speed</translation>
+    </message>
+    <message>
+        <location filename="../src/core/league/TeamFiguresModel.cpp" line="132"/>
+        <source>平均防御率</source>
+        <translation>Avg. ERA</translation>
     </message>
 </context>
 <context>

@@ -320,6 +320,91 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>quindaro2::LeagueView</name>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="46"/>
+        <source>名前(&amp;N)：</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="48"/>
+        <source>かな、またはローマ字</source>
+        <translation>kana or romaji</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="53"/>
+        <source>チーム</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="55"/>
+        <source>表</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="56"/>
+        <source>比較...(&amp;C)</source>
+        <translation>&amp;Compare...</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="57"/>
+        <source>違う選手だけ(&amp;D)</source>
+        <translation>Only &amp;differing players</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="79"/>
+        <source>リーグ</source>
+        <translation>League</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="104"/>
+        <source>全チーム</source>
+        <translation>All teams</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="105"/>
+        <source>全選手</source>
+        <translation>All players</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="126"/>
+        <source>ROM が開かれていません</source>
+        <translation>No ROM is open</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="149"/>
+        <source>%1人</source>
+        <translation>%1 players</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="151"/>
+        <source>（違うセル %1）</source>
+        <translation> (%1 cells differ)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="157"/>
+        <source>比べる ROM かパッチ</source>
+        <translation>ROM or patch to compare with</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="158"/>
+        <source>ROM とパッチ (*.nes *.ips *.bps);;すべてのファイル (*)</source>
+        <translation>ROMs and patches (*.nes *.ips *.bps);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="162"/>
+        <source>比較</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/LeagueView.cpp" line="162"/>
+        <source>比べられません．
+%1</source>
+        <translation>Cannot compare.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>quindaro2::RecentFilesMenu</name>
     <message>
         <location filename="../src/gui/app/RecentFilesMenu.cpp" line="47"/>
@@ -547,176 +632,186 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="134"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="135"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="139"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="141"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
         <source>名前を付けて保存...(&amp;A)</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="143"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="145"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
         <source>エミュレータで試す(&amp;T)</source>
         <translation>&amp;Try in Emulator</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="150"/>
         <source>エミュレータの設定(&amp;M)...</source>
         <translation>&amp;Emulator Settings...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="151"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="155"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="158"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="156"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="159"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="158"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="161"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="159"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="162"/>
         <source>ヘルプ(&amp;M)...</source>
         <translation>He&amp;lp...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="164"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="167"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="165"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="168"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="181"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="184"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="182"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="185"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="183"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="186"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="184"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="187"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="190"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="202"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="205"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="204"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="207"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="381"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="255"/>
+        <source>リーグ</source>
+        <translation>League</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="258"/>
+        <source>チーム比較</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/app/TMainForm.cpp" line="405"/>
         <source>帽子の色 %1</source>
         <translation>Cap colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="382"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="406"/>
         <source>ユニフォームの色 %1</source>
         <translation>Uniform colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="415"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="439"/>
         <source>エミュレータで試せませんでした．
 %1</source>
         <translation>Could not try in the emulator.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="418"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="442"/>
         <source>エミュレータを起動しました（編集中のデータのコピーで試しています）．</source>
         <translation>The emulator was started (on a copy of the data as edited).</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="461"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="485"/>
         <source>%1年版</source>
         <translation>%1 edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="462"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="486"/>
         <source>ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く</source>
         <translation>To open a ROM press F1 (File → Open); for a sample, File → Open Sample ROM</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="324"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="333"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="328"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="337"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="512"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="536"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="565"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="589"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="576"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="600"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>
@@ -851,6 +946,19 @@ Write these changes to the ROM file?</translation>
         <location filename="../src/gui/app/TVersionForm.cpp" line="49"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quindaro2::TeamsView</name>
+    <message>
+        <location filename="../src/gui/league/TeamsView.cpp" line="68"/>
+        <source>チームの比較</source>
+        <translation>Teams side by side</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/TeamsView.cpp" line="74"/>
+        <source>グラフ(&amp;G)：</source>
+        <translation>&amp;Chart:</translation>
     </message>
 </context>
 </TS>

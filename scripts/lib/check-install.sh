@@ -131,7 +131,7 @@ if [ -f "$deb" ]; then
     grep -qx "\./usr/$file" <<<"$contents" || fail "the package lacks /usr/$file"
   done
   depends=$(dpkg-deb -f "$deb" Depends)
-  for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-ipafont-gothic qt6-translations-l10n; do
+  for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 qt6-qpa-plugins fonts-ipafont-gothic qt6-translations-l10n; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package: $depends"
   done
   dpkg-deb -x "$deb" "$work/unpacked"

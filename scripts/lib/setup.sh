@@ -10,7 +10,7 @@ QUINDARO2_PACKAGES=(
   cmake ninja-build g++ pkg-config
   librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev file lintian
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
-  qt6-tools-dev qt6-l10n-tools
+  qt6-tools-dev qt6-l10n-tools qt6-charts-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic qt6-translations-l10n
 )

@@ -31,6 +31,8 @@ const std::vector<std::unique_ptr<Command>>& Commands()
         std::vector<std::unique_ptr<Command>> list;
         list.push_back(MakeExportCommand());
         list.push_back(MakeShowCommand());
+        list.push_back(MakeLeagueCommand());
+        list.push_back(MakeDiffCommand());
         list.push_back(MakeSetCommand());
         list.push_back(MakeImportCommand());
         list.push_back(MakeDemoCommand());

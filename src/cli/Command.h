@@ -41,6 +41,8 @@ std::unique_ptr<Command> MakeDemoCommand();
 std::unique_ptr<Command> MakePatchCommand();
 std::unique_ptr<Command> MakeDetectCommand();
 std::unique_ptr<Command> MakeImportCommand();
+std::unique_ptr<Command> MakeLeagueCommand();
+std::unique_ptr<Command> MakeDiffCommand();
 
 // What the commands share: the edition and team options, their help lines,
 // and reading them.

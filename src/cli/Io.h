@@ -10,6 +10,7 @@ enum ExitCode {
     kExitOk = 0,
     kExitFileError = 1,  // a file could not be read or written
     kExitUsage = 2,      // a usage error or refused input
+    kExitDiffers = 3,    // diff: the two leagues differ
 };
 
 // Where the tool's results and messages go. Every line is made safe for a

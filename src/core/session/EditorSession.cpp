@@ -154,6 +154,18 @@ bool EditorSession::ShowTeam(int team)
     return true;
 }
 
+bool EditorSession::ShowPlayer(int team, RecordKind grid, int slot)
+{
+    if (!document_ || slot < 0 || slot >= document_->profile().slots(grid))
+        return false;
+    if (team != team_ && !ShowTeam(team))
+        return false;
+    int column = 1;
+    document_->profile().columnOfKind(grid, ColumnKind::Name, &column);
+    Q_EMIT cellShown(grid, column, slot + 1);
+    return true;
+}
+
 void EditorSession::showTeamView(bool reset)
 {
     const auto compute = [this] {

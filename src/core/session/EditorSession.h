@@ -51,6 +51,9 @@ public:
     // Shows another team (TeamBoxChange), after the question; false when the
     // shown team stays.
     bool ShowTeam(int team);
+    // Shows the team, through the same question, with the player's name
+    // cell selected; false when the shown team stays.
+    bool ShowPlayer(int team, RecordKind grid, int slot);
 
     // Save (MenuSaveClick): true when the document was saved.
     bool Save();
@@ -84,6 +87,8 @@ Q_SIGNALS:
     void viewChanged();
     // A change of the shown team was made or taken back here.
     void changeShown(RecordKind grid, int column, int row);
+    // A cell of the shown team to select, as a jump to a player asks.
+    void cellShown(RecordKind grid, int column, int row);
     // A line for the status bar, shown for `timeout` milliseconds (0 keeps it).
     void message(const QString& text, int timeout);
     void modifiedChanged(bool modified);

@@ -15,6 +15,8 @@
 #include "gui/app/RosterGridView.h"
 #include "gui/app/UndoActions.h"
 #include "gui/edit/NesColor.h"
+#include "gui/league/LeagueView.h"
+#include "gui/league/TeamsView.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -98,6 +100,7 @@ TMainForm::TMainForm(MainWindowPrompts* prompts, EditDialogs* editDialogs, QWidg
     connect(session_, &EditorSession::opened, this, &TMainForm::showOpened);
     connect(session_, &EditorSession::viewChanged, this, &TMainForm::showView);
     connect(session_, &EditorSession::changeShown, this, &TMainForm::showChangedCell);
+    connect(session_, &EditorSession::cellShown, this, &TMainForm::showChangedCell);
     connect(session_, &EditorSession::modifiedChanged, this, &QWidget::setWindowModified);
     connect(session_, &EditorSession::message, statusBar(), &QStatusBar::showMessage);
     connect(session_, &EditorSession::saved, this, [this] {
@@ -247,6 +250,12 @@ QWidget* TMainForm::createDataPage()
     connectGridKeys(BatterGrid, RecordKind::Batter);
     connectGridKeys(PitcherGrid, RecordKind::Pitcher);
     connectGridKeys(VisorGrid, RecordKind::Manager);
+
+    League = new LeagueView(DataPage);
+    DataPage->addTab(League, tr("リーグ"));
+    connect(League, &LeagueView::playerChosen, this, &TMainForm::showPlayer);
+    Teams = new TeamsView(DataPage);
+    DataPage->addTab(Teams, tr("チーム比較"));
     return DataPage;
 }
 
@@ -350,6 +359,8 @@ void TMainForm::showOpened()
         TeamBox->setCurrentIndex(0);
     }
     DataPage->setTabEnabled(kManagerTab, profile.managers.has_value());
+    League->setDocument(&document);
+    Teams->setDocument(&document);
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
         grid->fitColumns();
     enableRomCommands();
@@ -366,6 +377,19 @@ void TMainForm::TeamBoxChange(int index)
     }
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
         grid->fitColumns();
+}
+
+void TMainForm::showPlayer(int team, RecordKind grid, int slot)
+{
+    const bool otherTeam = team != session_->team();
+    if (!session_->ShowPlayer(team, grid, slot))
+        return;
+    if (otherTeam) {
+        const QSignalBlocker blocker(TeamBox);
+        TeamBox->setCurrentIndex(team);
+        for (RosterGridView* view : {BatterGrid, PitcherGrid, VisorGrid})
+            view->fitColumns();
+    }
 }
 
 void TMainForm::showView()

@@ -21,6 +21,8 @@ namespace quindaro2 {
 
 class CellTypingEditor;
 class EmulatorTries;
+class LeagueView;
+class TeamsView;
 class QtMainWindowPrompts;
 class RecentFilesMenu;
 class RosterGridView;
@@ -103,6 +105,8 @@ public:
     RosterGridView* BatterGrid = nullptr;
     RosterGridView* PitcherGrid = nullptr;
     RosterGridView* VisorGrid = nullptr;
+    LeagueView* League = nullptr;  // every player of the league, beside the grids
+    TeamsView* Teams = nullptr;    // the teams side by side
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +126,7 @@ private:
     void showCaption();
     void showEdition();
     void showChangedCell(RecordKind grid, int column, int row);
+    void showPlayer(int team, RecordKind grid, int slot);
     void enableRomCommands();
     void rememberOpenedRom();
     void showRecentFiles();

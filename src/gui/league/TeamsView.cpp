@@ -1,0 +1,143 @@
+#include "gui/league/TeamsView.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace quindaro2 {
+
+namespace {
+
+// A figure's cell: a bar as long as its place between the column's smallest
+// and largest value, green for the best team and red for the worst.
+class FigureBarDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (index.column() > 0 && index.data(TeamFiguresModel::ValueRole).isValid()) {
+            const double share = index.data(TeamFiguresModel::ShareRole).toDouble();
+            const int rank = index.data(TeamFiguresModel::RankRole).toInt();
+            const QColor color = rank > 0 ? QColor(110, 190, 110) : rank < 0 ? QColor(225, 120, 110) : QColor(150, 180, 225);
+            QRect bar = option.rect.adjusted(2, 3, -2, -3);
+            // Even the smallest keeps a sliver, so that no team looks empty.
+            bar.setWidth(std::max(2, static_cast<int>(bar.width() * (0.08 + 0.92 * share))));
+            painter->fillRect(bar, color);
+        }
+        QStyleOptionViewItem shown = option;
+        if (index.column() > 0 && index.data(TeamFiguresModel::RankRole).toInt() != 0)
+            shown.font.setBold(true);
+        QStyledItemDelegate::paint(painter, shown, index);
+    }
+};
+
+} // namespace
+
+TeamsView::TeamsView(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 4, 0, 0);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(&model_);
+    sorted_->setSortRole(TeamFiguresModel::ValueRole);
+    Table = new QTableView(splitter);
+    Table->setModel(sorted_);
+    Table->setItemDelegate(new FigureBarDelegate(Table));
+    Table->setSortingEnabled(true);
+    Table->sortByColumn(0, Qt::AscendingOrder);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->verticalHeader()->hide();
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Table->setAccessibleName(tr("チームの比較"));
+
+    auto* chartPane = new QWidget(splitter);
+    auto* chartLayout = new QVBoxLayout(chartPane);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    auto* choiceRow = new QHBoxLayout;
+    auto* caption = new QLabel(tr("グラフ(&G)："), chartPane);
+    FigureChoice = new QComboBox(chartPane);
+    for (int figure = 1; figure <= TeamFiguresModel::kFigures; ++figure)
+        FigureChoice->addItem(model_.headerData(figure, Qt::Horizontal).toString());
+    caption->setBuddy(FigureChoice);
+    choiceRow->addWidget(caption);
+    choiceRow->addWidget(FigureChoice, 1);
+    chartLayout->addLayout(choiceRow);
+    Chart = new QChartView(new QChart, chartPane);
+    Chart->setRenderHint(QPainter::Antialiasing);
+    Chart->setMinimumSize(300, 220);
+    chartLayout->addWidget(Chart, 1);
+    splitter->addWidget(Table);
+    splitter->addWidget(chartPane);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+
+    connect(FigureChoice, &QComboBox::currentIndexChanged, this, &TeamsView::drawChart);
+    connect(&model_, &QAbstractItemModel::modelReset, this, &TeamsView::drawChart);
+    drawChart();
+}
+
+void TeamsView::setDocument(const RomDocument* document)
+{
+    model_.setDocument(document);
+}
+
+int TeamsView::chartedFigure() const
+{
+    return FigureChoice->currentIndex() + 1;
+}
+
+QChart* TeamsView::chart() const
+{
+    return Chart->chart();
+}
+
+void TeamsView::drawChart()
+{
+    QChart* chart = Chart->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    const int figure = chartedFigure();
+    auto* bars = new QBarSet(model_.headerData(figure, Qt::Horizontal).toString());
+    QStringList teams;
+    double highest = 0;
+    for (int team = 0; team < model_.rowCount(); ++team) {
+        const double value = model_.value(team, figure).value_or(0);
+        *bars << value;
+        highest = std::max(highest, value);
+        teams << model_.index(team, 0).data().toString();
+    }
+    auto* series = new QBarSeries;
+    series->append(bars);
+    chart->addSeries(series);
+    auto* axisX = new QBarCategoryAxis;
+    axisX->append(teams);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    series->attachAxis(axisX);
+    auto* axisY = new QValueAxis;
+    axisY->setRange(0, highest > 0 ? highest * 1.1 : 1);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisY);
+    chart->legend()->hide();
+    chart->setTitle(bars->label());
+}
+
+} // namespace quindaro2

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/league/TeamFiguresModel.h"
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace quindaro2 {
+
+class RomDocument;
+
+// The teams side by side: their four figures, each drawn as a bar in its
+// cell with the best and worst of each column marked, sortable by any
+// column, and a chart of one chosen figure with one bar per team.
+class TeamsView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TeamsView(QWidget* parent = nullptr);
+
+    void setDocument(const RomDocument* document);
+
+    TeamFiguresModel& model() { return model_; }
+    // The figure the chart draws, 1 to 4.
+    int chartedFigure() const;
+    QChart* chart() const;
+
+    QTableView* Table = nullptr;
+    QComboBox* FigureChoice = nullptr;
+    QChartView* Chart = nullptr;
+
+private:
+    void drawChart();
+
+    TeamFiguresModel model_;
+    QSortFilterProxyModel* sorted_ = nullptr;
+};
+
+} // namespace quindaro2
