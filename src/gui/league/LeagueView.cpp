@@ -46,7 +46,6 @@ LeagueView::LeagueView(QWidget* parent) : QWidget(parent)
     auto* searchCaption = new QLabel(tr("名前(&N)："), this);
     SearchEdit = new QLineEdit(this);
     SearchEdit->setPlaceholderText(tr("かな、またはローマ字"));
-    SearchEdit->setClearButtonEnabled(true);
     SearchEdit->setMinimumWidth(140);
     searchCaption->setBuddy(SearchEdit);
     TeamFilter = new QComboBox(this);
@@ -91,6 +90,14 @@ LeagueView::LeagueView(QWidget* parent) : QWidget(parent)
             Q_EMIT playerChosen(player->team, player->grid, player->slot);
     });
     setDocument(nullptr);
+}
+
+// The clear button looks its icon up in the theme, which the editor's start
+// need not wait for: the view gets it when it is first seen.
+void LeagueView::showEvent(QShowEvent* event)
+{
+    SearchEdit->setClearButtonEnabled(true);
+    QWidget::showEvent(event);
 }
 
 void LeagueView::setDocument(const RomDocument* document)

@@ -48,6 +48,9 @@ public:
 Q_SIGNALS:
     void playerChosen(int team, RecordKind grid, int slot);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void applyFilter();
     void showCount();

@@ -79,10 +79,7 @@ TeamsView::TeamsView(QWidget* parent) : QWidget(parent)
     choiceRow->addWidget(caption);
     choiceRow->addWidget(FigureChoice, 1);
     chartLayout->addLayout(choiceRow);
-    Chart = new QChartView(new QChart, chartPane);
-    Chart->setRenderHint(QPainter::Antialiasing);
-    Chart->setMinimumSize(300, 220);
-    chartLayout->addWidget(Chart, 1);
+    chartLayout_ = chartLayout;
     splitter->addWidget(Table);
     splitter->addWidget(chartPane);
     splitter->setStretchFactor(0, 1);
@@ -91,6 +88,24 @@ TeamsView::TeamsView(QWidget* parent) : QWidget(parent)
 
     connect(FigureChoice, &QComboBox::currentIndexChanged, this, &TeamsView::drawChart);
     connect(&model_, &QAbstractItemModel::modelReset, this, &TeamsView::drawChart);
+}
+
+void TeamsView::showEvent(QShowEvent* event)
+{
+    ensureChart();
+    QWidget::showEvent(event);
+}
+
+// The chart is made when it is first seen: the editor's start does not wait
+// for the charts' scene.
+void TeamsView::ensureChart()
+{
+    if (Chart)
+        return;
+    Chart = new QChartView(new QChart);
+    Chart->setRenderHint(QPainter::Antialiasing);
+    Chart->setMinimumSize(300, 220);
+    chartLayout_->addWidget(Chart, 1);
     drawChart();
 }
 
@@ -104,13 +119,16 @@ int TeamsView::chartedFigure() const
     return FigureChoice->currentIndex() + 1;
 }
 
-QChart* TeamsView::chart() const
+QChart* TeamsView::chart()
 {
+    ensureChart();
     return Chart->chart();
 }
 
 void TeamsView::drawChart()
 {
+    if (!Chart)
+        return;
     QChart* chart = Chart->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes())

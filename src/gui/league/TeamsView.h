@@ -7,6 +7,8 @@
 class QChart;
 class QChartView;
 class QComboBox;
+class QShowEvent;
+class QVBoxLayout;
 class QSortFilterProxyModel;
 class QTableView;
 
@@ -28,17 +30,22 @@ public:
     TeamFiguresModel& model() { return model_; }
     // The figure the chart draws, 1 to 4.
     int chartedFigure() const;
-    QChart* chart() const;
+    QChart* chart();
 
     QTableView* Table = nullptr;
     QComboBox* FigureChoice = nullptr;
     QChartView* Chart = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void ensureChart();
     void drawChart();
 
     TeamFiguresModel model_;
     QSortFilterProxyModel* sorted_ = nullptr;
+    QVBoxLayout* chartLayout_ = nullptr;
 };
 
 } // namespace quindaro2
