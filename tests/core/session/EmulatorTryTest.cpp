@@ -42,8 +42,9 @@ TEST(EmulatorCommand, SplitsArgumentsAndPlacesTheFile)
         const Result<EmulatorCommand> command =
             EmulatorCommandFor(QString::fromLatin1(c.program), QString::fromLatin1(c.arguments), file);
         ASSERT_EQ(command.ok(), c.ok) << c.arguments;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(command->arguments, c.expected) << c.arguments;
+        }
     }
 }
 
