@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +42,39 @@ auto RunModal(QDialog& dialog, const std::function<void()>& act, Open open)
     EXPECT_TRUE(acted) << "the dialog never ran its event loop";
     EXPECT_FALSE(timedOut) << "the dialog was left open";
     EXPECT_FALSE(dialog.isVisible());
+    return result;
+}
+
+// As RunModal, for a dialog that `open` makes only when it first needs it:
+// `act` gets the dialog of type Dialog that opened modally.
+template <typename Dialog, typename Open>
+auto RunNextModal(const std::function<void(Dialog&)>& act, Open open)
+{
+    QObject context;  // no action outlives this call
+    bool acted = false;
+    QPointer<Dialog> opened;
+    QTimer::singleShot(0, &context, [&] {
+        acted = true;
+        opened = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_FALSE(opened.isNull()) << "no dialog of the expected kind opened";
+        opened->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(opened));
+        act(*opened);
+    });
+    bool timedOut = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &context, [&] {
+        timedOut = true;
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->done(QDialog::Rejected);
+    });
+    guard.start(5000);
+    auto result = open();
+    guard.stop();
+    EXPECT_TRUE(acted) << "no dialog ran its event loop";
+    EXPECT_FALSE(timedOut) << "the dialog was left open";
+    EXPECT_TRUE(opened.isNull() || !opened->isVisible());
     return result;
 }
 

@@ -16,26 +16,25 @@ namespace quindaro2 {
 
 QtMainWindowPrompts::QtMainWindowPrompts(QWidget* window)
     : window_(window),
-      NameForm(new TNameForm(window)),
-      ListForm(new TListForm(window)),
-      ValueForm(new TValueForm(window)),
-      VersionForm(new TVersionForm(window)),
-      AboutForm(new TAboutForm(window)),
-      OutputForm(new TOutputForm(window)),
-      HistoryForm(new THistoryForm(window)),
-      ColorForm(new TColorForm(window)),
-      ImportForm(new TImportForm(window)),
-      editDialogs_(*NameForm, *ListForm, *ValueForm, window)
+      VersionForm(window),
+      AboutForm(window),
+      OutputForm(window),
+      HistoryForm(window),
+      ColorForm(window),
+      ImportForm(window),
+      editDialogs_(window)
 {
-    if (const std::optional<ExportChoice> kept = EditorSettings().exportChoice())
-        OutputForm->Remember(kept->fileName, kept->mode == ExportMode::PerTeam ? 1 : 0);
 }
 
-QtMainWindowPrompts::~QtMainWindowPrompts()
+QtMainWindowPrompts::~QtMainWindowPrompts() = default;
+
+TOutputForm& QtMainWindowPrompts::outputForm()
 {
-    for (QDialog* dialog : std::initializer_list<QDialog*>{NameForm, ListForm, ValueForm, VersionForm, AboutForm,
-                                                           OutputForm, HistoryForm, ColorForm, ImportForm})
-        delete dialog;
+    if (!OutputForm.made()) {
+        if (const std::optional<ExportChoice> kept = EditorSettings().exportChoice())
+            OutputForm->Remember(kept->fileName, kept->mode == ExportMode::PerTeam ? 1 : 0);
+    }
+    return *OutputForm;
 }
 
 std::optional<QString> QtMainWindowPrompts::AskRomFile()
@@ -102,10 +101,11 @@ std::optional<int> QtMainWindowPrompts::PickColor()
 
 std::optional<ExportChoice> QtMainWindowPrompts::AskExport()
 {
-    if (!OutputForm->Execute())
+    TOutputForm& form = outputForm();
+    if (!form.Execute())
         return std::nullopt;
-    return ExportChoice{OutputForm->ChosenFileName(),
-                        OutputForm->OutputOptionIndex() == 1 ? ExportMode::PerTeam : ExportMode::OneFile};
+    return ExportChoice{form.ChosenFileName(),
+                        form.OutputOptionIndex() == 1 ? ExportMode::PerTeam : ExportMode::OneFile};
 }
 
 void QtMainWindowPrompts::ShowHistory()

@@ -2,26 +2,22 @@
 
 #include "core/session/MainWindowPrompts.h"
 #include "gui/app/TVersionForm.h"
+#include "gui/dialogs/LazyDialog.h"
 #include "gui/dialogs/TAboutForm.h"
 #include "gui/dialogs/THistoryForm.h"
 #include "gui/dialogs/TImportForm.h"
 #include "gui/dialogs/TOutputForm.h"
 #include "gui/edit/QtEditDialogs.h"
 #include "gui/edit/TColorForm.h"
-#include "gui/edit/TListForm.h"
-#include "gui/edit/TNameForm.h"
-#include "gui/edit/TValueForm.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 
 namespace quindaro2 {
 
-// The real dialogs of the editor, created once in the order the program has
-// always created them and reused for the whole run, so each remembers its last
-// state (the edition chosen, the export file, the history's scroll position).
-// The window owns them as its children; whichever of the two goes first, each
-// dialog is deleted once.
+// The real dialogs of the editor, each made when first asked for, so that the
+// window's start pays for none, and reused for the rest of the run, so that
+// each remembers its last state (the edition chosen, the export file, the
+// history's scroll position).
 class QtMainWindowPrompts : public MainWindowPrompts {
     Q_DECLARE_TR_FUNCTIONS(QtMainWindowPrompts)
 
@@ -54,16 +50,16 @@ public:
     void ShowImportProblems(const QString& summary, const QString& details) override;
 
 private:
+    // The export dialog, with the last run's choice when it is first made.
+    TOutputForm& outputForm();
+
     QWidget* window_;
-    QPointer<TNameForm> NameForm;
-    QPointer<TListForm> ListForm;
-    QPointer<TValueForm> ValueForm;
-    QPointer<TVersionForm> VersionForm;
-    QPointer<TAboutForm> AboutForm;
-    QPointer<TOutputForm> OutputForm;
-    QPointer<THistoryForm> HistoryForm;
-    QPointer<TColorForm> ColorForm;
-    QPointer<TImportForm> ImportForm;
+    LazyDialog<TVersionForm> VersionForm;
+    LazyDialog<TAboutForm> AboutForm;
+    LazyDialog<TOutputForm> OutputForm;
+    LazyDialog<THistoryForm> HistoryForm;
+    LazyDialog<TColorForm> ColorForm;
+    LazyDialog<TImportForm> ImportForm;
     QString importFolder_;  // where the last import's files were chosen
     QtEditDialogs editDialogs_;
 };

@@ -46,6 +46,8 @@ namespace quindaro2 {
 namespace {
 
 constexpr int kManagerTab = 2;
+constexpr int kLeagueTab = 3;
+constexpr int kTeamsTab = 4;
 // The grids keep at least this many rows in view when the window is made small.
 constexpr int kMinimumRowsShown = 5;
 
@@ -251,12 +253,42 @@ QWidget* TMainForm::createDataPage()
     connectGridKeys(PitcherGrid, RecordKind::Pitcher);
     connectGridKeys(VisorGrid, RecordKind::Manager);
 
-    League = new LeagueView(DataPage);
-    DataPage->addTab(League, tr("リーグ"));
-    connect(League, &LeagueView::playerChosen, this, &TMainForm::showPlayer);
-    Teams = new TeamsView(DataPage);
-    DataPage->addTab(Teams, tr("チーム比較"));
+    // The league's two pages are filled when first shown, so that the start pays for neither.
+    for (const QString& title : {tr("リーグ"), tr("チーム比較")}) {
+        auto* page = new QWidget(DataPage);
+        (new QVBoxLayout(page))->setContentsMargins(0, 0, 0, 0);
+        DataPage->addTab(page, title);
+    }
+    connect(DataPage, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == kLeagueTab)
+            league();
+        else if (tab == kTeamsTab)
+            teams();
+    });
     return DataPage;
+}
+
+LeagueView& TMainForm::league()
+{
+    if (!League) {
+        QWidget* page = DataPage->widget(kLeagueTab);
+        League = new LeagueView(page);
+        page->layout()->addWidget(League);
+        connect(League, &LeagueView::playerChosen, this, &TMainForm::showPlayer);
+        League->setDocument(session_->document());
+    }
+    return *League;
+}
+
+TeamsView& TMainForm::teams()
+{
+    if (!Teams) {
+        QWidget* page = DataPage->widget(kTeamsTab);
+        Teams = new TeamsView(page);
+        page->layout()->addWidget(Teams);
+        Teams->setDocument(session_->document());
+    }
+    return *Teams;
 }
 
 void TMainForm::connectGridKeys(RosterGridView* view, RecordKind grid)
@@ -359,8 +391,10 @@ void TMainForm::showOpened()
         TeamBox->setCurrentIndex(0);
     }
     DataPage->setTabEnabled(kManagerTab, profile.managers.has_value());
-    League->setDocument(&document);
-    Teams->setDocument(&document);
+    if (League)
+        League->setDocument(&document);
+    if (Teams)
+        Teams->setDocument(&document);
     for (RosterGridView* grid : {BatterGrid, PitcherGrid, VisorGrid})
         grid->fitColumns();
     enableRomCommands();

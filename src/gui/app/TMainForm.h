@@ -105,8 +105,10 @@ public:
     RosterGridView* BatterGrid = nullptr;
     RosterGridView* PitcherGrid = nullptr;
     RosterGridView* VisorGrid = nullptr;
-    LeagueView* League = nullptr;  // every player of the league, beside the grids
-    TeamsView* Teams = nullptr;    // the teams side by side
+    // Every player of the league, beside the grids, and the teams side by
+    // side: each made when its tab is first shown or it is first asked for.
+    LeagueView& league();
+    TeamsView& teams();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +120,8 @@ private:
     void createEditMenu();
     QWidget* createTopPanel();
     QWidget* createDataPage();
+    LeagueView* League = nullptr;
+    TeamsView* Teams = nullptr;
     // The edition the edition dialog preselects for a file: the one it was opened as last.
     std::optional<int> rememberedEdition(const QString& path) const;
     // Another ROM is open: caption, team list, tabs, commands, recent files.

@@ -1,36 +1,33 @@
 #include "gui/edit/QtEditDialogs.h"
 
 #include "gui/dialogs/JapaneseFont.h"
-#include "gui/edit/TListForm.h"
-#include "gui/edit/TNameForm.h"
-#include "gui/edit/TValueForm.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
 
 namespace quindaro2 {
 
-QtEditDialogs::QtEditDialogs(TNameForm& nameForm, TListForm& listForm, TValueForm& valueForm, QWidget* parent)
-    : nameForm_(nameForm), listForm_(listForm), valueForm_(valueForm), parent_(parent)
+QtEditDialogs::QtEditDialogs(QWidget* parent)
+    : parent_(parent), nameForm_(parent), listForm_(parent), valueForm_(parent)
 {
 }
 
 std::optional<QString> QtEditDialogs::EditName(int edition, const QString& name, const AnswerCheck& check)
 {
-    return nameForm_.EditName(edition, name, check);
+    return nameForm_->EditName(edition, name, check);
 }
 
 std::optional<QString> QtEditDialogs::ChooseItem(const QString& caption, const QString& label,
                                                  const QStringList& choices, const QString& current)
 {
-    return listForm_.ChooseItem(caption, label, choices, current);
+    return listForm_->ChooseItem(caption, label, choices, current);
 }
 
 std::optional<QString> QtEditDialogs::EnterValue(const QString& caption, const QString& label,
                                                  const ValueRange& range, int start, const QString& hint,
                                                  const AnswerCheck& check)
 {
-    return valueForm_.EnterValue(caption, label, range, start, hint, check);
+    return valueForm_->EnterValue(caption, label, range, start, hint, check);
 }
 
 void QtEditDialogs::ShowError(const QString& message)

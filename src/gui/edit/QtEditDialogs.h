@@ -1,20 +1,19 @@
 #pragma once
 
 #include "core/edit/EditDialogs.h"
-
-class QWidget;
+#include "gui/dialogs/LazyDialog.h"
+#include "gui/edit/TListForm.h"
+#include "gui/edit/TNameForm.h"
+#include "gui/edit/TValueForm.h"
 
 namespace quindaro2 {
 
-class TListForm;
-class TNameForm;
-class TValueForm;
-
-// The edit commands' dialogs as the editor shows them: the three forms that
-// live for the whole run, and error boxes over the main window.
+// The edit commands' dialogs as the editor shows them: the three forms, each
+// made on its first use and kept for the rest of the run, and error boxes over
+// the main window.
 class QtEditDialogs : public EditDialogs {
 public:
-    QtEditDialogs(TNameForm& nameForm, TListForm& listForm, TValueForm& valueForm, QWidget* parent);
+    explicit QtEditDialogs(QWidget* parent);
 
     std::optional<QString> EditName(int edition, const QString& name, const AnswerCheck& check) override;
     std::optional<QString> ChooseItem(const QString& caption, const QString& label, const QStringList& choices,
@@ -24,10 +23,10 @@ public:
     void ShowError(const QString& message) override;
 
 private:
-    TNameForm& nameForm_;
-    TListForm& listForm_;
-    TValueForm& valueForm_;
     QWidget* parent_;
+    LazyDialog<TNameForm> nameForm_;
+    LazyDialog<TListForm> listForm_;
+    LazyDialog<TValueForm> valueForm_;
 };
 
 } // namespace quindaro2

@@ -17,7 +17,7 @@ namespace quindaro2 {
 namespace {
 
 using test::RomFolder;
-using testing::RunModal;
+using testing::RunNextModal;
 
 // What the edition dialog showed when it opened.
 struct Shown {
@@ -34,20 +34,18 @@ protected:
     Shown open(const QByteArray& bytes, const QString& item = QString())
     {
         const QString path = folder.write(QStringLiteral("rom%1.nes").arg(++files), bytes);
-        TVersionForm* dialog = form.findChild<TVersionForm*>();
         Shown shown;
-        RunModal(
-            *dialog,
-            [&] {
-                for (QRadioButton* button : dialog->findChildren<QRadioButton*>()) {
+        RunNextModal<TVersionForm>(
+            [&](TVersionForm& dialog) {
+                for (QRadioButton* button : dialog.findChildren<QRadioButton*>()) {
                     if (button->isChecked())
                         shown.checked = button->text();
                     if (button->text() == item)
                         QTest::mouseClick(button, Qt::LeftButton);
                 }
-                shown.note = dialog->NoteLabel->text();
-                shown.noteVisible = dialog->NoteLabel->isVisible();
-                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+                shown.note = dialog.NoteLabel->text();
+                shown.noteVisible = dialog.NoteLabel->isVisible();
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
             },
             [&] {
                 form.OpenRomFile(path);

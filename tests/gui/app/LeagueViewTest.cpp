@@ -30,7 +30,7 @@ protected:
         ASSERT_TRUE(form.session().isOpen());
     }
 
-    LeagueTableModel& model() { return form.League->model(); }
+    LeagueTableModel& model() { return form.league().model(); }
     static int NameColumn(RecordKind grid)
     {
         int column = 0;
@@ -49,30 +49,50 @@ protected:
     }
     void choose(int row)
     {
-        form.League->Table->setFocus();
-        form.League->Table->setCurrentIndex(model().index(row, 0));
-        QTest::keyClick(form.League->Table, Qt::Key_Return);
+        form.league().Table->setFocus();
+        form.league().Table->setCurrentIndex(model().index(row, 0));
+        QTest::keyClick(form.league().Table, Qt::Key_Return);
     }
 
     QString rom;
 };
 
+// The league's pages are made when their tab is first shown, with the ROM
+// opened before, and follow the next ROM opened.
+TEST_F(LeagueViewTest, TheLeaguePagesAreMadeWhenFirstShown)
+{
+    for (const int tab : {3, 4})
+        EXPECT_TRUE(form.DataPage->widget(tab)->findChildren<QWidget*>().isEmpty()) << tab;
+    form.DataPage->setCurrentIndex(3);
+    ASSERT_NE(form.DataPage->widget(3)->findChild<LeagueView*>(), nullptr);
+    EXPECT_EQ(form.DataPage->widget(4)->findChild<TeamsView*>(), nullptr);
+    form.DataPage->setCurrentIndex(4);
+    ASSERT_NE(form.DataPage->widget(4)->findChild<TeamsView*>(), nullptr);
+    EXPECT_EQ(form.teams().model().rowCount(), FindProfile(1993)->teamCount());
+
+    open(folder.write(QStringLiteral("old.nes"), DemoRomImage(1986)), 1986);
+    EXPECT_EQ(form.teams().model().rowCount(), FindProfile(1986)->teamCount());
+    const EditionProfile& profile = *FindProfile(1986);
+    EXPECT_EQ(model().rowCount(), profile.teamCount() * (profile.slots(RecordKind::Batter) + profile.slots(RecordKind::Pitcher)
+                                                         + profile.slots(RecordKind::Manager)));
+}
+
 // Typed romaji find the player an edit just named; an undo takes it away again.
 TEST_F(LeagueViewTest, SearchFollowsEditsAndUndo)
 {
     edit(RecordKind::Pitcher, NameColumn(RecordKind::Pitcher), 3, QStringLiteral("ぬぬぬ"));
-    QTest::keyClicks(form.League->SearchEdit, QStringLiteral("nunu"));
+    QTest::keyClicks(form.league().SearchEdit, QStringLiteral("nunu"));
     ASSERT_EQ(model().rowCount(), 1);
     EXPECT_EQ(shownRow(0, RecordKind::Pitcher, 2), 0);
-    EXPECT_TRUE(form.League->CountLabel->text().startsWith(u'1'));
+    EXPECT_TRUE(form.league().CountLabel->text().startsWith(u'1'));
 
     form.MenuUndo->trigger();
     EXPECT_EQ(model().rowCount(), 0);
-    form.League->SearchEdit->clear();
+    form.league().SearchEdit->clear();
     const EditionProfile& profile = *FindProfile(1993);
     EXPECT_EQ(model().rowCount(), profile.teamCount() * (profile.slots(RecordKind::Batter)
                                                          + profile.slots(RecordKind::Pitcher) + 1));
-    form.League->GridFilter->setCurrentIndex(3);  // managers
+    form.league().GridFilter->setCurrentIndex(3);  // managers
     EXPECT_EQ(model().rowCount(), profile.teamCount());
     EXPECT_EQ(model().index(3, 0).data().toString(), QStringLiteral("C (3)"));
 }
@@ -80,10 +100,10 @@ TEST_F(LeagueViewTest, SearchFollowsEditsAndUndo)
 // A click on a heading sorts by it as numbers, a second click the other way.
 TEST_F(LeagueViewTest, HeadingsSortAsNumbers)
 {
-    form.League->GridFilter->setCurrentIndex(1);  // batters
+    form.league().GridFilter->setCurrentIndex(1);  // batters
     const QStringList headings = LeagueHeadings(*FindProfile(1993));
     const int column = LeagueTableModel::kFixedColumns + static_cast<int>(headings.indexOf(QStringLiteral("本塁打")));
-    QHeaderView* header = form.League->Table->horizontalHeader();
+    QHeaderView* header = form.league().Table->horizontalHeader();
     for (const bool descending : {false, true}) {
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
@@ -153,7 +173,7 @@ TEST_F(LeagueViewTest, ComparisonMarksTheDifferingCells)
     ASSERT_TRUE(other.setRecord(profile, RecordKind::Pitcher, 13, 4, record).ok());
     const QString otherPath = folder.write(QStringLiteral("other.nes"), other.bytes());
 
-    ASSERT_TRUE(form.League->compareWith(otherPath).ok());
+    ASSERT_TRUE(form.league().compareWith(otherPath).ok());
     const int row = shownRow(13, RecordKind::Pitcher, 4);
     const int name = LeagueTableModel::kFixedColumns
                      + static_cast<int>(LeagueHeadings(profile).indexOf(profile.column(RecordKind::Pitcher, NameColumn(RecordKind::Pitcher))->header));
@@ -161,25 +181,25 @@ TEST_F(LeagueViewTest, ComparisonMarksTheDifferingCells)
     EXPECT_FALSE(model().index(row, name + 1).data(LeagueTableModel::DiffersRole).toBool());
     EXPECT_TRUE(model().index(row, name).data(Qt::ToolTipRole).toString().contains(QStringLiteral("ぬぬぬ")));
 
-    form.League->OnlyDifferences->setChecked(true);
+    form.league().OnlyDifferences->setChecked(true);
     ASSERT_EQ(model().rowCount(), 1);
     // An edit of the opened league is compared at once.
-    form.League->OnlyDifferences->setChecked(false);
+    form.league().OnlyDifferences->setChecked(false);
     edit(RecordKind::Batter, NameColumn(RecordKind::Batter), 1, QStringLiteral("ぬぬ"));
     EXPECT_EQ(model().differences().size(), 2u);
     form.MenuUndo->trigger();
 
     QByteArray bps = "BPS1";
-    EXPECT_FALSE(form.League->compareWith(folder.write(QStringLiteral("bad.bps"), bps + QByteArray(40, '\0'))).ok());
+    EXPECT_FALSE(form.league().compareWith(folder.write(QStringLiteral("bad.bps"), bps + QByteArray(40, '\0'))).ok());
     EXPECT_EQ(model().differences().size(), 1u);
-    EXPECT_FALSE(form.League->compareWith(folder.path(QStringLiteral("missing.nes"))).ok());
+    EXPECT_FALSE(form.league().compareWith(folder.path(QStringLiteral("missing.nes"))).ok());
 }
 
 // The chart draws one bar per team of the chosen figure, the shown team's
 // unsaved edit included; the table sorts by a figure's value.
 TEST_F(LeagueViewTest, TeamsSideBySideFollowTheShownTeamsEdits)
 {
-    TeamsView& teams = *form.Teams;
+    TeamsView& teams = form.teams();
     teams.FigureChoice->setCurrentIndex(1);  // home runs
     int column = 0;
     FindProfile(1993)->columnOfKind(RecordKind::Batter, ColumnKind::HomeRuns, &column);

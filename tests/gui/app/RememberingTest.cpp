@@ -239,19 +239,16 @@ TEST_F(RememberingTest, TheExportChoicesComeBack)
 
     QWidget window;
     QtMainWindowPrompts real(&window);
-    auto* output = window.findChild<TOutputForm*>();
-    ASSERT_NE(output, nullptr);
     QString shown;
-    const bool accepted = testing::RunModal(
-        *output,
-        [&] {
-            shown = output->findChild<QLineEdit*>(QStringLiteral("FileEdit"))->text();
-            output->findChild<QPushButton*>(QStringLiteral("OpenButton"))->click();
+    const std::optional<ExportChoice> accepted = testing::RunNextModal<TOutputForm>(
+        [&](TOutputForm& output) {
+            shown = output.findChild<QLineEdit*>(QStringLiteral("FileEdit"))->text();
+            output.findChild<QPushButton*>(QStringLiteral("OpenButton"))->click();
         },
-        [&] { return output->Execute(); });
-    EXPECT_TRUE(accepted);
+        [&] { return real.AskExport(); });
+    ASSERT_TRUE(accepted);
     EXPECT_EQ(shown, out);
-    EXPECT_EQ(output->OutputOptionIndex(), 1);
+    EXPECT_EQ(accepted->mode, ExportMode::PerTeam);
 }
 
 // A settings file whose recent list claims more entries than the menu shows

@@ -121,6 +121,23 @@ TEST_F(WindowStateTest, SavingOverAnotherFileAsksFirst)
     EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - other.nes"));
 }
 
+// No dialog is made before it is first asked for; then it is kept, so that
+// it remembers its state.
+TEST(QtMainWindowPromptsTest, ADialogIsMadeWhenFirstAskedForAndKept)
+{
+    QWidget window;
+    QtMainWindowPrompts prompts(&window);
+    EXPECT_TRUE(window.findChildren<QDialog*>().isEmpty());
+    for (int round = 0; round < 2; ++round) {
+        QTimer::singleShot(0, &window, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        prompts.ShowAbout();
+    }
+    EXPECT_EQ(window.findChildren<QDialog*>().size(), 1);
+}
+
 // The real question: the toolkit's own overwrite question, "No" first.
 TEST(QtMainWindowPromptsTest, TheReplaceQuestionDefaultsToNo)
 {

@@ -23,23 +23,19 @@
 namespace quindaro2 {
 namespace {
 
-using testing::RunModal;
+using testing::RunNextModal;
 
 class QtEditDialogsTest : public ::testing::Test {
 protected:
     QWidget window;
-    TNameForm nameForm{&window};
-    TListForm listForm{&window};
-    TValueForm valueForm{&window};
-    QtEditDialogs dialogs{nameForm, listForm, valueForm, &window};
+    QtEditDialogs dialogs{&window};
 };
 
 TEST_F(QtEditDialogsTest, EnterValueHandsEveryArgumentToItsPlace)
 {
     QString caption, label, range, memo;
-    const std::optional<QString> value = RunModal(
-        valueForm,
-        [&] {
+    const std::optional<QString> value = RunNextModal<TValueForm>(
+        [&](TValueForm& valueForm) {
             caption = valueForm.windowTitle();
             label = valueForm.Label->text();
             range = valueForm.Range->text();
@@ -75,9 +71,8 @@ TEST_F(RealDialogEditTest, ANumberOutsideTheRangeIsRefusedInTheValueDialog)
 {
     testing::MessageBoxSeen warning;
     bool openAfterRefusal = false;
-    const std::optional<Change> change = RunModal(
-        valueForm,
-        [&] {
+    const std::optional<Change> change = RunNextModal<TValueForm>(
+        [&](TValueForm& valueForm) {
             valueForm.ValueEdit->selectAll();
             QTest::keyClicks(valueForm.ValueEdit, QStringLiteral("110"));
             testing::CloseNextMessageBox(warning);
@@ -102,9 +97,8 @@ TEST_F(RealDialogEditTest, ANameTheEditionCannotStoreIsRefusedInTheNameDialog)
 {
     testing::MessageBoxSeen warning;
     QString keptFirst;
-    const std::optional<Change> change = RunModal(
-        nameForm,
-        [&] {
+    const std::optional<Change> change = RunNextModal<TNameForm>(
+        [&](TNameForm& nameForm) {
             nameForm.First->lineEdit()->selectAll();
             testing::TypeText(nameForm.First->lineEdit(), QStringLiteral("を"));
             testing::CloseNextMessageBox(warning);
