@@ -3,11 +3,14 @@
 #include "core/file/SystemError.h"
 #include "core/file/WriteSteps.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -39,17 +42,33 @@ bool CopyAttributes(const QByteArray& from, int to)
     return true;
 }
 
+// The file a path names past its symbolic links, which stay links; the path
+// itself when the links go round in a circle.
+QString PastLinks(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128; ++depth) {
+        if (!info.isSymLink())
+            return info.filePath();
+        info.setFile(info.symLinkTarget());
+    }
+    return path;
+}
+
 } // namespace
 
 QString Replacement::failed(const QString& reason) const
 {
-    return existing_ ? CannotWrite(file_->fileName(), reason) : CannotCreate(file_->fileName(), reason);
+    return existing_ ? CannotWrite(path_, reason) : CannotCreate(path_, reason);
 }
 
 Replacement::Outcome Replacement::prepare(const QString& path, const QByteArray& bytes, const struct stat* existing)
 {
     existing_ = existing != nullptr;
-    file_ = std::make_unique<QSaveFile>(path);
+    path_ = path;
+    replaced_ = PastLinks(path);
+    staged_ = replaced_ + QStringLiteral(".quindaro2-new-%1").arg(QCoreApplication::applicationPid());
+    file_ = std::make_unique<QSaveFile>(staged_);
     file_->setDirectWriteFallback(false);
     // Unbuffered: a write that fails fails here, not unseen inside commit().
     if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -77,10 +96,17 @@ Replacement::Outcome Replacement::prepare(const QString& path, const QByteArray&
 
 bool Replacement::commit()
 {
-    if (file_->commit())
-        return true;
-    error_ = failed(file_->errorString());
-    return false;
+    if (!file_->commit()) {
+        error_ = failed(file_->errorString());
+        return false;
+    }
+    const QByteArray staged = QFile::encodeName(staged_);
+    if (::rename(staged.constData(), QFile::encodeName(replaced_).constData()) != 0) {
+        error_ = failed(SystemError());
+        ::unlink(staged.constData());
+        return false;
+    }
+    return true;
 }
 
 } // namespace quindaro2

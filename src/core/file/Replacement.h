@@ -12,7 +12,11 @@ namespace quindaro2 {
 
 // The new image of one file, made and flushed apart under a temporary name,
 // that replaces the file in one step when committed and vanishes when
-// dropped: until then the file keeps its old bytes.
+// dropped: until then the file keeps its old bytes. The save file is given
+// a name of this process's own beside the file, one that is free, and the
+// committed image is renamed over the file: a save file given the file's
+// own name must invent a free one, and seeding the random source for it
+// costs more than the rest of a small export.
 class Replacement {
 public:
     enum class Outcome { Ready, Failed, KeepInPlace };
@@ -29,6 +33,9 @@ public:
 private:
     QString failed(const QString& reason) const;
 
+    QString path_;      // as the caller named it
+    QString replaced_;  // the file it names, past a symbolic link
+    QString staged_;  // the name the save file is committed under
     std::unique_ptr<QSaveFile> file_;
     bool existing_ = false;
     QString error_;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -84,6 +85,18 @@ const Target kTargets[] = {
      },
      [](const RomFolder& f, const QString& path) {
          EXPECT_TRUE(QFileInfo(path).isSymLink());
+         EXPECT_EQ(ReadFile(f.path(QStringLiteral("rom.nes"))), kNew);
+     }},
+    {"LinkToALinkStaysTwoLinks",
+     [](const RomFolder& f) {
+         const QString target = f.write(QStringLiteral("rom.nes"), kOld);
+         QFile::link(target, f.path(QStringLiteral("first.nes")));
+         QFile::link(f.path(QStringLiteral("first.nes")), f.path(QStringLiteral("second.nes")));
+         return f.path(QStringLiteral("second.nes"));
+     },
+     [](const RomFolder& f, const QString& path) {
+         EXPECT_TRUE(QFileInfo(path).isSymLink());
+         EXPECT_TRUE(QFileInfo(f.path(QStringLiteral("first.nes"))).isSymLink());
          EXPECT_EQ(ReadFile(f.path(QStringLiteral("rom.nes"))), kNew);
      }},
     {"CharacterDeviceIsWrittenIntoNotReplaced", [](const RomFolder&) { return QStringLiteral("/dev/null"); },
@@ -170,6 +183,22 @@ INSTANTIATE_TEST_SUITE_P(
                               "folder"},
                       PathCase{"EmptyName", [](const RomFolder&) { return QString(); }, "空"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The new image is committed under a name of this process's own and renamed
+// over the file; one left there by an earlier write that died is replaced
+// and gone afterwards, like every other name but the file's.
+TEST(WriteWholeFile, AStagedImageLeftByAnEarlierWriteIsReplaced)
+{
+    RomFolder folder;
+    const QString path = folder.write(QStringLiteral("rom.nes"), kOld);
+    const QStringList before = Entries(folder.path(QString()));
+    folder.write(QStringLiteral("rom.nes.quindaro2-new-%1").arg(QCoreApplication::applicationPid()), QByteArray("torn"));
+
+    const Status written = WriteWholeFile(path, kNew);
+    ASSERT_TRUE(written.ok()) << written.reason().toStdString();
+    EXPECT_EQ(ReadFile(path), kNew);
+    EXPECT_EQ(Entries(folder.path(QString())), before);
+}
 
 // What root saves keeps its owner, group, set-id and sticky bits, read-only
 // mode and extended attributes: a save changes a file's bytes, nothing else.
