@@ -13,10 +13,10 @@ namespace quindaro2 {
 // The new image of one file, made and flushed apart under a temporary name,
 // that replaces the file in one step when committed and vanishes when
 // dropped: until then the file keeps its old bytes. The save file is given
-// a name of this process's own beside the file, one that is free, and the
-// committed image is renamed over the file: a save file given the file's
-// own name must invent a free one, and seeding the random source for it
-// costs more than the rest of a small export.
+// a name of this process's own beside the file, and the committed image is
+// renamed over the file: a save file given the name of a file that exists
+// must invent a free one, and seeding the random source for it costs more
+// than the rest of a small export.
 class Replacement {
 public:
     enum class Outcome { Ready, Failed, KeepInPlace };
