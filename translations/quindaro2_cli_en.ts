@@ -335,10 +335,13 @@ error or a refused patch
         <source>違いはありません</source>
         <translation>No differences</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../src/cli/DiffCommand.cpp" line="87"/>
-        <source>%1個のセルが違います</source>
-        <translation>%1 cells differ</translation>
+        <source>%n個のセルが違います</source>
+        <translation>
+            <numerusform>%n cell differs</numerusform>
+            <numerusform>%n cells differ</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../src/cli/DiffCommand.cpp" line="109"/>

@@ -105,23 +105,23 @@ Do you want to replace it?</translation>
 <context>
     <name>QtMainWindowPrompts</name>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="43"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="42"/>
         <source>開く</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="46"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="45"/>
         <source>NES ROM(*.nes)</source>
         <translation>NES ROM (*.nes)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="46"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="45"/>
         <source>全てのファイル(*.*)</source>
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="67"/>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="83"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="66"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="82"/>
         <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="123"/>
         <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="140"/>
         <source>確認</source>
@@ -145,33 +145,33 @@ Do you want to replace it?</translation>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="72"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="71"/>
         <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="127"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="62"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="61"/>
         <source>サンプルROMを作る版を選んでください</source>
         <translation>Choose the edition of the sample ROM</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="68"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="67"/>
         <source>まだ保存していない変更があります．選手データは ROM ファイルから出力されます．</source>
         <translation>There are changes not saved yet. The player data is exported from the ROM file.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="70"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="69"/>
         <source>保存して出力(&amp;S)</source>
         <translation>&amp;Save and Export</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="71"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="70"/>
         <source>ファイルのまま出力(&amp;F)</source>
         <translation>Export the &amp;File As It Is</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="84"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="83"/>
         <source>出力先のファイルのうち %n 個はすでにあります．置き換えますか？</source>
         <translation>
             <numerusform>%n of the files to write exists already. Replace it?</numerusform>
@@ -179,12 +179,12 @@ Do you want to replace it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="93"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="92"/>
         <source>マニュアルを開けませんでした．%1</source>
         <translation>Cannot open the manual. %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="93"/>
+        <location filename="../src/gui/app/QtMainWindowPrompts.cpp" line="92"/>
         <source>README.md が見つかりません</source>
         <translation>README.md was not found</translation>
     </message>
@@ -332,72 +332,78 @@ Do you want to replace it?</translation>
         <translation>kana or romaji</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="53"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="52"/>
         <source>チーム</source>
         <translation>Team</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="55"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="54"/>
         <source>表</source>
         <translation>Grid</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="56"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="55"/>
         <source>比較...(&amp;C)</source>
         <translation>&amp;Compare...</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="57"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="56"/>
         <source>違う選手だけ(&amp;D)</source>
         <translation>Only &amp;differing players</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="79"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="78"/>
         <source>リーグ</source>
         <translation>League</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="104"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="111"/>
         <source>全チーム</source>
         <translation>All teams</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="105"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="112"/>
         <source>全選手</source>
         <translation>All players</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="126"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="133"/>
         <source>ROM が開かれていません</source>
         <translation>No ROM is open</translation>
     </message>
-    <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="149"/>
-        <source>%1人</source>
-        <translation>%1 players</translation>
+    <message numerus="yes">
+        <location filename="../src/gui/league/LeagueView.cpp" line="156"/>
+        <source>%n人</source>
+        <translation>
+            <numerusform>%n player</numerusform>
+            <numerusform>%n players</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/gui/league/LeagueView.cpp" line="158"/>
+        <source>（違うセル %n）</source>
+        <translation>
+            <numerusform> (%n cell differs)</numerusform>
+            <numerusform> (%n cells differ)</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="151"/>
-        <source>（違うセル %1）</source>
-        <translation> (%1 cells differ)</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="157"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="164"/>
         <source>比べる ROM かパッチ</source>
         <translation>ROM or patch to compare with</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="158"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="165"/>
         <source>ROM とパッチ (*.nes *.ips *.bps);;すべてのファイル (*)</source>
         <translation>ROMs and patches (*.nes *.ips *.bps);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="162"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="169"/>
         <source>比較</source>
         <translation>Compare</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/LeagueView.cpp" line="162"/>
+        <location filename="../src/gui/league/LeagueView.cpp" line="169"/>
         <source>比べられません．
 %1</source>
         <translation>Cannot compare.
@@ -632,186 +638,186 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TMainForm</name>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="137"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="139"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="138"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
         <source>開く...(&amp;O)</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="140"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
         <source>サンプルROMを開く(&amp;D)...</source>
         <translation>Open Sa&amp;mple ROM...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="142"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
         <source>保存...(&amp;S)</source>
         <translation>&amp;Save...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="144"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
         <source>名前を付けて保存...(&amp;A)</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="146"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
         <source>パッチとして保存(&amp;P)...</source>
         <translation>Save as &amp;Patch...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="147"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="149"/>
         <source>選手データ取込(&amp;I)...</source>
         <translation>&amp;Import Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="148"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="150"/>
         <source>エミュレータで試す(&amp;T)</source>
         <translation>&amp;Try in Emulator</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="150"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="152"/>
         <source>エミュレータの設定(&amp;M)...</source>
         <translation>&amp;Emulator Settings...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="151"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="153"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="158"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="160"/>
         <source>出力(&amp;O)</source>
         <translation>E&amp;xport</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="159"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="161"/>
         <source>選手データ出力(&amp;P)...</source>
         <translation>Export &amp;Player Data...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="161"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="163"/>
         <source>情報(&amp;I)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="162"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="164"/>
         <source>ヘルプ(&amp;M)...</source>
         <translation>He&amp;lp...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="167"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="169"/>
         <source>履歴(&amp;H)...</source>
         <translation>Release &amp;History...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="168"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="170"/>
         <source>バージョン(&amp;V)...</source>
         <translation>&amp;About QUINDARO2...</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="184"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="186"/>
         <source>平均打率：</source>
         <translation>Batting avg.:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="185"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="187"/>
         <source>総本塁打：</source>
         <translation>Home runs:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="186"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="188"/>
         <source>平均走力：</source>
         <translation>Avg. speed:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="187"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="189"/>
         <source>平均防御率：</source>
         <translation>Avg. ERA:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="193"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="195"/>
         <source>チーム：</source>
         <translation>Team:</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="205"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="207"/>
         <source>帽子の色</source>
         <translation>Cap Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="207"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="209"/>
         <source>ユニフォームの色</source>
         <translation>Uniform Colour</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="255"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="257"/>
         <source>リーグ</source>
         <translation>League</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="258"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="257"/>
         <source>チーム比較</source>
         <translation>Teams</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="405"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="439"/>
         <source>帽子の色 %1</source>
         <translation>Cap colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="406"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="440"/>
         <source>ユニフォームの色 %1</source>
         <translation>Uniform colour %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="439"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="473"/>
         <source>エミュレータで試せませんでした．
 %1</source>
         <translation>Could not try in the emulator.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="442"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="476"/>
         <source>エミュレータを起動しました（編集中のデータのコピーで試しています）．</source>
         <translation>The emulator was started (on a copy of the data as edited).</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="485"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="519"/>
         <source>%1年版</source>
         <translation>%1 edition</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="486"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="520"/>
         <source>ROMを開くには F1（ファイル → 開く）、見本は ファイル → サンプルROMを開く</source>
         <translation>To open a ROM press F1 (File → Open); for a sample, File → Open Sample ROM</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="333"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="365"/>
         <source>サンプルROMを作れませんでした．
 %1</source>
         <translation>Could not make the sample ROM.
 %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="337"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="369"/>
         <source>サンプルROMの場所：%1</source>
         <translation>Sample ROM: %1</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="536"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="570"/>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="589"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="623"/>
         <source>%1 が見つかりません．</source>
         <translation>Cannot find %1.</translation>
     </message>
     <message>
-        <location filename="../src/gui/app/TMainForm.cpp" line="600"/>
+        <location filename="../src/gui/app/TMainForm.cpp" line="634"/>
         <source>%1 が見つかりません．最近開いたファイルの一覧から外しました．</source>
         <translation>Cannot find %1. It has been removed from the recent files.</translation>
     </message>

@@ -84,7 +84,7 @@ public:
             io.note(Text::tr("違いはありません"));
             return kExitOk;
         }
-        io.note(Text::tr("%1個のセルが違います").arg(differences.size()));
+        io.note(Text::tr("%n個のセルが違います", nullptr, static_cast<int>(differences.size())));
         return kExitDiffers;
     }
 

@@ -158,5 +158,39 @@ TEST(EnglishOutputTest, DataIsTheSameInBothLanguages)
     EXPECT_EQ(ReadFile(rom), image);
 }
 
+// The count of differing cells takes the singular for one cell.
+TEST(EnglishOutputTest, OneCellDiffersAndTwoCellsDiffer)
+{
+    RomFolder folder;
+    const QString rom = folder.write(QStringLiteral("rom.nes"), DemoRomImage(1993));
+    // Batting averages at either end of their range, which an image holds exactly.
+    const auto set = [&](const QString& from, const char* row, const char* value, const QString& to) {
+        const Outcome run = English({QStringLiteral("set"), QStringLiteral("--edition"), QStringLiteral("93"),
+                                     QStringLiteral("--team"), QStringLiteral("0"), QStringLiteral("--grid"),
+                                     QStringLiteral("batter"), QStringLiteral("--row"), QString::fromLatin1(row),
+                                     QStringLiteral("--column"), QStringLiteral("3"), QString::fromLatin1(value), from,
+                                     QStringLiteral("--output"), to});
+        ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    };
+    const QString low = folder.path(QStringLiteral("low.nes"));
+    const QString high = folder.path(QStringLiteral("high.nes"));
+    const QString mixed = folder.path(QStringLiteral("mixed.nes"));
+    const QString half = folder.path(QStringLiteral("half.nes"));
+    set(rom, "1", "150", half);
+    set(half, "2", "150", low);
+    set(rom, "1", "400", half);
+    set(half, "2", "400", high);
+    set(low, "1", "400", mixed);
+    const auto diff = [](const QString& a, const QString& b) {
+        return English({QStringLiteral("diff"), QStringLiteral("--edition"), QStringLiteral("93"), a, b});
+    };
+    const Outcome one = diff(low, mixed);
+    EXPECT_EQ(one.code, 3);
+    EXPECT_TRUE(one.err.contains(QStringLiteral("1 cell differs\n"))) << one.err.toStdString();
+    const Outcome two = diff(low, high);
+    EXPECT_EQ(two.code, 3);
+    EXPECT_TRUE(two.err.contains(QStringLiteral("2 cells differ\n"))) << two.err.toStdString();
+}
+
 } // namespace
 } // namespace quindaro2

@@ -153,9 +153,9 @@ void LeagueView::applyFilter()
 
 void LeagueView::showCount()
 {
-    QString text = tr("%1人").arg(model_.rowCount());
+    QString text = tr("%n人", nullptr, model_.rowCount());
     if (model_.comparing())
-        text += tr("（違うセル %1）").arg(model_.differences().size());
+        text += tr("（違うセル %n）", nullptr, static_cast<int>(model_.differences().size()));
     CountLabel->setText(text);
 }
 
