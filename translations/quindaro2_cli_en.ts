@@ -605,6 +605,16 @@ Example: the guess for zeros.bin, a file of 1000 zero bytes
     $ quindaro2-cli detect --format json zeros.bin
 </translation>
     </message>
+    <message>
+        <location filename="../src/cli/FormatsHelp.cpp" line="124"/>
+        <source>
+league と diff の JSON のキーと CSV の列は、それぞれの --help にあります。
+</source>
+        <translation>
+The keys of the JSON and the columns of the CSV of league and diff are in their
+own --help.
+</translation>
+    </message>
 </context>
 <context>
     <name>ImportCommand</name>

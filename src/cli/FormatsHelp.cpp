@@ -120,7 +120,8 @@ QString FormatsHelp()
                "    $ quindaro2-cli detect --format json zeros.bin\n")
                .arg(kLeastScore, 0, 'f', 1)
                .arg(kClearMargin, 0, 'f', 1)
-        + kExample;
+        + kExample
+        + Text::tr("\nleague と diff の JSON のキーと CSV の列は、それぞれの --help にあります。\n");
 }
 
 } // namespace quindaro2::cli
