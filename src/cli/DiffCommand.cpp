@@ -32,7 +32,7 @@ public:
                         "比べ、値の違うセルを1つ1行で表示します: チーム、表、行、列の見出し、元の値、新しい値。\n"
                         "何も書き込みません。\n"
                         "\n")
-            + EditionHelp()
+            + EditionOrAutoHelp()
             + Text::tr("  --patch PATCH ROM にこのパッチを当てたものと比べる。別の ROM 用の BPS パッチは受け付けません\n"
                        "  --format F    出力の形式: text（既定）、json\n"
                        "\n"
@@ -51,8 +51,8 @@ public:
 
     int run(const Arguments& arguments, Io& io) const override
     {
-        const std::optional<int> edition = RequireEdition(name(), arguments, io);
-        if (!edition)
+        const std::optional<EditionChoice> choice = RequireEditionChoice(name(), arguments, io);
+        if (!choice)
             return kExitUsage;
         const std::optional<OutputFormat> format = RequireFormat(name(), arguments, io);
         if (!format)
@@ -67,6 +67,9 @@ public:
         const Result<RomImage> image = ReadRomFile(files[0]);
         if (!image)
             return io.fileError(image.reason());
+        const std::optional<int> edition = ResolveEdition(*choice, image.value(), io);
+        if (!edition)
+            return kExitUsage;
         std::optional<RomImage> other;
         if (const int code = patched ? readPatched(image.value(), arguments.value(QStringLiteral("--patch")), other, io)
                                      : readRom(files[1], other, io);

@@ -102,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ToolCase{"NoSuchColumn", {"league", "--edition", "93", "--sort", "speed", "{rom}"}, 2, false, "本塁打"},
                       ToolCase{"Missing", {"league", "--edition", "93", "{missing}"}, 1, false, "{missing}"},
                       ToolCase{"SameRom", {"diff", "--edition", "93", "{rom}", "{rom}"}, 0, false, "違いはありません"},
+                      ToolCase{"EditionDetected", {"diff", "--edition", "auto", "{rom}", "{rom}"}, 0, false, "1993"},
                       ToolCase{"OtherMissing", {"diff", "--edition", "93", "{rom}", "{missing}"}, 1, false, "{missing}"},
                       ToolCase{"PatchMissing", {"diff", "--edition", "93", "{rom}", "--patch", "{missing}"}, 1, false,
                                "{missing}"},
