@@ -1,13 +1,13 @@
 #include "gui/league/TeamsView.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QPainter>
 #include <QSortFilterProxyModel>
@@ -137,23 +137,27 @@ void TeamsView::drawChart()
     auto* bars = new QBarSet(model_.headerData(figure, Qt::Horizontal).toString());
     QStringList teams;
     double highest = 0;
-    for (int team = 0; team < model_.rowCount(); ++team) {
+    // Lying bars, one row a team, keep every label whole where standing ones
+    // cut "C (13)" short. They are drawn from the bottom up: the last team
+    // comes first, so that the first is on top.
+    for (int team = model_.rowCount() - 1; team >= 0; --team) {
         const double value = model_.value(team, figure).value_or(0);
         *bars << value;
         highest = std::max(highest, value);
         teams << model_.index(team, 0).data().toString();
     }
-    auto* series = new QBarSeries;
+    auto* series = new QHorizontalBarSeries;
     series->append(bars);
     chart->addSeries(series);
-    auto* axisX = new QBarCategoryAxis;
-    axisX->append(teams);
-    chart->addAxis(axisX, Qt::AlignBottom);
-    series->attachAxis(axisX);
-    auto* axisY = new QValueAxis;
-    axisY->setRange(0, highest > 0 ? highest * 1.1 : 1);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    series->attachAxis(axisY);
+    auto* axisTeams = new QBarCategoryAxis;
+    axisTeams->append(teams);
+    axisTeams->setTruncateLabels(false);
+    chart->addAxis(axisTeams, Qt::AlignLeft);
+    series->attachAxis(axisTeams);
+    auto* axisValues = new QValueAxis;
+    axisValues->setRange(0, highest > 0 ? highest * 1.1 : 1);
+    chart->addAxis(axisValues, Qt::AlignBottom);
+    series->attachAxis(axisValues);
     chart->legend()->hide();
     chart->setTitle(bars->label());
 }

@@ -5,7 +5,7 @@
 #include "gui/league/LeagueView.h"
 #include "gui/league/TeamsView.h"
 
-#include <QBarSeries>
+#include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
 
@@ -206,14 +206,16 @@ TEST_F(LeagueViewTest, TeamsSideBySideFollowTheShownTeamsEdits)
     const int old = Cell(form.BatterGrid, column, 1).toInt();
     edit(RecordKind::Batter, column, 1, QString::number(old == 0 ? 1 : old - 1));
     const auto bars = [&] {
-        const auto* series = qobject_cast<QBarSeries*>(teams.chart()->series().value(0));
+        const auto* series = qobject_cast<QAbstractBarSeries*>(teams.chart()->series().value(0));
         return series ? series->barSets().value(0) : nullptr;
     };
     ASSERT_TRUE(bars());
     ASSERT_EQ(bars()->count(), FindProfile(1993)->teamCount());
-    EXPECT_DOUBLE_EQ(bars()->at(0), form.HomerunLabel->text().toDouble());
+    // The first team's bar on top, which is the last drawn from the bottom.
+    const int top = bars()->count() - 1;
+    EXPECT_DOUBLE_EQ(bars()->at(top), form.HomerunLabel->text().toDouble());
     for (int team = 0; team < bars()->count(); ++team)
-        EXPECT_DOUBLE_EQ(bars()->at(team), *teams.model().value(team, 2)) << team;
+        EXPECT_DOUBLE_EQ(bars()->at(top - team), *teams.model().value(team, 2)) << team;
 
     teams.Table->sortByColumn(2, Qt::DescendingOrder);
     const QAbstractItemModel* shown = teams.Table->model();
