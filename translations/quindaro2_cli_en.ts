@@ -331,12 +331,12 @@ error or a refused patch
         <translation>Give two file names, ROM and OTHER</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="84"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="87"/>
         <source>違いはありません</source>
         <translation>No differences</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/DiffCommand.cpp" line="87"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="90"/>
         <source>%n個のセルが違います</source>
         <translation>
             <numerusform>%n cell differs</numerusform>
@@ -344,12 +344,12 @@ error or a refused patch
         </translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="109"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="112"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/DiffCommand.cpp" line="132"/>
+        <location filename="../src/cli/DiffCommand.cpp" line="135"/>
         <source>%1  %2  %3行目  %4：%5 → %6</source>
         <translation>%1  %2  row %3  %4: %5 → %6</translation>
     </message>
@@ -425,7 +425,8 @@ show、detect、import --dry-run、patch apply --dry-run は、--format json で
 どの言語でも同じです。名前などのテキストはゲームのもので、表のとおりです。数値の列の
 セルは数です。バイトは小文字の16進数（1バイト2桁）です。ないものは null です。
 a.b[].c はオブジェクト a の配列 b の各要素のキー c、GRID は batter、pitcher、
-manager（監督のいる版だけ）のどれかです。
+manager（監督のいる版だけ）のどれかです。league と diff の JSON のキーと CSV の列は、
+それぞれの --help にあります。
 
 show --format json: 1チーム
   edition                            版の年
@@ -517,7 +518,8 @@ the same in every language. Names and other texts are the game&apos;s, as the gr
 show them; the cells of number columns are numbers. Bytes are lower-case hex,
 two digits a byte. What is not there is null. a.b[].c is key c of each element
 of array b of object a; GRID is batter, pitcher or manager (only in editions
-with managers).
+with managers). The keys of the JSON and the columns of the CSV of league and
+diff are in their own --help.
 
 show --format json: one team
   edition                            the edition&apos;s year
@@ -603,16 +605,6 @@ patch apply --dry-run --format csv: one line a run
 
 Example: the guess for zeros.bin, a file of 1000 zero bytes
     $ quindaro2-cli detect --format json zeros.bin
-</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/FormatsHelp.cpp" line="124"/>
-        <source>
-league と diff の JSON のキーと CSV の列は、それぞれの --help にあります。
-</source>
-        <translation>
-The keys of the JSON and the columns of the CSV of league and diff are in their
-own --help.
 </translation>
     </message>
 </context>

@@ -37,7 +37,8 @@ QString FormatsHelp()
                "どの言語でも同じです。名前などのテキストはゲームのもので、表のとおりです。数値の列の\n"
                "セルは数です。バイトは小文字の16進数（1バイト2桁）です。ないものは null です。\n"
                "a.b[].c はオブジェクト a の配列 b の各要素のキー c、GRID は batter、pitcher、\n"
-               "manager（監督のいる版だけ）のどれかです。\n"
+               "manager（監督のいる版だけ）のどれかです。league と diff の JSON のキーと CSV の列は、\n"
+               "それぞれの --help にあります。\n"
                "\n"
                "show --format json: 1チーム\n"
                "  edition                            版の年\n"
@@ -120,8 +121,7 @@ QString FormatsHelp()
                "    $ quindaro2-cli detect --format json zeros.bin\n")
                .arg(kLeastScore, 0, 'f', 1)
                .arg(kClearMargin, 0, 'f', 1)
-        + kExample
-        + Text::tr("\nleague と diff の JSON のキーと CSV の列は、それぞれの --help にあります。\n");
+        + kExample;
 }
 
 } // namespace quindaro2::cli
