@@ -246,6 +246,14 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>TeamsChart</name>
+    <message>
+        <location filename="../src/gui/league/TeamsChart.cpp" line="30"/>
+        <source>グラフの部品が合いません：%1</source>
+        <translation>The chart module does not fit this editor: %1</translation>
+    </message>
+</context>
+<context>
     <name>UndoActions</name>
     <message>
         <location filename="../src/gui/app/UndoActions.cpp" line="22"/>
@@ -957,14 +965,19 @@ Write these changes to the ROM file?</translation>
 <context>
     <name>quindaro2::TeamsView</name>
     <message>
-        <location filename="../src/gui/league/TeamsView.cpp" line="68"/>
+        <location filename="../src/gui/league/TeamsView.cpp" line="64"/>
         <source>チームの比較</source>
         <translation>Teams side by side</translation>
     </message>
     <message>
-        <location filename="../src/gui/league/TeamsView.cpp" line="74"/>
+        <location filename="../src/gui/league/TeamsView.cpp" line="70"/>
         <source>グラフ(&amp;G)：</source>
         <translation>&amp;Chart:</translation>
+    </message>
+    <message>
+        <location filename="../src/gui/league/TeamsView.cpp" line="107"/>
+        <source>グラフを表示できません：%1</source>
+        <translation>The chart cannot be shown: %1</translation>
     </message>
 </context>
 </TS>

@@ -19,9 +19,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 build=$(quindaro2_build_dir release)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 metainfo=$(cd "$QUINDARO2_ROOT/packaging" && echo *.metainfo.xml)
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 expected=(
   bin/quindaro2
   bin/quindaro2-cli
+  "$libdir/quindaro2/libquindaro2_teams_chart.so"
   share/applications/quindaro2.desktop
   share/doc/quindaro2/README.md
   share/icons/hicolor/scalable/apps/quindaro2.svg

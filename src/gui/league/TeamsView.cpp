@@ -1,20 +1,16 @@
 #include "gui/league/TeamsView.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
+#include "gui/league/TeamsChart.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QPainter>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 namespace quindaro2 {
@@ -96,15 +92,23 @@ void TeamsView::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-// The chart is made when it is first seen: the editor's start does not wait
-// for the charts' scene.
+// The chart is made when it is first seen, by the module that draws it: the
+// editor's start neither loads the charts library nor waits for its scene.
 void TeamsView::ensureChart()
 {
     if (Chart)
         return;
-    Chart = new QChartView(new QChart);
-    Chart->setRenderHint(QPainter::Antialiasing);
-    Chart->setMinimumSize(300, 220);
+    QString error;
+    charts_ = LoadTeamsChart(error);
+    if (charts_) {
+        Chart = charts_->make(chartLayout_->parentWidget());
+        Chart->setMinimumSize(300, 220);
+    } else {
+        auto* missing = new QLabel(tr("グラフを表示できません：%1").arg(error), chartLayout_->parentWidget());
+        missing->setWordWrap(true);
+        missing->setAlignment(Qt::AlignCenter);
+        Chart = missing;
+    }
     chartLayout_->addWidget(Chart, 1);
     drawChart();
 }
@@ -119,47 +123,24 @@ int TeamsView::chartedFigure() const
     return FigureChoice->currentIndex() + 1;
 }
 
-QChart* TeamsView::chart()
+QWidget* TeamsView::chart()
 {
     ensureChart();
-    return Chart->chart();
+    return Chart;
 }
 
 void TeamsView::drawChart()
 {
-    if (!Chart)
+    if (!charts_)
         return;
-    QChart* chart = Chart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
     const int figure = chartedFigure();
-    auto* bars = new QBarSet(model_.headerData(figure, Qt::Horizontal).toString());
     QStringList teams;
-    double highest = 0;
-    // Lying bars, one row a team, keep every label whole where standing ones
-    // cut "C (13)" short. They are drawn from the bottom up: the last team
-    // comes first, so that the first is on top.
-    for (int team = model_.rowCount() - 1; team >= 0; --team) {
-        const double value = model_.value(team, figure).value_or(0);
-        *bars << value;
-        highest = std::max(highest, value);
+    QList<double> values;
+    for (int team = 0; team < model_.rowCount(); ++team) {
         teams << model_.index(team, 0).data().toString();
+        values << model_.value(team, figure).value_or(0);
     }
-    auto* series = new QHorizontalBarSeries;
-    series->append(bars);
-    chart->addSeries(series);
-    auto* axisTeams = new QBarCategoryAxis;
-    axisTeams->append(teams);
-    axisTeams->setTruncateLabels(false);
-    chart->addAxis(axisTeams, Qt::AlignLeft);
-    series->attachAxis(axisTeams);
-    auto* axisValues = new QValueAxis;
-    axisValues->setRange(0, highest > 0 ? highest * 1.1 : 1);
-    chart->addAxis(axisValues, Qt::AlignBottom);
-    series->attachAxis(axisValues);
-    chart->legend()->hide();
-    chart->setTitle(bars->label());
+    charts_->draw(Chart, model_.headerData(figure, Qt::Horizontal).toString(), teams, values);
 }
 
 } // namespace quindaro2

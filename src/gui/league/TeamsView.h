@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-class QChart;
-class QChartView;
 class QComboBox;
 class QShowEvent;
 class QVBoxLayout;
@@ -15,6 +13,7 @@ class QTableView;
 namespace quindaro2 {
 
 class RomDocument;
+class TeamsChart;
 
 // The teams side by side: their four figures, each drawn as a bar in its
 // cell with the best and worst of each column marked, sortable by any
@@ -30,11 +29,13 @@ public:
     TeamFiguresModel& model() { return model_; }
     // The figure the chart draws, 1 to 4.
     int chartedFigure() const;
-    QChart* chart();
+    // The chart, made if it was not: a chart view of the charts library, or a
+    // label saying why there is none.
+    QWidget* chart();
 
     QTableView* Table = nullptr;
     QComboBox* FigureChoice = nullptr;
-    QChartView* Chart = nullptr;
+    QWidget* Chart = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,6 +47,7 @@ private:
     TeamFiguresModel model_;
     QSortFilterProxyModel* sorted_ = nullptr;
     QVBoxLayout* chartLayout_ = nullptr;
+    TeamsChart* charts_ = nullptr;  // the module's chart maker, once the chart is made
 };
 
 } // namespace quindaro2

@@ -8,6 +8,7 @@
 #include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -206,7 +207,8 @@ TEST_F(LeagueViewTest, TeamsSideBySideFollowTheShownTeamsEdits)
     const int old = Cell(form.BatterGrid, column, 1).toInt();
     edit(RecordKind::Batter, column, 1, QString::number(old == 0 ? 1 : old - 1));
     const auto bars = [&] {
-        const auto* series = qobject_cast<QAbstractBarSeries*>(teams.chart()->series().value(0));
+        const auto* view = qobject_cast<QChartView*>(teams.chart());
+        const auto* series = view ? qobject_cast<QAbstractBarSeries*>(view->chart()->series().value(0)) : nullptr;
         return series ? series->barSets().value(0) : nullptr;
     };
     ASSERT_TRUE(bars());

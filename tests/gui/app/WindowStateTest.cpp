@@ -1,11 +1,13 @@
 #include "gui/app/QtMainWindowPrompts.h"
 #include "gui/app/ScriptedWindow.h"
+#include "gui/league/TeamsView.h"
 
 #include "support/ModalRun.h"
 #include "support/QtPrinters.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -119,6 +121,23 @@ TEST_F(WindowStateTest, SavingOverAnotherFileAsksFirst)
     EXPECT_EQ(prompts.asked.count(QStringLiteral("replace?")), 2);
     EXPECT_NE(ReadFile(other), otherBytes);
     EXPECT_EQ(ShownTitle(form), QStringLiteral("QUINDARO2 - other.nes"));
+}
+
+// The charts library, larger than the rest of the start, is loaded when the
+// teams' chart is first shown.
+TEST_F(WindowStateTest, TheChartsLibraryWaitsForTheTeamsTab)
+{
+    const auto loaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Charts");
+    };
+    open(writeRom(1993), 1993);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_FALSE(loaded());
+    form.DataPage->setCurrentIndex(4);
+    EXPECT_TRUE(QTest::qWaitFor(loaded));
+    EXPECT_EQ(qobject_cast<QLabel*>(form.teams().chart()), nullptr) << "no chart module";
 }
 
 // No dialog is made before it is first asked for; then it is kept, so that
