@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quindaro2 {
@@ -22,7 +23,7 @@ constexpr int kMaxChain = 4;
 // Every window of an original up to this size is indexed; of a larger one
 // every fourth, a quarter of the work for copies of 7 bytes and more.
 constexpr qsizetype kEveryWindowUpTo = qsizetype(1) << 20;
-constexpr int kSourceStep = 4;
+constexpr int kSourceStepShift = 2;  // every fourth
 constexpr int kMissesBeforeSkipping = 4;
 // Unchanged bytes that end a changed stretch, and the stretch a copy needs.
 constexpr qsizetype kUnchanged = 3;
@@ -78,17 +79,20 @@ int ActionSize(Action action, qsizetype length)
 }
 
 // Positions of windows of a buffer by hash, the newest first: every window
-// or only those at a multiple of `step`, which still finds every match of
-// `kWindow + step - 1` bytes or more.
+// or only those at a multiple of the step, 2 to the `stepShift`, which still
+// finds every match of `kWindow + step - 1` bytes or more.
 class WindowIndex {
 public:
-    WindowIndex(const char* bytes, qsizetype size, int step, int maxBits) : bytes_(bytes), size_(size), step_(step)
+    WindowIndex(const char* bytes, qsizetype size, int stepShift, int maxBits)
+        : bytes_(bytes), size_(size), step_(1 << stepShift), stepShift_(stepShift)
     {
-        const int bits = std::clamp(static_cast<int>(std::bit_width(static_cast<quint64>(size / step))), 8, maxBits);
+        // A head for every fourth window: the table is fresh memory each call,
+        // and its pages cost more than the longer chains.
+        const int bits = std::clamp(static_cast<int>(std::bit_width(static_cast<quint64>(size >> stepShift))) - 2, 8, maxBits);
         shift_ = 32 - bits;
         heads_.assign(std::size_t(1) << bits, -1);
         // Never read before written: the pages of a stretch never indexed are never touched.
-        previous_.reset(new qint32[static_cast<std::size_t>(size / step + 1)]);
+        previous_.reset(new qint32[static_cast<std::size_t>((size >> stepShift) + 1)]);
     }
 
     // Adds the windows starting before `end`.
@@ -99,7 +103,7 @@ public:
             if (Uniform(bytes_ + next_))
                 continue;
             qint32& head = heads_[hash(bytes_ + next_)];
-            previous_[static_cast<std::size_t>(next_ / step_)] = head;
+            previous_[static_cast<std::size_t>(next_ >> stepShift_)] = head;
             head = static_cast<qint32>(next_);
         }
     }
@@ -108,7 +112,7 @@ public:
     void skipTo(qsizetype end) { next_ = std::max(next_, end); }
 
     qint32 first(const char* window) const { return heads_[hash(window)]; }
-    qint32 after(qint32 position) const { return previous_[static_cast<std::size_t>(position / step_)]; }
+    qint32 after(qint32 position) const { return previous_[static_cast<std::size_t>(position >> stepShift_)]; }
 
 private:
     std::size_t hash(const char* window) const
@@ -121,6 +125,7 @@ private:
     const char* bytes_;
     qsizetype size_;
     int step_;
+    int stepShift_;
     int shift_ = 0;
     qsizetype next_ = 0;
     std::vector<qint32> heads_;
@@ -142,11 +147,8 @@ public:
           sourceSize_(original.size()),
           target_(modified.constData()),
           size_(modified.size()),
-          sourceIndex_(source_, sourceSize_, sourceSize_ <= kEveryWindowUpTo ? 1 : kSourceStep, 22),
-          targetIndex_(target_, size_, 1, 16)
+          targetIndex_(target_, size_, 0, 16)
     {
-        sourceIndex_.addUpTo(sourceSize_);
-        findLongestRuns();
     }
 
     void run()
@@ -231,7 +233,7 @@ private:
         if (at + kWindow > size_)
             return c;
         if (Uniform(target_ + at)) {
-            considerSource(c, longestRun_[static_cast<quint8>(target_[at])], at);
+            considerSource(c, longestRuns()[static_cast<quint8>(target_[at])], at);
             return c;
         }
         // Deep in bytes that match nothing, look only in changed stretches with
@@ -239,8 +241,9 @@ private:
         if (misses_ >= kMissesBeforeSkipping && changedUntil(at) - at < kRoomForCopy)
             return c;
         const int savingBefore = c.length > 0 ? c.saving : 0;
-        qint32 from = sourceIndex_.first(target_ + at);
-        for (int i = 0; i < kMaxChain && from >= 0; ++i, from = sourceIndex_.after(from)) {
+        const WindowIndex& index = sourceIndex();
+        qint32 from = index.first(target_ + at);
+        for (int i = 0; i < kMaxChain && from >= 0; ++i, from = index.after(from)) {
             if (from != at)
                 considerSource(c, from, at);
         }
@@ -268,11 +271,29 @@ private:
         return changedUntil_;
     }
 
+    // Made when first needed: a patch of a few scattered changes never looks anything up.
+    const WindowIndex& sourceIndex()
+    {
+        if (!sourceIndex_) {
+            sourceIndex_.emplace(source_, sourceSize_, sourceSize_ <= kEveryWindowUpTo ? 0 : kSourceStepShift, 22);
+            sourceIndex_->addUpTo(sourceSize_);
+        }
+        return *sourceIndex_;
+    }
+
     // Where the original's longest run of each byte value starts, for the runs the index leaves out.
-    void findLongestRuns()
+    const std::array<qsizetype, 256>& longestRuns()
+    {
+        if (!longestRun_)
+            longestRun_ = findLongestRuns();
+        return *longestRun_;
+    }
+
+    std::array<qsizetype, 256> findLongestRuns() const
     {
         std::array<qsizetype, 256> longest{};
-        longestRun_.fill(-1);
+        std::array<qsizetype, 256> longestRun;
+        longestRun.fill(-1);
         for (qsizetype at = 0; at < sourceSize_;) {
             qsizetype end = at + 1;
             while (end < sourceSize_ && source_[end] == source_[at])
@@ -280,10 +301,11 @@ private:
             const quint8 value = static_cast<quint8>(source_[at]);
             if (end - at > longest[value]) {
                 longest[value] = end - at;
-                longestRun_[value] = at;
+                longestRun[value] = at;
             }
             at = end;
         }
+        return longestRun;
     }
 
     // Takes back written-out bytes that the copy also gives.
@@ -350,16 +372,17 @@ private:
     qsizetype sourceSize_;
     const char* target_;
     qsizetype size_;
-    WindowIndex sourceIndex_;
+    std::optional<WindowIndex> sourceIndex_;
     WindowIndex targetIndex_;
     qsizetype literalStart_ = -1;
     qsizetype sourceCursor_ = 0;
     qsizetype targetCursor_ = 0;
     qsizetype lastCopyEnd_ = 0;
-    std::array<qsizetype, 256> longestRun_;
+    std::optional<std::array<qsizetype, 256>> longestRun_;
     qsizetype changedFrom_ = -1;
     qsizetype changedUntil_ = -1;
-    int misses_ = 0;  // places in a row where the index gave nothing better
+    // Places in a row where the index gave nothing better; none is looked up yet.
+    int misses_ = kMissesBeforeSkipping;
 };
 
 } // namespace
