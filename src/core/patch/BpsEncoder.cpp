@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace quindaro2 {
@@ -19,7 +20,7 @@ enum Action : quint64 { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCo
 // Windows shorter than this are not indexed: a copy of them never pays.
 constexpr qsizetype kWindow = 4;
 // Candidates tried per window; repetitive files would otherwise make it quadratic.
-constexpr int kMaxChain = 4;
+constexpr int kMaxChain = 16;
 // Every window of an original up to this size is indexed; of a larger one
 // every fourth, a quarter of the work for copies of 7 bytes and more.
 constexpr qsizetype kEveryWindowUpTo = qsizetype(1) << 20;
@@ -32,6 +33,22 @@ constexpr qsizetype kRoomForCopy = 6;
 constexpr int kNotAMiss = 4;
 // An unchanged stretch this long is read in place without looking for better.
 constexpr qsizetype kLongEnough = 64;
+
+// Pushes byte by byte: QByteArray's appends are calls that cost more than the bytes.
+template <typename Bytes>
+void AppendNumber(Bytes& out, quint64 value)
+{
+    for (;;) {
+        const quint64 low = value & 0x7F;
+        value >>= 7;
+        if (value == 0) {
+            out.push_back(static_cast<char>(0x80 | low));
+            return;
+        }
+        out.push_back(static_cast<char>(low));
+        --value;  // each further byte counts from one, so every number has one spelling
+    }
+}
 
 int NumberSize(quint64 value)
 {
@@ -177,6 +194,7 @@ public:
             next = best(at);
         }
         flushLiteral(size_);
+        out_.append(buffer_.data(), static_cast<qsizetype>(buffer_.size()));
     }
 
 private:
@@ -333,14 +351,14 @@ private:
             return;
         if (end > literalStart_) {
             appendAction(TargetRead, end - literalStart_);
-            out_.append(target_ + literalStart_, end - literalStart_);
+            buffer_.append(target_ + literalStart_, static_cast<std::size_t>(end - literalStart_));
         }
         literalStart_ = -1;
     }
 
     void appendAction(Action action, qsizetype length)
     {
-        AppendBpsNumber(out_, (static_cast<quint64>(length - 1) << 2) | action);
+        AppendNumber(buffer_, (static_cast<quint64>(length - 1) << 2) | action);
     }
 
     qsizetype take(const Candidate& c, qsizetype at)
@@ -352,13 +370,13 @@ private:
             targetIndex_.skipTo(at + c.length);
             break;
         case SourceCopy:
-            AppendBpsNumber(out_, Relative(c.from - sourceCursor_));
+            AppendNumber(buffer_, Relative(c.from - sourceCursor_));
             sourceCursor_ = c.from + c.length;
             lastCopyEnd_ = at + c.length;
             targetIndex_.skipTo(at + c.length);
             break;
         case TargetCopy:
-            AppendBpsNumber(out_, Relative(c.from - targetCursor_));
+            AppendNumber(buffer_, Relative(c.from - targetCursor_));
             targetCursor_ = c.from + c.length;
             break;
         case TargetRead:
@@ -368,6 +386,7 @@ private:
     }
 
     QByteArray& out_;
+    std::string buffer_;
     const char* source_;
     qsizetype sourceSize_;
     const char* target_;
@@ -389,16 +408,7 @@ private:
 
 void AppendBpsNumber(QByteArray& out, quint64 value)
 {
-    for (;;) {
-        const quint64 low = value & 0x7F;
-        value >>= 7;
-        if (value == 0) {
-            out.append(static_cast<char>(0x80 | low));
-            return;
-        }
-        out.append(static_cast<char>(low));
-        --value;  // each further byte counts from one, so every number has one spelling
-    }
+    AppendNumber(out, value);
 }
 
 void AppendBpsActions(QByteArray& out, const QByteArray& original, const QByteArray& modified)
