@@ -103,9 +103,9 @@ public:
     WindowIndex(const char* bytes, qsizetype size, int stepShift, int maxBits)
         : bytes_(bytes), size_(size), step_(1 << stepShift), stepShift_(stepShift)
     {
-        // A head for every fourth window: the table is fresh memory each call,
-        // and its pages cost more than the longer chains.
-        const int bits = std::clamp(static_cast<int>(std::bit_width(static_cast<quint64>(size >> stepShift))) - 2, 8, maxBits);
+        // A head for every sixteenth window: a small table is fresh memory
+        // that stays in the cache, cheaper than the longer chains it makes.
+        const int bits = std::clamp(static_cast<int>(std::bit_width(static_cast<quint64>(size >> stepShift))) - 4, 8, maxBits);
         shift_ = 32 - bits;
         heads_.assign(std::size_t(1) << bits, -1);
         // Never read before written: the pages of a stretch never indexed are never touched.
@@ -214,7 +214,8 @@ private:
 
     void consider(Candidate& bestSoFar, Action action, qsizetype from, qsizetype length) const
     {
-        if (length <= 0)
+        // Every action costs a byte at least, so a run this short cannot win.
+        if (length <= 0 || (bestSoFar.length > 0 && length - 1 <= bestSoFar.saving))
             return;
         int cost = ActionSize(action, length);
         if (action == SourceCopy)
@@ -281,11 +282,14 @@ private:
         if (at >= changedFrom_ && at <= changedUntil_)
             return changedUntil_;
         changedFrom_ = at;
-        qsizetype end = at;
         const qsizetype common = std::min(sourceSize_, size_);
-        while (end < common && CommonLength(source_ + end, target_ + end, std::min<qsizetype>(kUnchanged, common - end)) < kUnchanged)
-            ++end;
-        changedUntil_ = end < common ? end : size_;
+        qsizetype end = at;
+        for (qsizetype unchanged = 0; end < common; ++end) {
+            unchanged = source_[end] == target_[end] ? unchanged + 1 : 0;
+            if (unchanged == kUnchanged)
+                break;
+        }
+        changedUntil_ = end < common ? end - (kUnchanged - 1) : size_;
         return changedUntil_;
     }
 
