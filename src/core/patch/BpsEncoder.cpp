@@ -9,7 +9,6 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace quindaro2 {
@@ -35,21 +34,50 @@ constexpr int kNotAMiss = 4;
 // An unchanged stretch this long is read in place without looking for better.
 constexpr qsizetype kLongEnough = 64;
 
-// Pushes byte by byte: QByteArray's appends are calls that cost more than the bytes.
-template <typename Bytes>
-void AppendNumber(Bytes& out, quint64 value)
+constexpr qsizetype kMaxNumberSize = 10;
+
+// Writes the number at `out` and gives how many bytes it took.
+int WriteNumber(char* out, quint64 value)
 {
-    for (;;) {
+    for (int size = 1;; ++size) {
         const quint64 low = value & 0x7F;
         value >>= 7;
         if (value == 0) {
-            out.push_back(static_cast<char>(0x80 | low));
-            return;
+            *out = static_cast<char>(0x80 | low);
+            return size;
         }
-        out.push_back(static_cast<char>(low));
+        *out++ = static_cast<char>(low);
         --value;  // each further byte counts from one, so every number has one spelling
     }
 }
+
+// The actions' bytes as they are made: room is made once an action, as
+// appending to a QByteArray byte by byte costs more than the bytes.
+class ActionBytes {
+public:
+    void number(quint64 value) { size_ += WriteNumber(room(kMaxNumberSize), value); }
+
+    void bytes(const char* from, qsizetype count)
+    {
+        std::memcpy(room(count), from, static_cast<std::size_t>(count));
+        size_ += count;
+    }
+
+    const char* data() const { return bytes_.data(); }
+    qsizetype size() const { return size_; }
+
+private:
+    char* room(qsizetype count)
+    {
+        const auto needed = static_cast<std::size_t>(size_ + count);
+        if (needed > bytes_.size())
+            bytes_.resize(std::max(needed, 2 * bytes_.size()));
+        return bytes_.data() + size_;
+    }
+
+    std::vector<char> bytes_;
+    qsizetype size_ = 0;
+};
 
 int NumberSize(quint64 value)
 {
@@ -217,7 +245,7 @@ public:
             next = best(at);
         }
         flushLiteral(size_);
-        out_.append(buffer_.data(), static_cast<qsizetype>(buffer_.size()));
+        out_.append(actions_.data(), actions_.size());
     }
 
 private:
@@ -371,14 +399,14 @@ private:
             return;
         if (end > literalStart_) {
             appendAction(TargetRead, end - literalStart_);
-            buffer_.append(target_ + literalStart_, static_cast<std::size_t>(end - literalStart_));
+            actions_.bytes(target_ + literalStart_, end - literalStart_);
         }
         literalStart_ = -1;
     }
 
     void appendAction(Action action, qsizetype length)
     {
-        AppendNumber(buffer_, (static_cast<quint64>(length - 1) << 2) | action);
+        actions_.number((static_cast<quint64>(length - 1) << 2) | action);
     }
 
     qsizetype take(const Candidate& c, qsizetype at)
@@ -390,13 +418,13 @@ private:
             targetIndex_.skipTo(at + c.length);
             break;
         case SourceCopy:
-            AppendNumber(buffer_, Relative(c.from - sourceCursor_));
+            actions_.number(Relative(c.from - sourceCursor_));
             sourceCursor_ = c.from + c.length;
             lastCopyEnd_ = at + c.length;
             targetIndex_.skipTo(at + c.length);
             break;
         case TargetCopy:
-            AppendNumber(buffer_, Relative(c.from - targetCursor_));
+            actions_.number(Relative(c.from - targetCursor_));
             targetCursor_ = c.from + c.length;
             break;
         case TargetRead:
@@ -406,7 +434,7 @@ private:
     }
 
     QByteArray& out_;
-    std::string buffer_;
+    ActionBytes actions_;
     const char* source_;
     qsizetype sourceSize_;
     const char* target_;
@@ -428,7 +456,8 @@ private:
 
 void AppendBpsNumber(QByteArray& out, quint64 value)
 {
-    AppendNumber(out, value);
+    char bytes[kMaxNumberSize];
+    out.append(bytes, WriteNumber(bytes, value));
 }
 
 void AppendBpsActions(QByteArray& out, const QByteArray& original, const QByteArray& modified)
