@@ -215,9 +215,7 @@ public:
           sourceSize_(original.size()),
           target_(modified.constData()),
           size_(modified.size()),
-          targetIndex_(target_, size_, 0, 16)
-    {
-    }
+          targetIndex_(target_, size_, 0, 16) {}
 
     void run()
     {
