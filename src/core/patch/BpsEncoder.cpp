@@ -21,10 +21,13 @@ enum Action : quint64 { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCo
 constexpr qsizetype kWindow = 4;
 // Candidates tried per window; repetitive files would otherwise make it quadratic.
 constexpr int kMaxChain = 16;
-// Every window of an original up to this size is indexed; of a larger one
-// every fourth, a quarter of the work for copies of 7 bytes and more.
-constexpr qsizetype kEveryWindowUpTo = qsizetype(1) << 20;
-constexpr int kSourceStepShift = 2;  // every fourth
+// Of an original up to this size every second window is indexed, and each
+// place looks up its own window and the next: every copy of 5 bytes or more
+// is still found where it starts, for half the index. Of a larger one every
+// fourth, a quarter of the work for copies of 7 bytes and more.
+constexpr qsizetype kEveryOtherWindowUpTo = qsizetype(1) << 20;
+constexpr int kSmallStepShift = 1;
+constexpr int kLargeStepShift = 2;
 constexpr int kMissesBeforeSkipping = 4;
 // Unchanged bytes that end a changed stretch, and the stretch a copy needs.
 constexpr qsizetype kUnchanged = 3;
@@ -179,6 +182,7 @@ public:
     // Skips the windows before `end`: they are not worth finding.
     void skipTo(qsizetype end) { next_ = std::max(next_, end); }
 
+    int step() const { return step_; }
     qint32 first(const char* window) const { return heads_[hash(window)]; }
     qint32 after(qint32 position) const { return previous_[static_cast<std::size_t>(position >> stepShift_)]; }
 
@@ -315,6 +319,13 @@ private:
             if (from != at)
                 considerSource(c, from, at);
         }
+        if (index.step() == 2 && at + 1 + kWindow <= size_) {
+            from = index.first(target_ + at + 1);
+            for (int i = 0; i < kMaxChain && from >= 0; ++i, from = index.after(from)) {
+                if (from - 1 != at)
+                    considerSource(c, from - 1, at);
+            }
+        }
         targetIndex_.addUpTo(at);
         from = targetIndex_.first(target_ + at);
         for (int i = 0; i < kMaxChain && from >= 0; ++i, from = targetIndex_.after(from)) {
@@ -339,7 +350,7 @@ private:
     const WindowIndex& sourceIndex()
     {
         if (!sourceIndex_) {
-            sourceIndex_.emplace(source_, sourceSize_, sourceSize_ <= kEveryWindowUpTo ? 0 : kSourceStepShift, 22);
+            sourceIndex_.emplace(source_, sourceSize_, sourceSize_ <= kEveryOtherWindowUpTo ? kSmallStepShift : kLargeStepShift, 22);
             sourceIndex_->addUpTo(sourceSize_);
         }
         return *sourceIndex_;
