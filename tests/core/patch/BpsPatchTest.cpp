@@ -154,7 +154,7 @@ struct MovedBlockCase {
     bool changeBefore;    // a lone changed byte first, far from the block
 };
 
-// Large originals index only some windows: a moved block is found at every
+// The index holds only some windows of an original: a moved block is found at every
 // alignment, also when a lone change came first and nothing was looked up yet.
 TEST(BpsPatchTest, MovedBlockIsCopiedAtEveryAlignment)
 {
