@@ -1,12 +1,14 @@
 #include "core/patch/BpsEncoder.h"
 
 #include <QSysInfo>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quindaro2 {
@@ -18,11 +20,14 @@ enum Action : quint64 { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCo
 // Windows shorter than this are not indexed: a copy of them never pays.
 constexpr qsizetype kWindow = 4;
 // Candidates tried per window; repetitive files would otherwise make it quadratic.
-constexpr int kMaxChain = 4;
-// Every window of an original up to this size is indexed; of a larger one
-// every fourth, a quarter of the work for copies of 7 bytes and more.
-constexpr qsizetype kEveryWindowUpTo = qsizetype(1) << 20;
-constexpr int kSourceStep = 4;
+constexpr int kMaxChain = 16;
+// Of an original up to this size every second window is indexed, and each
+// place looks up its own window and the next: every copy of 5 bytes or more
+// is still found where it starts, for half the index. Of a larger one every
+// fourth, a quarter of the work for copies of 7 bytes and more.
+constexpr qsizetype kEveryOtherWindowUpTo = qsizetype(1) << 20;
+constexpr int kSmallStepShift = 1;
+constexpr int kLargeStepShift = 2;
 constexpr int kMissesBeforeSkipping = 4;
 // Unchanged bytes that end a changed stretch, and the stretch a copy needs.
 constexpr qsizetype kUnchanged = 3;
@@ -31,6 +36,51 @@ constexpr qsizetype kRoomForCopy = 6;
 constexpr int kNotAMiss = 4;
 // An unchanged stretch this long is read in place without looking for better.
 constexpr qsizetype kLongEnough = 64;
+
+constexpr qsizetype kMaxNumberSize = 10;
+
+// Writes the number at `out` and gives how many bytes it took.
+int WriteNumber(char* out, quint64 value)
+{
+    for (int size = 1;; ++size) {
+        const quint64 low = value & 0x7F;
+        value >>= 7;
+        if (value == 0) {
+            *out = static_cast<char>(0x80 | low);
+            return size;
+        }
+        *out++ = static_cast<char>(low);
+        --value;  // each further byte counts from one, so every number has one spelling
+    }
+}
+
+// The actions' bytes as they are made: room is made once an action, as
+// appending to a QByteArray byte by byte costs more than the bytes.
+class ActionBytes {
+public:
+    void number(quint64 value) { size_ += WriteNumber(room(kMaxNumberSize), value); }
+
+    void bytes(const char* from, qsizetype count)
+    {
+        std::memcpy(room(count), from, static_cast<std::size_t>(count));
+        size_ += count;
+    }
+
+    const char* data() const { return bytes_.data(); }
+    qsizetype size() const { return size_; }
+
+private:
+    char* room(qsizetype count)
+    {
+        const auto needed = static_cast<std::size_t>(size_ + count);
+        if (needed > bytes_.size())
+            bytes_.resize(std::max(needed, 2 * bytes_.size()));
+        return bytes_.data() + size_;
+    }
+
+    std::vector<char> bytes_;
+    qsizetype size_ = 0;
+};
 
 int NumberSize(quint64 value)
 {
@@ -63,7 +113,29 @@ qsizetype CommonLength(const char* a, const char* b, qsizetype limit)
 // would be long, and a run is found by other means.
 bool Uniform(const char* window)
 {
-    return window[0] == window[1] && window[1] == window[2] && window[2] == window[3];
+    quint32 value;
+    std::memcpy(&value, window, sizeof value);
+    return value == (value & 0xFF) * 0x01010101u;  // one test, not three the branch predictor misses on random data
+}
+
+// Where the first three bytes in a row agree in both, from `at` on; eight
+// bytes at a time, as changes in random places make a byte loop's branches miss.
+std::optional<qsizetype> FirstUnchanged(const char* a, const char* b, qsizetype at, qsizetype end)
+{
+    static_assert(kUnchanged == 3);
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    for (; at + 8 <= end; at += 6) {
+        const quint64 diff = qFromLittleEndian<quint64>(a + at) ^ qFromLittleEndian<quint64>(b + at);
+        const quint64 same = ~(((diff & kLow7) + kLow7) | diff | kLow7);  // the high bit of each byte that agrees
+        if (const quint64 three = same & (same >> 8) & (same >> 16))
+            return at + std::countr_zero(three) / 8;
+    }
+    for (qsizetype unchanged = 0; at < end; ++at) {
+        unchanged = a[at] == b[at] ? unchanged + 1 : 0;
+        if (unchanged == kUnchanged)
+            return at - (kUnchanged - 1);
+    }
+    return std::nullopt;
 }
 
 quint64 Relative(qint64 offset)
@@ -78,17 +150,20 @@ int ActionSize(Action action, qsizetype length)
 }
 
 // Positions of windows of a buffer by hash, the newest first: every window
-// or only those at a multiple of `step`, which still finds every match of
-// `kWindow + step - 1` bytes or more.
+// or only those at a multiple of the step, 2 to the `stepShift`, which still
+// finds every match of `kWindow + step - 1` bytes or more.
 class WindowIndex {
 public:
-    WindowIndex(const char* bytes, qsizetype size, int step, int maxBits) : bytes_(bytes), size_(size), step_(step)
+    WindowIndex(const char* bytes, qsizetype size, int stepShift, int maxBits)
+        : bytes_(bytes), size_(size), step_(1 << stepShift), stepShift_(stepShift)
     {
-        const int bits = std::clamp(static_cast<int>(std::bit_width(static_cast<quint64>(size / step))), 8, maxBits);
+        // A head for every sixteenth window: a small table is fresh memory
+        // that stays in the cache, cheaper than the longer chains it makes.
+        const int bits = std::clamp(static_cast<int>(std::bit_width(static_cast<quint64>(size >> stepShift))) - 4, 8, maxBits);
         shift_ = 32 - bits;
         heads_.assign(std::size_t(1) << bits, -1);
         // Never read before written: the pages of a stretch never indexed are never touched.
-        previous_.reset(new qint32[static_cast<std::size_t>(size / step + 1)]);
+        previous_.reset(new qint32[static_cast<std::size_t>((size >> stepShift) + 1)]);
     }
 
     // Adds the windows starting before `end`.
@@ -99,7 +174,7 @@ public:
             if (Uniform(bytes_ + next_))
                 continue;
             qint32& head = heads_[hash(bytes_ + next_)];
-            previous_[static_cast<std::size_t>(next_ / step_)] = head;
+            previous_[static_cast<std::size_t>(next_ >> stepShift_)] = head;
             head = static_cast<qint32>(next_);
         }
     }
@@ -107,8 +182,9 @@ public:
     // Skips the windows before `end`: they are not worth finding.
     void skipTo(qsizetype end) { next_ = std::max(next_, end); }
 
+    int step() const { return step_; }
     qint32 first(const char* window) const { return heads_[hash(window)]; }
-    qint32 after(qint32 position) const { return previous_[static_cast<std::size_t>(position / step_)]; }
+    qint32 after(qint32 position) const { return previous_[static_cast<std::size_t>(position >> stepShift_)]; }
 
 private:
     std::size_t hash(const char* window) const
@@ -121,6 +197,7 @@ private:
     const char* bytes_;
     qsizetype size_;
     int step_;
+    int stepShift_;
     int shift_ = 0;
     qsizetype next_ = 0;
     std::vector<qint32> heads_;
@@ -142,12 +219,7 @@ public:
           sourceSize_(original.size()),
           target_(modified.constData()),
           size_(modified.size()),
-          sourceIndex_(source_, sourceSize_, sourceSize_ <= kEveryWindowUpTo ? 1 : kSourceStep, 22),
-          targetIndex_(target_, size_, 1, 16)
-    {
-        sourceIndex_.addUpTo(sourceSize_);
-        findLongestRuns();
-    }
+          targetIndex_(target_, size_, 0, 16) {}
 
     void run()
     {
@@ -175,6 +247,7 @@ public:
             next = best(at);
         }
         flushLiteral(size_);
+        out_.append(actions_.data(), actions_.size());
     }
 
 private:
@@ -194,7 +267,8 @@ private:
 
     void consider(Candidate& bestSoFar, Action action, qsizetype from, qsizetype length) const
     {
-        if (length <= 0)
+        // Every action costs a byte at least, so a run this short cannot win.
+        if (length <= 0 || (bestSoFar.length > 0 && length - 1 <= bestSoFar.saving))
             return;
         int cost = ActionSize(action, length);
         if (action == SourceCopy)
@@ -231,7 +305,7 @@ private:
         if (at + kWindow > size_)
             return c;
         if (Uniform(target_ + at)) {
-            considerSource(c, longestRun_[static_cast<quint8>(target_[at])], at);
+            considerSource(c, longestRuns()[static_cast<quint8>(target_[at])], at);
             return c;
         }
         // Deep in bytes that match nothing, look only in changed stretches with
@@ -239,10 +313,18 @@ private:
         if (misses_ >= kMissesBeforeSkipping && changedUntil(at) - at < kRoomForCopy)
             return c;
         const int savingBefore = c.length > 0 ? c.saving : 0;
-        qint32 from = sourceIndex_.first(target_ + at);
-        for (int i = 0; i < kMaxChain && from >= 0; ++i, from = sourceIndex_.after(from)) {
+        const WindowIndex& index = sourceIndex();
+        qint32 from = index.first(target_ + at);
+        for (int i = 0; i < kMaxChain && from >= 0; ++i, from = index.after(from)) {
             if (from != at)
                 considerSource(c, from, at);
+        }
+        if (index.step() == 2 && at + 1 + kWindow <= size_) {
+            from = index.first(target_ + at + 1);
+            for (int i = 0; i < kMaxChain && from >= 0; ++i, from = index.after(from)) {
+                if (from - 1 != at)
+                    considerSource(c, from - 1, at);
+            }
         }
         targetIndex_.addUpTo(at);
         from = targetIndex_.first(target_ + at);
@@ -260,19 +342,33 @@ private:
         if (at >= changedFrom_ && at <= changedUntil_)
             return changedUntil_;
         changedFrom_ = at;
-        qsizetype end = at;
-        const qsizetype common = std::min(sourceSize_, size_);
-        while (end < common && CommonLength(source_ + end, target_ + end, std::min<qsizetype>(kUnchanged, common - end)) < kUnchanged)
-            ++end;
-        changedUntil_ = end < common ? end : size_;
+        changedUntil_ = FirstUnchanged(source_, target_, at, std::min(sourceSize_, size_)).value_or(size_);
         return changedUntil_;
     }
 
+    // Made when first needed: a patch of a few scattered changes never looks anything up.
+    const WindowIndex& sourceIndex()
+    {
+        if (!sourceIndex_) {
+            sourceIndex_.emplace(source_, sourceSize_, sourceSize_ <= kEveryOtherWindowUpTo ? kSmallStepShift : kLargeStepShift, 22);
+            sourceIndex_->addUpTo(sourceSize_);
+        }
+        return *sourceIndex_;
+    }
+
     // Where the original's longest run of each byte value starts, for the runs the index leaves out.
-    void findLongestRuns()
+    const std::array<qsizetype, 256>& longestRuns()
+    {
+        if (!longestRun_)
+            longestRun_ = findLongestRuns();
+        return *longestRun_;
+    }
+
+    std::array<qsizetype, 256> findLongestRuns() const
     {
         std::array<qsizetype, 256> longest{};
-        longestRun_.fill(-1);
+        std::array<qsizetype, 256> longestRun;
+        longestRun.fill(-1);
         for (qsizetype at = 0; at < sourceSize_;) {
             qsizetype end = at + 1;
             while (end < sourceSize_ && source_[end] == source_[at])
@@ -280,10 +376,11 @@ private:
             const quint8 value = static_cast<quint8>(source_[at]);
             if (end - at > longest[value]) {
                 longest[value] = end - at;
-                longestRun_[value] = at;
+                longestRun[value] = at;
             }
             at = end;
         }
+        return longestRun;
     }
 
     // Takes back written-out bytes that the copy also gives.
@@ -311,14 +408,14 @@ private:
             return;
         if (end > literalStart_) {
             appendAction(TargetRead, end - literalStart_);
-            out_.append(target_ + literalStart_, end - literalStart_);
+            actions_.bytes(target_ + literalStart_, end - literalStart_);
         }
         literalStart_ = -1;
     }
 
     void appendAction(Action action, qsizetype length)
     {
-        AppendBpsNumber(out_, (static_cast<quint64>(length - 1) << 2) | action);
+        actions_.number((static_cast<quint64>(length - 1) << 2) | action);
     }
 
     qsizetype take(const Candidate& c, qsizetype at)
@@ -330,13 +427,13 @@ private:
             targetIndex_.skipTo(at + c.length);
             break;
         case SourceCopy:
-            AppendBpsNumber(out_, Relative(c.from - sourceCursor_));
+            actions_.number(Relative(c.from - sourceCursor_));
             sourceCursor_ = c.from + c.length;
             lastCopyEnd_ = at + c.length;
             targetIndex_.skipTo(at + c.length);
             break;
         case TargetCopy:
-            AppendBpsNumber(out_, Relative(c.from - targetCursor_));
+            actions_.number(Relative(c.from - targetCursor_));
             targetCursor_ = c.from + c.length;
             break;
         case TargetRead:
@@ -346,36 +443,30 @@ private:
     }
 
     QByteArray& out_;
+    ActionBytes actions_;
     const char* source_;
     qsizetype sourceSize_;
     const char* target_;
     qsizetype size_;
-    WindowIndex sourceIndex_;
+    std::optional<WindowIndex> sourceIndex_;
     WindowIndex targetIndex_;
     qsizetype literalStart_ = -1;
     qsizetype sourceCursor_ = 0;
     qsizetype targetCursor_ = 0;
     qsizetype lastCopyEnd_ = 0;
-    std::array<qsizetype, 256> longestRun_;
+    std::optional<std::array<qsizetype, 256>> longestRun_;
     qsizetype changedFrom_ = -1;
     qsizetype changedUntil_ = -1;
-    int misses_ = 0;  // places in a row where the index gave nothing better
+    // Places in a row where the index gave nothing better; none is looked up yet.
+    int misses_ = kMissesBeforeSkipping;
 };
 
 } // namespace
 
 void AppendBpsNumber(QByteArray& out, quint64 value)
 {
-    for (;;) {
-        const quint64 low = value & 0x7F;
-        value >>= 7;
-        if (value == 0) {
-            out.append(static_cast<char>(0x80 | low));
-            return;
-        }
-        out.append(static_cast<char>(low));
-        --value;  // each further byte counts from one, so every number has one spelling
-    }
+    char bytes[kMaxNumberSize];
+    out.append(bytes, WriteNumber(bytes, value));
 }
 
 void AppendBpsActions(QByteArray& out, const QByteArray& original, const QByteArray& modified)

@@ -148,6 +148,37 @@ TEST(BpsPatchTest, MovedAndRepeatedBlocksAreCopied)
     }
 }
 
+struct MovedBlockCase {
+    qsizetype size;
+    qsizetype shift;      // the block lands 1000 + shift bytes after its place in the original
+    bool changeBefore;    // a lone changed byte first, far from the block
+};
+
+// The index holds only some windows of an original: a moved block is found at every
+// alignment, also when a lone change came first and nothing was looked up yet.
+TEST(BpsPatchTest, MovedBlockIsCopiedAtEveryAlignment)
+{
+    const qsizetype large = (qsizetype(1) << 20) + 4096;
+    const MovedBlockCase cases[] = {
+        {3000, 1, false},   {3000, 2, true},    {300000, 1, true},  {300000, 7, false}, {large, 1, true},
+        {large, 2, false},  {large, 3, true},   {large, 4, false},  {large, 5, true},   {large, -3, true},
+    };
+    std::mt19937 rng(19);
+    for (const MovedBlockCase& c : cases) {
+        const QByteArray original = test::RandomBytes(rng, c.size);
+        const qsizetype from = c.size / 3;
+        const qsizetype length = std::min<qsizetype>(c.size / 4, 20000);
+        QByteArray modified = original;
+        if (c.changeBefore)
+            modified[10] = static_cast<char>(modified[10] ^ 0x5A);
+        modified.replace(from + c.shift + 1000, length, original.mid(from, length));
+        const Result<QByteArray> patch = CreateBpsPatch(original, modified);
+        ASSERT_TRUE(patch);
+        EXPECT_LE(patch->size(), 48) << c.size << " shifted " << c.shift;
+        EXPECT_EQ(ApplyBpsPatch(original, patch.value()).value(), modified) << c.size << " shifted " << c.shift;
+    }
+}
+
 // Scattered single changes: short unchanged gaps are cheaper inside the written bytes, longer ones read in place.
 TEST(BpsPatchTest, ScatteredChangesCostWhatTheGapsDecide)
 {

@@ -22,6 +22,30 @@ TEST(Crc32Test, KnownValues)
         EXPECT_EQ(Crc32(QByteArray(text)), crc) << text;
 }
 
+// Bit by bit, as the polynomial defines it: the tables and their folding must agree at every length.
+quint32 BitwiseCrc32(QByteArrayView bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    return ~crc;
+}
+
+TEST(Crc32Test, AgreesWithTheBitwiseDefinitionAtEveryLengthAndAlignment)
+{
+    std::mt19937 rng(32);
+    const QByteArray bytes = RandomBytes(rng, 80);
+    for (qsizetype start = 0; start < 4; ++start) {
+        for (qsizetype length = 0; start + length <= 72; ++length) {
+            const QByteArrayView part = QByteArrayView(bytes).sliced(start, length);
+            EXPECT_EQ(Crc32(part), BitwiseCrc32(part)) << start << "+" << length;
+        }
+    }
+}
+
 TEST(PatchKindTest, FromFileName)
 {
     const std::pair<const char*, std::optional<PatchKind>> cases[] = {
