@@ -23,7 +23,7 @@ libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 expected=(
   bin/quindaro2
   bin/quindaro2-cli
-  "$libdir/quindaro2/libquindaro2_teams_chart.so"
+  "$libdir/quindaro2/plugins/libquindaro2_teams_chart.so"
   share/applications/quindaro2.desktop
   share/doc/quindaro2/README.md
   share/icons/hicolor/scalable/apps/quindaro2.svg

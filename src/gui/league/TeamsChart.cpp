@@ -9,12 +9,12 @@ namespace quindaro2 {
 TeamsChart* LoadTeamsChart(QString& error)
 {
     // Beside the program where it was built; where it is installed, in the
-    // private folder of the library directory next to the program's.
+    // editor's own folder of modules below the library directory.
     static QPluginLoader* loader = nullptr;
     static QString why;
     if (!loader) {
         const QDir programs(QCoreApplication::applicationDirPath());
-        for (const QString& folder : {programs.path(), programs.filePath(QStringLiteral(QUINDARO2_MODULE_DIR))}) {
+        for (const QString& folder : {programs.path(), programs.filePath(QStringLiteral(QUINDARO2_MODULES_FROM_PROGRAMS))}) {
             auto* candidate = new QPluginLoader(QDir(folder).filePath(QStringLiteral("libquindaro2_teams_chart.so")),
                                                 qApp);
             if (candidate->load()) {
