@@ -2,6 +2,7 @@
 
 #include "core/i18n/Translations.h"
 #include "core/sample/SampleFolder.h"
+#include "gui/app/DeferredIconStyle.h"
 #include "gui/app/EditorCommandLine.h"
 #include "gui/app/EditorSettings.h"
 #include "gui/app/GuardedApplication.h"
@@ -46,6 +47,7 @@ int RunEditor(int argc, char* argv[], const std::function<void(TMainForm&)>& sta
     }
 
     QApplication::setFont(JapaneseFont(12));
+    QApplication::setStyle(new DeferredIconStyle);
 
     TMainForm window;
     window.show();
