@@ -1,6 +1,7 @@
 #include "core/file/FileWriter.h"
 
 #include "core/file/InPlaceWrite.h"
+#include "core/file/LinkChain.h"
 #include "core/file/Replacement.h"
 #include "core/file/SystemError.h"
 #include "core/file/WriteSteps.h"
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace quindaro2 {
@@ -32,23 +34,12 @@ QString EmptyName()
 // A name that leads, through symbolic links, to an open descriptor of some
 // process (/dev/stdout, /dev/fd/1, /proc/self/fd/1): what the shell opened
 // there must be written into, not replaced by a new file.
-bool IsDescriptorAlias(QByteArray name)
+bool IsDescriptorAlias(const QByteArray& name)
 {
-    for (int step = 0; step < 40; ++step) {
-        if (name.startsWith("/proc/") || name.startsWith("/dev/fd/"))
-            return true;
-        char target[4096];
-        const ssize_t length = ::readlink(name.constData(), target, sizeof target - 1);
-        if (length < 0)
-            return false;
-        QByteArray next(target, length);
-        if (!next.startsWith('/')) {
-            const qsizetype slash = name.lastIndexOf('/');
-            next = (slash < 0 ? QByteArray() : name.left(slash + 1)) + next;
-        }
-        name = next;
-    }
-    return false;
+    const std::vector<QByteArray> chain = LinkChain(name);
+    return std::any_of(chain.cbegin(), chain.cend(), [](const QByteArray& step) {
+        return step.startsWith("/proc/") || step.startsWith("/dev/fd/");
+    });
 }
 
 // As a shell redirect writes: into the file that is there, never a new one.

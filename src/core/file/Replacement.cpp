@@ -1,12 +1,13 @@
 #include "core/file/Replacement.h"
 
+#include "core/file/LinkChain.h"
 #include "core/file/SystemError.h"
 #include "core/file/WriteSteps.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -46,13 +47,11 @@ bool CopyAttributes(const QByteArray& from, int to)
 // itself when the links go round in a circle.
 QString PastLinks(const QString& path)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 128; ++depth) {
-        if (!info.isSymLink())
-            return info.filePath();
-        info.setFile(info.symLinkTarget());
-    }
-    return path;
+    const QByteArray last = LinkChain(QFile::encodeName(path)).back();
+    struct stat info;
+    if (::lstat(last.constData(), &info) == 0 && S_ISLNK(info.st_mode))
+        return path;
+    return QFile::decodeName(last);
 }
 
 } // namespace
